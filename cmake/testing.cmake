@@ -1,0 +1,36 @@
+# GoogleTest built from Debian's sources with the cross compiler, and the
+# helper that declares a test program run under Wine.
+
+set(GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources (Debian package googletest)")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(ZARNITH_TEST_BIN_DIR "${CMAKE_BINARY_DIR}/tests-bin")
+
+# What a test's output must and must not show. Wine reports a crash on
+# standard error and may still exit with 0, so the exit code alone is not trusted.
+set(ZARNITH_TEST_PASS_REGEX "\\[  PASSED  \\] [0-9]+ tests?")
+set(ZARNITH_TEST_FAIL_REGEX "Unhandled page fault|Unhandled exception|\\[  FAILED  \\]|wine: could not load|err:module:import_dll")
+
+# zarnith_add_test(<name> SOURCES <files...> [LIBS <targets...>] [ENGINE] [TIMEOUT <seconds>] [LABELS <labels...>])
+# ENGINE: the program starts the browser engine, so the engine runtime is
+# staged beside it and its main must hand engine sub-processes to the engine.
+function(zarnith_add_test name)
+  cmake_parse_arguments(T "ENGINE" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${ZARNITH_TEST_BIN_DIR}")
+  if(T_ENGINE)
+    zarnith_stage_engine(${name} "${ZARNITH_TEST_BIN_DIR}" LINK)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY "${ZARNITH_TEST_BIN_DIR}")
+  set_tests_properties(${name} PROPERTIES
+    TIMEOUT ${T_TIMEOUT}
+    PASS_REGULAR_EXPRESSION "${ZARNITH_TEST_PASS_REGEX}"
+    FAIL_REGULAR_EXPRESSION "${ZARNITH_TEST_FAIL_REGEX}"
+    LABELS "${T_LABELS}")
+endfunction()
