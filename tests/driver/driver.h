@@ -1,0 +1,88 @@
+// Window driver for end-to-end tests: runs under the same Wine as the program
+// under test and drives it the way a person would, with real input.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace driver {
+
+// Windows --------------------------------------------------------------------
+
+// Visible and hidden top-level windows, optionally filtered by class name,
+// caption (exact) and owning process; a null filter matches everything.
+std::vector<HWND> TopLevelWindows(const wchar_t* className = nullptr, const wchar_t* caption = nullptr,
+                                  DWORD processId = 0);
+// The first match of TopLevelWindows, or null.
+HWND FindTopLevelWindow(const wchar_t* className, const wchar_t* caption = nullptr, DWORD processId = 0);
+// Direct child windows of a window, in z-order.
+std::vector<HWND> ChildWindows(HWND parent);
+// Every descendant, depth first.
+std::vector<HWND> DescendantWindows(HWND parent);
+
+std::wstring WindowText(HWND window);
+std::wstring WindowClass(HWND window);
+RECT WindowRect(HWND window);          // outer rectangle, screen coordinates
+RECT ClientRectOnScreen(HWND window);  // client area, screen coordinates
+LONG Style(HWND window);
+LONG ExStyle(HWND window);
+HWND Owner(HWND window);
+bool IsVisible(HWND window);
+DWORD ProcessOf(HWND window);
+
+// Input (real input through SendInput: it reaches whatever window is under the
+// pointer or has the keyboard focus, and system-wide hot keys see it) ---------
+
+void MoveMouseTo(POINT screen);
+void ClickAt(POINT screen);
+// Clicks at a point given in the window's client coordinates.
+void ClickInWindow(HWND window, POINT client);
+void DoubleClickAt(POINT screen);
+void RightClickAt(POINT screen);
+// Presses the left button at from, moves in steps to to, releases there.
+void DragMouse(POINT from, POINT to);
+// Presses and releases one key.
+void PressKey(WORD virtualKey);
+// Presses the keys in order and releases them in reverse order
+// (for example {VK_CONTROL, VK_SHIFT, 'F'}).
+void PressKeyCombination(const std::vector<WORD>& virtualKeys);
+
+// Waiting --------------------------------------------------------------------
+
+// Calls condition until it returns true or timeoutMs has passed, processing
+// the calling thread's messages in between (so a test's own windows keep
+// working). Returns whether the condition became true.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs);
+// Processes the calling thread's messages for the given time.
+void PumpMessagesFor(DWORD milliseconds);
+
+// Screen ---------------------------------------------------------------------
+
+// Saves a picture of the whole X display as PNG; returns whether it worked.
+bool SaveScreenshot(const std::wstring& pngPath);
+// The colour of one screen pixel.
+COLORREF PixelAt(POINT screen);
+
+// Processes ------------------------------------------------------------------
+
+struct Process {
+    HANDLE handle = nullptr;
+    DWORD id = 0;
+};
+// Starts a program with the given command-line arguments in the given folder
+// (the program's own folder when empty).
+Process StartProcess(const std::wstring& exePath, const std::wstring& arguments,
+                     const std::wstring& workingDirectory = L"");
+// Waits for the process to end; returns whether it did within the timeout and
+// stores its exit code.
+bool WaitForExit(const Process& process, DWORD timeoutMs, DWORD* exitCode);
+void KillProcess(const Process& process);
+void CloseProcess(Process& process);
+// Identifiers of running processes whose image file name (no folder) matches,
+// case-insensitively.
+std::vector<DWORD> ProcessesNamed(const wchar_t* imageName);
+
+}  // namespace driver
