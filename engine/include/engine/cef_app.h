@@ -1,0 +1,71 @@
+// The application object handed to the engine in every process, and the
+// engine's process-level functions.
+#pragma once
+
+#include "engine/cef_base.h"
+#include "engine/cef_browser_process_handler.h"
+#include "engine/cef_command_line.h"
+#include "engine/cef_main_args.h"
+#include "engine/cef_render_process_handler.h"
+#include "engine/cef_resource_bundle_handler.h"
+#include "engine/cef_scheme.h"
+#include "engine/cef_settings.h"
+#include "engine/cef_string.h"
+
+#include <memory>
+
+namespace engine_internal {
+struct AppBridge;
+}
+
+// Defaults change nothing and hand out no handler.
+class CefApp : public virtual CefBase {
+public:
+    // Called in every process before the engine reads its command line, which
+    // may be changed here; processType is empty in the browser process.
+    virtual void OnBeforeCommandLineProcessing(const CefString& processType, CefRefPtr<CefCommandLine> commandLine)
+    {
+    }
+    virtual void OnRegisterCustomSchemes(CefRefPtr<CefSchemeRegistrar> registrar) {}
+    virtual CefRefPtr<CefResourceBundleHandler> GetResourceBundleHandler() { return nullptr; }
+    virtual CefRefPtr<CefBrowserProcessHandler> GetBrowserProcessHandler() { return nullptr; }
+    virtual CefRefPtr<CefRenderProcessHandler> GetRenderProcessHandler() { return nullptr; }
+
+protected:
+    CefApp();
+    ~CefApp() override;
+
+private:
+    friend struct engine_internal::BridgeAccess;
+    std::unique_ptr<engine_internal::AppBridge> bridge_;
+};
+
+// In an engine sub-process (the engine starts this executable again for
+// them) runs that process and returns its exit code, 0 or more. In the browser
+// process returns -1. Returns 0 without running the engine when the engine
+// library's interface differs from the one this layer was written for.
+int CefExecuteProcess(const CefMainArgs& args, CefRefPtr<CefApp> application, void* windowsSandboxInfo);
+
+// Starts the engine in the browser process. Only the first call reaches the
+// engine; later calls return false.
+bool CefInitialize(const CefMainArgs& args, const CefSettings& settings, CefRefPtr<CefApp> application,
+                   void* windowsSandboxInfo);
+
+// Ends the engine. Only the first call after a successful CefInitialize reaches
+// the engine; any other call returns at once.
+void CefShutdown();
+
+// Runs until the engine's quit is requested. With the engine's multi-threaded
+// message loop (or before initialisation, or after shutdown) the engine's own
+// loop is not entered: before initialisation and after shutdown this returns
+// at once; in multi-threaded mode it processes the calling thread's window
+// messages until CefQuitMessageLoop has been called (from any thread, also
+// before this call), until no browser reported through a life-span handler is
+// still open, or until a WM_QUIT arrives (which is posted again for the
+// caller's own loop). A quit request ends one run.
+void CefRunMessageLoop();
+
+// Requests the end of CefRunMessageLoop. With the engine initialised with its
+// single-threaded loop this forwards to the engine; otherwise the request is
+// recorded for the next or current run.
+void CefQuitMessageLoop();

@@ -1,0 +1,37 @@
+#include "engine_objects.h"
+#include "engine_proxy.h"
+#include "string_interop.h"
+
+namespace engine_internal {
+
+namespace {
+
+class FrameProxy final : public EngineProxy<CefFrame, cef_frame_t> {
+public:
+    using EngineProxy::EngineProxy;
+
+    void LoadURL(const CefString& url) override
+    {
+        const cef_string_t engineUrl = EngineView(url);
+        raw()->load_url(raw(), &engineUrl);
+    }
+
+    void LoadString(const CefString& html, const CefString& url) override
+    {
+        const cef_string_t engineHtml = EngineView(html);
+        const cef_string_t engineUrl = EngineView(url);
+        raw()->load_string(raw(), &engineHtml, &engineUrl);
+    }
+
+    CefString GetURL() override { return TakeUserFree(raw()->get_url(raw())); }
+    bool IsMain() override { return raw()->is_main(raw()) != 0; }
+};
+
+}  // namespace
+
+CefRefPtr<CefFrame> Wrap(cef_frame_t* adopted)
+{
+    return Adopt<FrameProxy>(adopted);
+}
+
+}  // namespace engine_internal
