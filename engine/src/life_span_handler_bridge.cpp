@@ -1,5 +1,6 @@
 #include "bridges.h"
 #include "engine_objects.h"
+#include "open_browsers.h"
 #include "string_interop.h"
 #include "value_interop.h"
 
@@ -46,7 +47,10 @@ int ENGINE_CALLBACK OnBeforePopup(cef_life_span_handler_t* self, cef_browser_t* 
 
 void ENGINE_CALLBACK OnAfterCreated(cef_life_span_handler_t* self, cef_browser_t* browser)
 {
-    HandlerOf(self)->OnAfterCreated(Wrap(browser));
+    const CefRefPtr<CefBrowser> created = Wrap(browser);
+    if (created)
+        NoteBrowserCreated(created->GetIdentifier());
+    HandlerOf(self)->OnAfterCreated(created);
 }
 
 int ENGINE_CALLBACK RunModal(cef_life_span_handler_t* self, cef_browser_t* browser)
@@ -61,7 +65,10 @@ int ENGINE_CALLBACK DoClose(cef_life_span_handler_t* self, cef_browser_t* browse
 
 void ENGINE_CALLBACK OnBeforeClose(cef_life_span_handler_t* self, cef_browser_t* browser)
 {
-    HandlerOf(self)->OnBeforeClose(Wrap(browser));
+    const CefRefPtr<CefBrowser> closing = Wrap(browser);
+    HandlerOf(self)->OnBeforeClose(closing);
+    if (closing)
+        NoteBrowserClosed(closing->GetIdentifier());
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+// Starting and ending the engine.
+#include "engine/cef_app.h"
+
+#include "api_version.h"
+#include "bridges.h"
+#include "capi/capi_app.h"
+#include "engine_state.h"
+#include "value_interop.h"
+
+#include <atomic>
+#include <cstring>
+
+namespace engine_internal {
+
+namespace {
+
+// Read on any thread, written on the main thread.
+std::atomic<EngineMode> g_engineMode{EngineMode::kNotStarted};
+
+}  // namespace
+
+EngineMode CurrentEngineMode()
+{
+    return g_engineMode.load();
+}
+
+void SetEngineMode(EngineMode mode)
+{
+    g_engineMode.store(mode);
+}
+
+bool ApiHashMatches(const char* expectedApiHash)
+{
+    const char* actual = cef_api_hash(0);
+    return actual && expectedApiHash && std::strcmp(actual, expectedApiHash) == 0;
+}
+
+int ExecuteProcessIfCompatible(const CefMainArgs& args, CefRefPtr<CefApp> application, void* windowsSandboxInfo,
+                               const char* expectedApiHash)
+{
+    if (!ApiHashMatches(expectedApiHash))
+        return 0;
+    const cef_main_args_t engineArgs = EngineView(args);
+    return cef_execute_process(&engineArgs, NewEngineReference(application), windowsSandboxInfo);
+}
+
+}  // namespace engine_internal
+
+int CefExecuteProcess(const CefMainArgs& args, CefRefPtr<CefApp> application, void* windowsSandboxInfo)
+{
+    return engine_internal::ExecuteProcessIfCompatible(args, application, windowsSandboxInfo,
+                                                       engine_internal::kEngineApiHash);
+}
+
+bool CefInitialize(const CefMainArgs& args, const CefSettings& settings, CefRefPtr<CefApp> application,
+                   void* windowsSandboxInfo)
+{
+    using namespace engine_internal;
+    if (CurrentEngineMode() != EngineMode::kNotStarted)
+        return false;
+    const cef_main_args_t engineArgs = EngineView(args);
+    const cef_settings_t engineSettings = EngineView(settings);
+    const bool started =
+        cef_initialize(&engineArgs, &engineSettings, NewEngineReference(application), windowsSandboxInfo) != 0;
+    if (!started)
+        SetEngineMode(EngineMode::kEnded);
+    else if (settings.multi_threaded_message_loop)
+        SetEngineMode(EngineMode::kMultiThreadedLoop);
+    else
+        SetEngineMode(EngineMode::kSingleThreadedLoop);
+    return started;
+}
+
+void CefShutdown()
+{
+    using namespace engine_internal;
+    const EngineMode mode = CurrentEngineMode();
+    if (mode != EngineMode::kSingleThreadedLoop && mode != EngineMode::kMultiThreadedLoop)
+        return;
+    SetEngineMode(EngineMode::kEnded);
+    cef_shutdown();
+}
