@@ -116,12 +116,15 @@ const auto kFromEngine = [](auto& to, const auto& from) {
         to = from;
 };
 
-// Launcher record written back into an engine-owned record.
+// Launcher record written back into an engine-owned record; strings the
+// launcher left as they were keep the engine's buffers.
 const auto kIntoEngine = [](const auto& from, auto& to) {
-    if constexpr (kIsString<decltype(from)>)
-        CopyToEngine(from, &to);
-    else
+    if constexpr (kIsString<decltype(from)>) {
+        if (FromEngine(&to) != from)
+            CopyToEngine(from, &to);
+    } else {
         to = from;
+    }
 };
 
 }  // namespace

@@ -22,8 +22,8 @@ CefWindowInfo FromEngine(const cef_window_info_t& windowInfo);
 CefBrowserSettings FromEngine(const cef_browser_settings_t& settings);
 CefPopupFeatures FromEngine(const cef_popup_features_t& features);
 
-// Writes a record back into one the engine owns; its strings become
-// engine-allocated copies and what they held before is released.
+// Writes a record back into one the engine owns; a changed string becomes an
+// engine-allocated copy and what it held before is released.
 void CopyToEngine(const CefWindowInfo& windowInfo, cef_window_info_t* target);
 void CopyToEngine(const CefBrowserSettings& settings, cef_browser_settings_t* target);
 

@@ -32,7 +32,6 @@ class CefRequestHandler : public virtual CefBase {
 public:
     using ReturnValue = cef_return_value_t;
     using TerminationStatus = cef_termination_status_t;
-    using WindowOpenDisposition = cef_window_open_disposition_t;
 
     // Return true to cancel the navigation.
     virtual bool OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
@@ -41,8 +40,10 @@ public:
         return false;
     }
     // Return true to cancel a navigation that should open in another tab.
+    // (The disposition's short name, WindowOpenDisposition, is CefLifeSpanHandler's,
+    // so that a class deriving from both can use it.)
     virtual bool OnOpenURLFromTab(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
-                                  const CefString& targetUrl, WindowOpenDisposition targetDisposition,
+                                  const CefString& targetUrl, cef_window_open_disposition_t targetDisposition,
                                   bool userGesture)
     {
         return false;
