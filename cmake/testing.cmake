@@ -13,11 +13,13 @@ set(ZARNITH_TEST_BIN_DIR "${CMAKE_BINARY_DIR}/tests-bin")
 set(ZARNITH_TEST_PASS_REGEX "\\[  PASSED  \\] [0-9]+ tests?")
 set(ZARNITH_TEST_FAIL_REGEX "Unhandled page fault|Unhandled exception|\\[  FAILED  \\]|wine: could not load|err:module:import_dll")
 
-# zarnith_add_test(<name> SOURCES <files...> [LIBS <targets...>] [ENGINE] [TIMEOUT <seconds>] [LABELS <labels...>])
+# zarnith_add_test(<name> SOURCES <files...> [LIBS <targets...>] [ENGINE] [TIMEOUT <seconds>] [LABELS <labels...>]
+#                  [ARGS <arguments...>])
 # ENGINE: the program starts the browser engine, so the engine runtime is
 # staged beside it and its main must hand engine sub-processes to the engine.
+# ARGS: the program's command-line arguments.
 function(zarnith_add_test name)
-  cmake_parse_arguments(T "ENGINE" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "ENGINE" "TIMEOUT" "SOURCES;LIBS;LABELS;ARGS" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
@@ -27,7 +29,7 @@ function(zarnith_add_test name)
   if(T_ENGINE)
     zarnith_stage_engine(${name} "${ZARNITH_TEST_BIN_DIR}" LINK)
   endif()
-  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY "${ZARNITH_TEST_BIN_DIR}")
+  add_test(NAME ${name} COMMAND ${name} ${T_ARGS} WORKING_DIRECTORY "${ZARNITH_TEST_BIN_DIR}")
   set_tests_properties(${name} PROPERTIES
     TIMEOUT ${T_TIMEOUT}
     PASS_REGULAR_EXPRESSION "${ZARNITH_TEST_PASS_REGEX}"
