@@ -206,8 +206,16 @@ protected:
 
 HttpServer* EngineBrowser::server_ = nullptr;
 
-TEST(EngineProcess, TheApplicationsSwitchIsOnTheBrowserProcessCommandLine)
+// The application object; main hands it to the engine, whose reference keeps it.
+enginetest::TestApp* g_app = nullptr;
+
+TEST(EngineProcess, TheApplicationWasAskedOnTheEngineUiThreadAndItsSwitchIsOnTheCommandLine)
 {
+    ASSERT_NE(g_app, nullptr);
+    ASSERT_TRUE(testsupport::WaitWhilePumping([] { return g_app->contextInitializedThread != 0; }, kEngineTimeoutMs))
+        << "OnContextInitialized did not arrive";
+    EXPECT_NE(g_app->contextInitializedThread.load(), GetCurrentThreadId());
+
     CefRefPtr<CefCommandLine> commandLine = CefCommandLine::GetGlobalCommandLine();
     ASSERT_NE(commandLine, nullptr);
     EXPECT_TRUE(commandLine->HasSwitch(enginetest::kTestSwitchName));
@@ -493,6 +501,6 @@ TEST_F(EngineBrowser, WmQuitEndsTheRunningLoopAndStaysForTheCallersLoop)
 
 int main(int argc, char** argv)
 {
-    return testsupport::RunEngineTestMain(argc, argv, new enginetest::TestApp,
-                                          testsupport::LauncherEngineSettings());
+    g_app = new enginetest::TestApp;
+    return testsupport::RunEngineTestMain(argc, argv, g_app, testsupport::LauncherEngineSettings());
 }

@@ -16,6 +16,7 @@ public:
     static int Live() { return live_.load(); }
 
 private:
+    // Changed on any thread: objects are created and destroyed on the engine's threads too.
     static inline std::atomic<int> live_{0};
 };
 
