@@ -26,6 +26,7 @@ protected:
     cef_base_t* base() const { return base_; }
 
 private:
+    // Fixed at construction; used on whichever thread calls or releases the proxy.
     cef_base_t* const base_;
 };
 
