@@ -85,7 +85,13 @@ Process StartProcess(const std::wstring& exePath, const std::wstring& arguments,
 // Waits for the process to end; returns whether it did within the timeout and
 // stores its exit code.
 bool WaitForExit(const Process& process, DWORD timeoutMs, DWORD* exitCode);
+// The exit code of a process that KillProcess or KillProcessTree ended.
+constexpr UINT kKilledExitCode = 0xdead;
+// Ends the process and waits until it has ended.
 void KillProcess(const Process& process);
+// Ends the process and every process it started, and their children in turn
+// (a program's helper processes, such as a browser engine's).
+void KillProcessTree(const Process& process);
 void CloseProcess(Process& process);
 // Identifiers of running processes whose image file name (no folder) matches,
 // case-insensitively.

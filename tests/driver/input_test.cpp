@@ -1,5 +1,6 @@
 // Real mouse and keyboard input reaching windows the test creates.
 #include "driver.h"
+#include "helper_process.h"
 #include "test_window.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 namespace {
 
 constexpr DWORD kInputTimeoutMs = 3000;
+constexpr DWORD kHelperStartTimeoutMs = 10000;
+constexpr int kHelperExitCode = 23;
 constexpr int kButtonId = 7;
 constexpr int kHotKeyId = 0x2a;
 
@@ -182,6 +185,26 @@ TEST_F(DriverKeyboard, KeyCombinationFiresAnotherWindowsHotKey)
     EXPECT_EQ(GetForegroundWindow(), m_window.handle());
     for (int key : {VK_CONTROL, VK_SHIFT, int{'F'}})
         EXPECT_FALSE(GetAsyncKeyState(key) & 0x8000) << "key " << key << " is still down";
+}
+
+TEST_F(DriverKeyboard, KeyPressFiresAHotKeyOfAnotherProcess)
+{
+    driver::Process process = driver::StartProcess(
+        helper::ProgramPath(), std::wstring(helper::kAwaitHotKey) + L" " + std::to_wstring(kHelperExitCode));
+    ASSERT_NE(process.handle, nullptr);
+    const bool ready = driver::WaitFor(
+        [&] { return driver::FindTopLevelWindow(TestWindow::kClassName, helper::kHotKeyReadyCaption, process.id); },
+        kHelperStartTimeoutMs);
+    DWORD exitCode = 0;
+    if (ready && driver::BringToForeground(m_window.handle())) {
+        driver::PressKey(static_cast<WORD>(helper::kHotKey));
+        driver::WaitForExit(process, kInputTimeoutMs, &exitCode);
+    }
+    driver::KillProcess(process);
+    driver::CloseProcess(process);
+    ASSERT_TRUE(ready);
+    EXPECT_EQ(exitCode, static_cast<DWORD>(kHelperExitCode)) << "the helper saw no hot key";
+    EXPECT_EQ(m_window.CountOf(WM_KEYDOWN), 0u) << "the focused window does not see the hot key";
 }
 
 }  // namespace
