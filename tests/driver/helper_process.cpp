@@ -52,6 +52,18 @@ int AwaitHotKey(int exitCode)
     return fired ? exitCode : kTimedOutExitCode;
 }
 
+int AwaitKey(int exitCode)
+{
+    TestWindow window(Captioned(kKeyTargetCaption, true));
+    const auto pressed = [&window] {
+        for (const TestWindow::Message& key : window.Received(WM_KEYDOWN))
+            if (key.wParam == kAwaitedKey)
+                return true;
+        return false;
+    };
+    return driver::WaitFor(pressed, kLifetimeMs) ? exitCode : kTimedOutExitCode;
+}
+
 int StartChild()
 {
     const std::wstring arguments = std::wstring(kShowWindow) + L" \"" + kChildCaption + L"\" 0";
@@ -88,6 +100,8 @@ bool RunRole(int* exitCode)
         *exitCode = ShowDirectory();
     else if (role == kAwaitHotKey && args.size() == 3)
         *exitCode = AwaitHotKey(_wtoi(args[2].c_str()));
+    else if (role == kAwaitKey && args.size() == 3)
+        *exitCode = AwaitKey(_wtoi(args[2].c_str()));
     else if (role == kStartChild)
         *exitCode = StartChild();
     else

@@ -15,11 +15,16 @@ constexpr const wchar_t* kShowDirectory = L"--show-directory";
 // "<exit code>": registers kHotKey for a hidden window, captions it
 // kHotKeyReadyCaption, and ends with the exit code when the hot key fires.
 constexpr const wchar_t* kAwaitHotKey = L"--await-hot-key";
+// "<exit code>": shows a window captioned kKeyTargetCaption and ends with the
+// exit code when it receives a press of kAwaitedKey.
+constexpr const wchar_t* kAwaitKey = L"--await-key";
 // Starts a second helper showing a window captioned kChildCaption, then shows
 // a window captioned kParentCaption.
 constexpr const wchar_t* kStartChild = L"--start-child";
 
 constexpr unsigned kHotKey = 0x78;  // F9
+constexpr unsigned kAwaitedKey = 'Z';
+constexpr const wchar_t* kKeyTargetCaption = L"driver helper: key target";
 constexpr const wchar_t* kHotKeyReadyCaption = L"driver helper: hot key registered";
 constexpr const wchar_t* kParentCaption = L"driver helper: parent";
 constexpr const wchar_t* kChildCaption = L"driver helper: child";

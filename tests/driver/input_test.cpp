@@ -117,16 +117,21 @@ TEST(DriverMouse, DragMovesAWindowHeldByItsCaption)
 
 class DriverKeyboard : public ::testing::Test {
 protected:
+    // The window made last is in front at first; the keys' window is brought forward.
     void SetUp() override
     {
         driver::PumpMessagesFor(50);
+        ASSERT_EQ(GetForegroundWindow(), m_inFrontAtFirst.handle());
         ASSERT_TRUE(driver::BringToForeground(m_window.handle()));
+        ASSERT_EQ(GetForegroundWindow(), m_window.handle());
         SetFocus(m_window.handle());
         driver::PumpMessagesFor(50);
         m_window.ForgetReceived();
+        m_inFrontAtFirst.ForgetReceived();
     }
 
     TestWindow m_window{At(L"driver keys", {600, 100, 800, 200})};
+    TestWindow m_inFrontAtFirst{At(L"driver keys: other", {850, 100, 1050, 200})};
 };
 
 TEST_F(DriverKeyboard, KeyPressesReachTheFocusedWindow)
@@ -137,6 +142,7 @@ TEST_F(DriverKeyboard, KeyPressesReachTheFocusedWindow)
     EXPECT_EQ(m_window.Received(WM_KEYDOWN)[0].wParam, static_cast<WPARAM>('A'));
     ASSERT_EQ(m_window.CountOf(WM_CHAR), 1u);
     EXPECT_EQ(m_window.Received(WM_CHAR)[0].wParam, static_cast<WPARAM>('a'));
+    EXPECT_EQ(m_inFrontAtFirst.CountOf(WM_KEYDOWN), 0u);
 
     m_window.ForgetReceived();
     driver::PressKeyCombination({VK_SHIFT, 'B'});
@@ -205,6 +211,35 @@ TEST_F(DriverKeyboard, KeyPressFiresAHotKeyOfAnotherProcess)
     ASSERT_TRUE(ready);
     EXPECT_EQ(exitCode, static_cast<DWORD>(kHelperExitCode)) << "the helper saw no hot key";
     EXPECT_EQ(m_window.CountOf(WM_KEYDOWN), 0u) << "the focused window does not see the hot key";
+}
+
+TEST_F(DriverKeyboard, KeyPressesReachAnotherProcessBroughtToTheForeground)
+{
+    driver::Process process = driver::StartProcess(
+        helper::ProgramPath(), std::wstring(helper::kAwaitKey) + L" " + std::to_wstring(kHelperExitCode));
+    ASSERT_NE(process.handle, nullptr);
+    HWND target = nullptr;
+    driver::WaitFor(
+        [&] { return (target = driver::FindTopLevelWindow(TestWindow::kClassName, helper::kKeyTargetCaption, process.id)); },
+        kHelperStartTimeoutMs);
+    DWORD exitCode = 0;
+    HWND frontBefore = nullptr;
+    bool targetCameToFront = false;
+    if (target) {
+        // The helper's window may have taken the foreground on showing; take it back first.
+        driver::BringToForeground(m_window.handle());
+        frontBefore = GetForegroundWindow();
+        targetCameToFront = driver::BringToForeground(target);
+        driver::PressKey(static_cast<WORD>(helper::kAwaitedKey));
+        driver::WaitForExit(process, kInputTimeoutMs, &exitCode);
+    }
+    driver::KillProcess(process);
+    driver::CloseProcess(process);
+    ASSERT_NE(target, nullptr);
+    EXPECT_EQ(frontBefore, m_window.handle());
+    EXPECT_TRUE(targetCameToFront);
+    EXPECT_EQ(exitCode, static_cast<DWORD>(kHelperExitCode)) << "the helper's window saw no key press";
+    EXPECT_EQ(m_window.CountOf(WM_KEYDOWN), 0u);
 }
 
 }  // namespace
