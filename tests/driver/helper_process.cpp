@@ -13,6 +13,8 @@ namespace {
 
 // No helper outlives a test that forgot it for long.
 constexpr DWORD kLifetimeMs = 30000;
+// How long a started helper may take to show its window.
+constexpr DWORD kStartTimeoutMs = 10000;
 constexpr int kHotKeyId = 1;
 
 TestWindow::Options Captioned(const std::wstring& caption, bool visible)
@@ -81,6 +83,14 @@ std::wstring ProgramPath()
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     return path;
+}
+
+HWND AwaitWindow(const wchar_t* caption, DWORD processId)
+{
+    HWND found = nullptr;
+    driver::WaitFor([&] { return (found = driver::FindTopLevelWindow(TestWindow::kClassName, caption, processId)); },
+                    kStartTimeoutMs);
+    return found;
 }
 
 bool RunRole(int* exitCode)

@@ -2,6 +2,8 @@
 // need a second process: its windows, hot keys, exit codes and children.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace helper {
@@ -34,6 +36,9 @@ constexpr int kTimedOutExitCode = 91;
 
 // This program's own path.
 std::wstring ProgramPath();
+// Waits for a helper's window with the caption (of the given process, or any
+// when 0) and returns it, or null when none came in time.
+HWND AwaitWindow(const wchar_t* caption, DWORD processId);
 // Plays the role named on the command line; returns false when it names none.
 bool RunRole(int* exitCode);
 

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr DWORD kInputTimeoutMs = 3000;
-constexpr DWORD kHelperStartTimeoutMs = 10000;
 constexpr int kHelperExitCode = 23;
 constexpr int kButtonId = 7;
 constexpr int kHotKeyId = 0x2a;
@@ -198,9 +197,7 @@ TEST_F(DriverKeyboard, KeyPressFiresAHotKeyOfAnotherProcess)
     driver::Process process = driver::StartProcess(
         helper::ProgramPath(), std::wstring(helper::kAwaitHotKey) + L" " + std::to_wstring(kHelperExitCode));
     ASSERT_NE(process.handle, nullptr);
-    const bool ready = driver::WaitFor(
-        [&] { return driver::FindTopLevelWindow(TestWindow::kClassName, helper::kHotKeyReadyCaption, process.id); },
-        kHelperStartTimeoutMs);
+    const bool ready = helper::AwaitWindow(helper::kHotKeyReadyCaption, process.id) != nullptr;
     DWORD exitCode = 0;
     if (ready && driver::BringToForeground(m_window.handle())) {
         driver::PressKey(static_cast<WORD>(helper::kHotKey));
@@ -218,10 +215,7 @@ TEST_F(DriverKeyboard, KeyPressesReachAnotherProcessBroughtToTheForeground)
     driver::Process process = driver::StartProcess(
         helper::ProgramPath(), std::wstring(helper::kAwaitKey) + L" " + std::to_wstring(kHelperExitCode));
     ASSERT_NE(process.handle, nullptr);
-    HWND target = nullptr;
-    driver::WaitFor(
-        [&] { return (target = driver::FindTopLevelWindow(TestWindow::kClassName, helper::kKeyTargetCaption, process.id)); },
-        kHelperStartTimeoutMs);
+    HWND target = helper::AwaitWindow(helper::kKeyTargetCaption, process.id);
     DWORD exitCode = 0;
     HWND frontBefore = nullptr;
     bool targetCameToFront = false;

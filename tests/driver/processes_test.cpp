@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr DWORD kStartTimeoutMs = 10000;
 constexpr DWORD kExitTimeoutMs = 5000;
 constexpr DWORD kStillRunningMs = 200;
 constexpr int kHelperExitCode = 17;
@@ -28,14 +27,6 @@ std::wstring ProgramName()
 std::wstring ShowWindowArguments(const wchar_t* caption, int exitCode)
 {
     return std::wstring(helper::kShowWindow) + L" \"" + caption + L"\" " + std::to_wstring(exitCode);
-}
-
-HWND AwaitWindow(const wchar_t* caption, DWORD processId)
-{
-    HWND found = nullptr;
-    driver::WaitFor([&] { return (found = driver::FindTopLevelWindow(TestWindow::kClassName, caption, processId)); },
-                    kStartTimeoutMs);
-    return found;
 }
 
 // Ends a helper that a failed check left running.
@@ -57,7 +48,7 @@ TEST(DriverProcesses, StartsAProgramFindsItsWindowsAndReadsItsExitCode)
     ASSERT_NE(process.id, 0u);
     ASSERT_NE(process.id, GetCurrentProcessId());
 
-    HWND window = AwaitWindow(L"driver helper: shown", process.id);
+    HWND window = helper::AwaitWindow(L"driver helper: shown", process.id);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(driver::ProcessOf(window), process.id);
     EXPECT_EQ(driver::WindowText(window), L"driver helper: shown") << "read from another process";
@@ -92,7 +83,7 @@ TEST(DriverProcesses, StartsInTheProgramsFolderOrTheOneGiven)
         HelperGuard guard{process};
         ASSERT_NE(process.handle, nullptr);
         const std::wstring expected = given.empty() ? programFolder : given;
-        EXPECT_NE(AwaitWindow(expected.c_str(), process.id), nullptr)
+        EXPECT_NE(helper::AwaitWindow(expected.c_str(), process.id), nullptr)
             << "no helper window captioned with the folder " << std::string(expected.begin(), expected.end());
     }
 }
@@ -120,8 +111,8 @@ TEST(DriverProcesses, KillsAProcessAndEverythingItStarted)
     driver::Process process = driver::StartProcess(helper::ProgramPath(), helper::kStartChild);
     HelperGuard guard{process};
     ASSERT_NE(process.handle, nullptr);
-    ASSERT_NE(AwaitWindow(helper::kParentCaption, process.id), nullptr);
-    HWND childWindow = AwaitWindow(helper::kChildCaption, 0);
+    ASSERT_NE(helper::AwaitWindow(helper::kParentCaption, process.id), nullptr);
+    HWND childWindow = helper::AwaitWindow(helper::kChildCaption, 0);
     ASSERT_NE(childWindow, nullptr);
     const DWORD childId = driver::ProcessOf(childWindow);
     ASSERT_NE(childId, process.id);
