@@ -40,3 +40,8 @@ stop_xvfb() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   XVFB_PID=
 }
+
+# The demo publisher site; the launcher's built-in addresses point here
+# (keep in step with the site address in the launcher's code).
+DEMO_SITE_DIR="$ZARNITH_ROOT/demo-site"
+DEMO_SITE_PORT=8610

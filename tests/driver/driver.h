@@ -49,6 +49,12 @@ void PressKey(WORD virtualKey);
 // Presses the keys in order and releases them in reverse order
 // (for example {VK_CONTROL, VK_SHIFT, 'F'}).
 void PressKeyCombination(const std::vector<WORD>& virtualKeys);
+// Types text as Unicode key strokes: it reaches the focused window as
+// WM_CHAR whatever the keyboard layout.
+void TypeText(const std::wstring& text);
+// Makes the window the foreground window, so that key presses reach it (or
+// the child that has its focus); returns whether it is the foreground now.
+bool BringToForeground(HWND window);
 
 // Waiting --------------------------------------------------------------------
 
