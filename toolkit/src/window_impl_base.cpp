@@ -5,6 +5,7 @@
 #include "frame_geometry.h"
 #include "skin_builder.h"
 #include "toolkit/control.h"
+#include "work_area.h"
 
 namespace {
 
@@ -163,13 +164,10 @@ LRESULT WindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM lParam, BOOL&)
 LRESULT WindowImplBase::OnGetMinMaxInfo(UINT, WPARAM, LPARAM lParam, BOOL&)
 {
     auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    if (GetMonitorInfoW(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        const RECT& work = monitor.rcWork;
-        info->ptMaxPosition = {work.left - monitor.rcMonitor.left, work.top - monitor.rcMonitor.top};
-        info->ptMaxSize = {work.right - work.left, work.bottom - work.top};
-    }
+    // Maximised, the window covers the work area (and not the task bar).
+    const MonitorArea area = MonitorAreaOf(m_hWnd);
+    info->ptMaxPosition = {area.work.left - area.monitor.left, area.work.top - area.monitor.top};
+    info->ptMaxSize = {area.work.right - area.work.left, area.work.bottom - area.work.top};
     const SIZE minimum = m_pm.GetMinInfo();
     if (minimum.cx > 0) {
         info->ptMinTrackSize.x = minimum.cx;

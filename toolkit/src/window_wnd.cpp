@@ -2,6 +2,7 @@
 
 #include "frame_geometry.h"
 #include "toolkit/paint_manager.h"
+#include "work_area.h"
 
 namespace {
 
@@ -87,14 +88,12 @@ void CWindowWnd::CenterWindow()
     GetWindowRect(m_hWnd, &rc);
     HWND owner = GetWindow(m_hWnd, GW_OWNER);
     const bool overOwner = owner && IsWindowVisible(owner) && !IsIconic(owner);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(overOwner ? owner : m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
-    RECT area = monitor.rcWork;
+    const RECT work = MonitorAreaOf(overOwner ? owner : m_hWnd).work;
+    RECT area = work;
     if (overOwner) {
         GetWindowRect(owner, &area);
     }
-    const POINT pt = CenteredPosition({rc.right - rc.left, rc.bottom - rc.top}, area, monitor.rcWork);
+    const POINT pt = CenteredPosition({rc.right - rc.left, rc.bottom - rc.top}, area, work);
     SetWindowPos(m_hWnd, nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
