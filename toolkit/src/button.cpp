@@ -145,8 +145,12 @@ void CButtonUI::PaintBackground(HDC hdc)
     const State state = GetState();
     const Look& look = LookOf(state);
     FillArgb(hdc, GetPos(), look.bkColor);
-    const CDuiString& file = look.image.IsEmpty() ? LookOf(State::Normal).image : look.image;
-    if (const SkinImage* image = FindImage(file)) {
+    // A state whose image is missing or unreadable shows the normal image.
+    const SkinImage* image = FindImage(look.image);
+    if (!image) {
+        image = FindImage(LookOf(State::Normal).image);
+    }
+    if (image) {
         DrawSkinImage(hdc, *image, GetPos());
     }
 }

@@ -1,6 +1,6 @@
 // A label that takes clicks: "click" is sent when the left button goes down
 // and comes up over it. Each state may have its own colours and image; a
-// state without them looks normal.
+// state without them (or with an unreadable image) looks normal.
 #pragma once
 
 #include "toolkit/label.h"
