@@ -77,6 +77,7 @@ private:
     IDialogBuilderCallback* m_callback;
     std::vector<Frame> m_open;
     CControlUI* m_root = nullptr;
+    bool m_startedWithWindow = false;
     UINT m_line = 0;
 };
 
@@ -99,7 +100,7 @@ CControlUI* SkinReader::Read()
         return nullptr;
     }
     IXmlReader* reader = nullptr;
-    hr = factory(IID_IXmlReader, reinterpret_cast<void**>(&reader), nullptr);
+    hr = factory(__uuidof(IXmlReader), reinterpret_cast<void**>(&reader), nullptr);
     if (SUCCEEDED(hr)) {
         reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit);
         hr = reader->SetInput(stream);
@@ -135,7 +136,7 @@ CControlUI* SkinReader::Read()
         reader->Release();
     }
     stream->Release();
-    if (!m_root && SUCCEEDED(hr)) {
+    if (!m_root && SUCCEEDED(hr) && m_startedWithWindow) {
         Problem(L"the skin defines no control");
     }
     return m_root;
@@ -164,6 +165,7 @@ void SkinReader::OpenElement(const std::wstring& name, const Attributes& attribu
             m_open.push_back({nullptr, true});
             return;
         }
+        m_startedWithWindow = true;
         ApplyWindowAttributes(attributes);
         m_open.push_back({nullptr, false});
         return;
