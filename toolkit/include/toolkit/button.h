@@ -15,6 +15,10 @@ public:
     // The look the button shows now.
     State GetState() const;
 
+    // Unset colours are 0.
+    const CDuiString& GetStateImage(State state) const { return LookOf(state).image; }
+    DWORD GetStateBkColor(State state) const { return LookOf(state).bkColor; }
+    DWORD GetStateTextColor(State state) const { return LookOf(state).textColor; }
     void SetStateImage(State state, const CDuiString& file);
     void SetStateBkColor(State state, DWORD argb);
     void SetStateTextColor(State state, DWORD argb);
