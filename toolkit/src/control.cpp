@@ -94,56 +94,49 @@ void CControlUI::SetBkImage(const CDuiString& file)
 
 AttributeResult CControlUI::SetAttribute(const wchar_t* name, const wchar_t* value)
 {
-    auto applied = [](bool ok) { return ok ? AttributeResult::Applied : AttributeResult::Malformed; };
+    bool ok = true;
+    int size = 0;
+    bool flag = false;
+    RECT rect = {};
+    DWORD color = 0;
     if (wcscmp(name, L"name") == 0) {
         SetName(value);
-        return AttributeResult::Applied;
-    }
-    if (wcscmp(name, L"width") == 0 || wcscmp(name, L"height") == 0) {
-        int size = 0;
-        if (!ParseInt(value, size) || size < 0) {
-            return AttributeResult::Malformed;
-        }
-        if (name[0] == L'w') {
+    } else if (wcscmp(name, L"width") == 0) {
+        ok = ParseInt(value, size) && size >= 0;
+        if (ok) {
             SetFixedWidth(size);
-        } else {
+        }
+    } else if (wcscmp(name, L"height") == 0) {
+        ok = ParseInt(value, size) && size >= 0;
+        if (ok) {
             SetFixedHeight(size);
         }
-        return AttributeResult::Applied;
-    }
-    if (wcscmp(name, L"padding") == 0) {
-        RECT padding = {};
-        const bool ok = ParseRect(value, padding);
+    } else if (wcscmp(name, L"padding") == 0) {
+        ok = ParseRect(value, rect);
         if (ok) {
-            SetPadding(padding);
+            SetPadding(rect);
         }
-        return applied(ok);
-    }
-    if (wcscmp(name, L"visible") == 0 || wcscmp(name, L"enabled") == 0) {
-        bool flag = false;
-        if (!ParseBool(value, flag)) {
-            return AttributeResult::Malformed;
-        }
-        if (name[0] == L'v') {
+    } else if (wcscmp(name, L"visible") == 0) {
+        ok = ParseBool(value, flag);
+        if (ok) {
             SetVisible(flag);
-        } else {
+        }
+    } else if (wcscmp(name, L"enabled") == 0) {
+        ok = ParseBool(value, flag);
+        if (ok) {
             SetEnabled(flag);
         }
-        return AttributeResult::Applied;
-    }
-    if (wcscmp(name, L"bkcolor") == 0) {
-        DWORD color = 0;
-        const bool ok = ParseColor(value, color);
+    } else if (wcscmp(name, L"bkcolor") == 0) {
+        ok = ParseColor(value, color);
         if (ok) {
             SetBkColor(color);
         }
-        return applied(ok);
-    }
-    if (wcscmp(name, L"bkimage") == 0) {
+    } else if (wcscmp(name, L"bkimage") == 0) {
         SetBkImage(value);
-        return AttributeResult::Applied;
+    } else {
+        return AttributeResult::Unknown;
     }
-    return AttributeResult::Unknown;
+    return ok ? AttributeResult::Applied : AttributeResult::Malformed;
 }
 
 void CControlUI::Invalidate()

@@ -130,11 +130,6 @@ CControlUI* CPaintManagerUI::FindControl(const wchar_t* name) const
     return m_root && name ? m_root->FindControlByName(name) : nullptr;
 }
 
-CControlUI* CPaintManagerUI::FindControl(POINT pt) const
-{
-    return m_root ? m_root->FindControlAt(pt, false) : nullptr;
-}
-
 void CPaintManagerUI::AddNotifier(INotifyUI* notifier)
 {
     m_notifiers.push_back(notifier);

@@ -15,10 +15,8 @@ public:
     // The look the button shows now.
     State GetState() const;
 
-    // Unset colours are 0.
-    const CDuiString& GetStateImage(State state) const { return LookOf(state).image; }
+    // 0 when the state has no colour of its own.
     DWORD GetStateBkColor(State state) const { return LookOf(state).bkColor; }
-    DWORD GetStateTextColor(State state) const { return LookOf(state).textColor; }
     void SetStateImage(State state, const CDuiString& file);
     void SetStateBkColor(State state, DWORD argb);
     void SetStateTextColor(State state, DWORD argb);

@@ -39,7 +39,7 @@ public:
     bool DispatchNotify(TNotifyUI& msg);
 };
 
-// In the class body.
+// In the class body; what follows it is private unless an access specifier says otherwise.
 #define NOTIFY_MAP_DECLARE()                                \
 public:                                                     \
     static const NotifyMap messageMap;                      \

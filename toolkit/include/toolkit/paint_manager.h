@@ -43,8 +43,6 @@ public:
     CControlUI* GetRoot() const { return m_root.get(); }
     // The first control of the tree, depth first, with that name; or null.
     CControlUI* FindControl(const wchar_t* name) const;
-    // The innermost visible control at a client point; or null.
-    CControlUI* FindControl(POINT pt) const;
 
     void AddNotifier(INotifyUI* notifier);
     void AddMessageFilter(IMessageFilterUI* filter);
