@@ -16,6 +16,9 @@ constexpr int kDragSteps = 10;
 constexpr DWORD kDragStepPauseMs = 15;
 constexpr DWORD kDragPressPauseMs = 50;
 constexpr DWORD kDragTimeoutMs = 10000;
+// A window of another thread activates itself when it handles the request;
+// a window that is still showing itself may take the foreground meanwhile.
+constexpr DWORD kForegroundTimeoutMs = 3000;
 
 // Maps a screen coordinate to the absolute scale so that the system's
 // conversion back (rounding down) lands on the same pixel.
@@ -175,8 +178,14 @@ void TypeText(const std::wstring& text)
 
 bool BringToForeground(HWND window)
 {
-    SetForegroundWindow(window);
-    return GetForegroundWindow() == window;
+    return WaitFor(
+        [window] {
+            if (GetForegroundWindow() == window)
+                return true;
+            SetForegroundWindow(window);
+            return false;
+        },
+        kForegroundTimeoutMs);
 }
 
 }  // namespace driver

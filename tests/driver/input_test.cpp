@@ -1,5 +1,6 @@
 // Real mouse and keyboard input reaching windows the test creates.
 #include "driver.h"
+#include "helper_process.h"
 #include "test_window.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 namespace {
 
 constexpr DWORD kInputTimeoutMs = 3000;
+constexpr DWORD kHelperStartTimeoutMs = 10000;
+constexpr int kHelperExitCode = 23;
 constexpr int kButtonId = 7;
 constexpr int kHotKeyId = 0x2a;
 
@@ -114,16 +117,21 @@ TEST(DriverMouse, DragMovesAWindowHeldByItsCaption)
 
 class DriverKeyboard : public ::testing::Test {
 protected:
+    // The window made last is in front at first; the keys' window is brought forward.
     void SetUp() override
     {
         driver::PumpMessagesFor(50);
+        ASSERT_EQ(GetForegroundWindow(), m_inFrontAtFirst.handle());
         ASSERT_TRUE(driver::BringToForeground(m_window.handle()));
+        ASSERT_EQ(GetForegroundWindow(), m_window.handle());
         SetFocus(m_window.handle());
         driver::PumpMessagesFor(50);
         m_window.ForgetReceived();
+        m_inFrontAtFirst.ForgetReceived();
     }
 
     TestWindow m_window{At(L"driver keys", {600, 100, 800, 200})};
+    TestWindow m_inFrontAtFirst{At(L"driver keys: other", {850, 100, 1050, 200})};
 };
 
 TEST_F(DriverKeyboard, KeyPressesReachTheFocusedWindow)
@@ -134,6 +142,7 @@ TEST_F(DriverKeyboard, KeyPressesReachTheFocusedWindow)
     EXPECT_EQ(m_window.Received(WM_KEYDOWN)[0].wParam, static_cast<WPARAM>('A'));
     ASSERT_EQ(m_window.CountOf(WM_CHAR), 1u);
     EXPECT_EQ(m_window.Received(WM_CHAR)[0].wParam, static_cast<WPARAM>('a'));
+    EXPECT_EQ(m_inFrontAtFirst.CountOf(WM_KEYDOWN), 0u);
 
     m_window.ForgetReceived();
     driver::PressKeyCombination({VK_SHIFT, 'B'});
@@ -182,6 +191,55 @@ TEST_F(DriverKeyboard, KeyCombinationFiresAnotherWindowsHotKey)
     EXPECT_EQ(GetForegroundWindow(), m_window.handle());
     for (int key : {VK_CONTROL, VK_SHIFT, int{'F'}})
         EXPECT_FALSE(GetAsyncKeyState(key) & 0x8000) << "key " << key << " is still down";
+}
+
+TEST_F(DriverKeyboard, KeyPressFiresAHotKeyOfAnotherProcess)
+{
+    driver::Process process = driver::StartProcess(
+        helper::ProgramPath(), std::wstring(helper::kAwaitHotKey) + L" " + std::to_wstring(kHelperExitCode));
+    ASSERT_NE(process.handle, nullptr);
+    const bool ready = driver::WaitFor(
+        [&] { return driver::FindTopLevelWindow(TestWindow::kClassName, helper::kHotKeyReadyCaption, process.id); },
+        kHelperStartTimeoutMs);
+    DWORD exitCode = 0;
+    if (ready && driver::BringToForeground(m_window.handle())) {
+        driver::PressKey(static_cast<WORD>(helper::kHotKey));
+        driver::WaitForExit(process, kInputTimeoutMs, &exitCode);
+    }
+    driver::KillProcess(process);
+    driver::CloseProcess(process);
+    ASSERT_TRUE(ready);
+    EXPECT_EQ(exitCode, static_cast<DWORD>(kHelperExitCode)) << "the helper saw no hot key";
+    EXPECT_EQ(m_window.CountOf(WM_KEYDOWN), 0u) << "the focused window does not see the hot key";
+}
+
+TEST_F(DriverKeyboard, KeyPressesReachAnotherProcessBroughtToTheForeground)
+{
+    driver::Process process = driver::StartProcess(
+        helper::ProgramPath(), std::wstring(helper::kAwaitKey) + L" " + std::to_wstring(kHelperExitCode));
+    ASSERT_NE(process.handle, nullptr);
+    HWND target = nullptr;
+    driver::WaitFor(
+        [&] { return (target = driver::FindTopLevelWindow(TestWindow::kClassName, helper::kKeyTargetCaption, process.id)); },
+        kHelperStartTimeoutMs);
+    DWORD exitCode = 0;
+    HWND frontBefore = nullptr;
+    bool targetCameToFront = false;
+    if (target) {
+        // The helper's window may have taken the foreground on showing; take it back first.
+        driver::BringToForeground(m_window.handle());
+        frontBefore = GetForegroundWindow();
+        targetCameToFront = driver::BringToForeground(target);
+        driver::PressKey(static_cast<WORD>(helper::kAwaitedKey));
+        driver::WaitForExit(process, kInputTimeoutMs, &exitCode);
+    }
+    driver::KillProcess(process);
+    driver::CloseProcess(process);
+    ASSERT_NE(target, nullptr);
+    EXPECT_EQ(frontBefore, m_window.handle());
+    EXPECT_TRUE(targetCameToFront);
+    EXPECT_EQ(exitCode, static_cast<DWORD>(kHelperExitCode)) << "the helper's window saw no key press";
+    EXPECT_EQ(m_window.CountOf(WM_KEYDOWN), 0u);
 }
 
 }  // namespace
