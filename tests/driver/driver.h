@@ -18,7 +18,7 @@ std::vector<HWND> TopLevelWindows(const wchar_t* className = nullptr, const wcha
                                   DWORD processId = 0);
 // The first match of TopLevelWindows, or null.
 HWND FindTopLevelWindow(const wchar_t* className, const wchar_t* caption = nullptr, DWORD processId = 0);
-// Direct child windows of a window, in z-order.
+// Direct child windows of a window, in z-order (topmost first).
 std::vector<HWND> ChildWindows(HWND parent);
 // Every descendant, depth first.
 std::vector<HWND> DescendantWindows(HWND parent);
@@ -35,6 +35,8 @@ DWORD ProcessOf(HWND window);
 
 // Input (real input through SendInput: it reaches whatever window is under the
 // pointer or has the keyboard focus, and system-wide hot keys see it) ---------
+// The input is queued and the calls return at once; a window reacts when its
+// thread next processes messages (the test's own windows: in WaitFor).
 
 void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);
@@ -42,13 +44,22 @@ void ClickAt(POINT screen);
 void ClickInWindow(HWND window, POINT client);
 void DoubleClickAt(POINT screen);
 void RightClickAt(POINT screen);
-// Presses the left button at from, moves in steps to to, releases there.
+// Presses the left button at from, moves in steps to to, releases there;
+// processes the calling thread's messages meanwhile, so that a window of this
+// thread can run its move loop.
 void DragMouse(POINT from, POINT to);
 // Presses and releases one key.
 void PressKey(WORD virtualKey);
 // Presses the keys in order and releases them in reverse order
 // (for example {VK_CONTROL, VK_SHIFT, 'F'}).
 void PressKeyCombination(const std::vector<WORD>& virtualKeys);
+// Types text as Unicode key strokes: it reaches the focused window as
+// WM_CHAR whatever the keyboard layout.
+void TypeText(const std::wstring& text);
+// Makes the window the foreground window, so that key presses reach it (or
+// the child that has its focus); waits for it, processing the calling
+// thread's messages, and returns whether it is the foreground now.
+bool BringToForeground(HWND window);
 
 // Waiting --------------------------------------------------------------------
 
@@ -79,7 +90,14 @@ Process StartProcess(const std::wstring& exePath, const std::wstring& arguments,
 // Waits for the process to end; returns whether it did within the timeout and
 // stores its exit code.
 bool WaitForExit(const Process& process, DWORD timeoutMs, DWORD* exitCode);
+// The exit code of a process that KillProcess or KillProcessTree ended.
+constexpr UINT kKilledExitCode = 0xdead;
+// Ends the process and waits until it has ended.
 void KillProcess(const Process& process);
+// Ends the process and every process it started, and their children in turn
+// (a program's helper processes, such as a browser engine's).
+void KillProcessTree(const Process& process);
+// Closes the handle (the process runs on) and clears the record.
 void CloseProcess(Process& process);
 // Identifiers of running processes whose image file name (no folder) matches,
 // case-insensitively.

@@ -1,0 +1,16 @@
+#include "skinned_window.h"
+
+const wchar_t* SkinnedWindow::GetWindowClassName() const
+{
+    return L"BenchSkinnedWnd";
+}
+
+CDuiString SkinnedWindow::GetSkinFolder()
+{
+    return CDuiString();
+}
+
+CDuiString SkinnedWindow::GetSkinFile()
+{
+    return L"bench.xml";
+}

@@ -1,0 +1,191 @@
+// Real mouse and keyboard input through SendInput.
+#include "driver.h"
+
+#include <atomic>
+#include <thread>
+
+namespace driver {
+namespace {
+
+// Absolute pointer positions are given in 1/65536 of the virtual screen.
+constexpr LONG kAbsoluteScale = 65536;
+// A drag moves in steps and pauses between them, so that the window being
+// dragged sees a path rather than a jump, and has time after the press to
+// start its move loop and capture the mouse.
+constexpr int kDragSteps = 10;
+constexpr DWORD kDragStepPauseMs = 15;
+constexpr DWORD kDragPressPauseMs = 50;
+constexpr DWORD kDragTimeoutMs = 10000;
+// A window of another thread activates itself when it handles the request;
+// a window that is still showing itself may take the foreground meanwhile.
+constexpr DWORD kForegroundTimeoutMs = 3000;
+
+// Maps a screen coordinate to the absolute scale so that the system's
+// conversion back (rounding down) lands on the same pixel.
+LONG ToAbsolute(LONG coordinate, LONG origin, LONG extent)
+{
+    if (extent <= 0)
+        return 0;
+    const long long offset = static_cast<long long>(coordinate - origin);
+    return static_cast<LONG>((offset * kAbsoluteScale + extent - 1) / extent);
+}
+
+INPUT MouseInput(DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+void SendMouse(DWORD flags)
+{
+    INPUT input = MouseInput(flags);
+    SendInput(1, &input, sizeof input);
+}
+
+// Keys that the keyboard reports with the extended prefix; without the flag
+// the system reads them as their numeric-keypad twins.
+bool IsExtendedKey(WORD virtualKey)
+{
+    switch (virtualKey) {
+    case VK_RMENU: case VK_RCONTROL: case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END:
+    case VK_PRIOR: case VK_NEXT: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+    case VK_NUMLOCK: case VK_SNAPSHOT: case VK_DIVIDE: case VK_LWIN: case VK_RWIN: case VK_APPS:
+        return true;
+    default:
+        return false;
+    }
+}
+
+INPUT KeyInput(WORD virtualKey, bool release)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = (IsExtendedKey(virtualKey) ? KEYEVENTF_EXTENDEDKEY : 0) | (release ? KEYEVENTF_KEYUP : 0);
+    return input;
+}
+
+INPUT CharacterInput(wchar_t unit, bool release)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = unit;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (release ? KEYEVENTF_KEYUP : 0);
+    return input;
+}
+
+void SendAll(std::vector<INPUT>& inputs)
+{
+    if (!inputs.empty())
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void SendDrag(POINT from, POINT to)
+{
+    MoveMouseTo(from);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Sleep(kDragPressPauseMs);
+    for (int step = 1; step <= kDragSteps; ++step) {
+        const POINT along = {from.x + (to.x - from.x) * step / kDragSteps, from.y + (to.y - from.y) * step / kDragSteps};
+        MoveMouseTo(along);
+        Sleep(kDragStepPauseMs);
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void Click(POINT screen, DWORD downFlag, DWORD upFlag)
+{
+    MoveMouseTo(screen);
+    SendMouse(downFlag);
+    SendMouse(upFlag);
+}
+
+}  // namespace
+
+void MoveMouseTo(POINT screen)
+{
+    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK);
+    input.mi.dx = ToAbsolute(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    input.mi.dy = ToAbsolute(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    SendInput(1, &input, sizeof input);
+}
+
+void ClickAt(POINT screen)
+{
+    Click(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+void ClickInWindow(HWND window, POINT client)
+{
+    ClientToScreen(window, &client);
+    ClickAt(client);
+}
+
+void DoubleClickAt(POINT screen)
+{
+    ClickAt(screen);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void RightClickAt(POINT screen)
+{
+    Click(screen, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
+
+void DragMouse(POINT from, POINT to)
+{
+    // The system picks a mouse message's window when the input is sent. The
+    // moves therefore come from a second thread while this one dispatches its
+    // messages: a window of this thread that answers the press with a move
+    // loop holds the capture by the time the moves arrive.
+    std::atomic<bool> sent{false};  // written by the drag thread, read by this one
+    std::thread drag([&] {
+        SendDrag(from, to);
+        sent = true;
+    });
+    WaitFor([&] { return sent.load(); }, kDragTimeoutMs);
+    drag.join();
+}
+
+void PressKey(WORD virtualKey)
+{
+    PressKeyCombination({virtualKey});
+}
+
+void PressKeyCombination(const std::vector<WORD>& virtualKeys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : virtualKeys)
+        inputs.push_back(KeyInput(key, false));
+    for (auto key = virtualKeys.rbegin(); key != virtualKeys.rend(); ++key)
+        inputs.push_back(KeyInput(*key, true));
+    SendAll(inputs);
+}
+
+void TypeText(const std::wstring& text)
+{
+    std::vector<INPUT> inputs;
+    for (wchar_t unit : text) {
+        inputs.push_back(CharacterInput(unit, false));
+        inputs.push_back(CharacterInput(unit, true));
+    }
+    SendAll(inputs);
+}
+
+bool BringToForeground(HWND window)
+{
+    return WaitFor(
+        [window] {
+            if (GetForegroundWindow() == window)
+                return true;
+            SetForegroundWindow(window);
+            return false;
+        },
+        kForegroundTimeoutMs);
+}
+
+}  // namespace driver

@@ -1,0 +1,129 @@
+// Starting, finding, waiting for and ending processes.
+#include "driver.h"
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+
+namespace driver {
+namespace {
+
+// How long KillProcess waits for the system to finish ending a process.
+constexpr DWORD kKillWaitMs = 5000;
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+struct ProcessEntry {
+    DWORD id;
+    DWORD parentId;
+    std::wstring imageName;
+};
+
+std::vector<ProcessEntry> RunningProcesses()
+{
+    std::vector<ProcessEntry> running;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return running;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        running.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.szExeFile});
+    CloseHandle(snapshot);
+    return running;
+}
+
+// The process and everything it started, parents before their children.
+std::vector<DWORD> TreeOf(DWORD rootId)
+{
+    const std::vector<ProcessEntry> running = RunningProcesses();
+    std::vector<DWORD> tree = {rootId};
+    for (size_t next = 0; next < tree.size(); ++next)
+        for (const ProcessEntry& entry : running)
+            if (entry.parentId == tree[next] && std::find(tree.begin(), tree.end(), entry.id) == tree.end())
+                tree.push_back(entry.id);
+    return tree;
+}
+
+void Terminate(HANDLE process)
+{
+    if (TerminateProcess(process, kKilledExitCode))
+        WaitForSingleObject(process, kKillWaitMs);
+}
+
+}  // namespace
+
+Process StartProcess(const std::wstring& exePath, const std::wstring& arguments, const std::wstring& workingDirectory)
+{
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    if (!arguments.empty())
+        commandLine += L" " + arguments;
+    const std::wstring folder = workingDirectory.empty() ? FolderOf(exePath) : workingDirectory;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started = {};
+    if (!CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &started))
+        return {};
+    CloseHandle(started.hThread);
+    Process process;
+    process.handle = started.hProcess;
+    process.id = started.dwProcessId;
+    return process;
+}
+
+bool WaitForExit(const Process& process, DWORD timeoutMs, DWORD* exitCode)
+{
+    if (!process.handle || WaitForSingleObject(process.handle, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode)
+        GetExitCodeProcess(process.handle, exitCode);
+    return true;
+}
+
+void KillProcess(const Process& process)
+{
+    if (process.handle)
+        Terminate(process.handle);
+}
+
+void KillProcessTree(const Process& process)
+{
+    if (!process.handle)
+        return;
+    // Children are found before anything is ended: a dead parent's children
+    // still name it, but its identifier may be reused.
+    const std::vector<DWORD> tree = TreeOf(process.id);
+    Terminate(process.handle);
+    for (size_t i = 1; i < tree.size(); ++i) {
+        HANDLE descendant = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, tree[i]);
+        if (descendant) {
+            Terminate(descendant);
+            CloseHandle(descendant);
+        }
+    }
+}
+
+void CloseProcess(Process& process)
+{
+    if (process.handle)
+        CloseHandle(process.handle);
+    process = Process();
+}
+
+std::vector<DWORD> ProcessesNamed(const wchar_t* imageName)
+{
+    std::vector<DWORD> matching;
+    if (!imageName)
+        return matching;
+    for (const ProcessEntry& entry : RunningProcesses())
+        if (_wcsicmp(entry.imageName.c_str(), imageName) == 0)
+            matching.push_back(entry.id);
+    return matching;
+}
+
+}  // namespace driver

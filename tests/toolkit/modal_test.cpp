@@ -1,0 +1,104 @@
+// ShowModal's message loop, with the window closed by real input and ended
+// by quit messages, the way the launcher's login phase runs.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "driver.h"
+#include "test_window.h"
+
+namespace {
+
+constexpr DWORD kWaitMs = 5000;
+// How long the input thread gives the modal loop to start.
+constexpr DWORD kLoopStartMs = 300;
+constexpr UINT kQuitCode = 7;
+constexpr UINT_PTR kTimerDelayMs = 200;
+
+// Whether ShowModal's owner was disabled while the loop ran.
+bool g_ownerWasEnabled = true;
+HWND g_watchedOwner = nullptr;
+
+void CALLBACK PostQuit(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    g_ownerWasEnabled = g_watchedOwner && IsWindowEnabled(g_watchedOwner);
+    PostQuitMessage(static_cast<int>(kQuitCode));
+}
+
+class ModalLoop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UseTestSkins();
+        driver::MoveMouseTo({0, 0});
+    }
+};
+
+TEST_F(ModalLoop, EndsWhenTheWindowIsDestroyedAndGivesTheCloseCode)
+{
+    TestWindow window(L"frame.xml");
+    const HWND handle = window.CreateTopLevel();
+    ASSERT_NE(handle, nullptr);
+    const POINT close = window.ScreenCentreOf(L"closebtn");
+    std::thread input([close] {
+        Sleep(kLoopStartMs);
+        driver::ClickAt(close);
+    });
+    const UINT result = window.ShowModal();
+    input.join();
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_EQ(result, static_cast<UINT>(IDOK));
+    EXPECT_EQ(window.finalMessages, 1);
+}
+
+TEST_F(ModalLoop, EndsOnAQuitMessageLeavingTheWindowAndReenablesTheOwner)
+{
+    TestWindow owner(L"frame.xml");
+    ASSERT_NE(owner.CreateTopLevel(), nullptr);
+    TestWindow window(L"fixed.xml");
+    const HWND handle = window.CreateTopLevel(owner);
+    ASSERT_NE(handle, nullptr);
+    g_watchedOwner = owner;
+    g_ownerWasEnabled = true;
+    SetTimer(nullptr, 0, kTimerDelayMs, &PostQuit);
+    const UINT result = window.ShowModal();
+    EXPECT_EQ(result, kQuitCode);
+    EXPECT_TRUE(IsWindow(handle));
+    EXPECT_FALSE(g_ownerWasEnabled) << "the owner is disabled while the loop runs";
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    MSG left;
+    EXPECT_FALSE(PeekMessageW(&left, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the quit message is used up";
+}
+
+// The launcher's login phase: a second window lives inside the first one's
+// modal loop and closes by itself; a button of the first posts the quit
+// message that ends the loop.
+TEST_F(ModalLoop, AnotherWindowWorksInsideTheLoopWhichAQuitFromAButtonEnds)
+{
+    TestWindow login(L"frame.xml");
+    ASSERT_NE(login.CreateTopLevel(), nullptr);
+    login.onListedClick = [] { PostQuitMessage(0); };
+    TestWindow game(L"fixed.xml");
+    const HWND gameHandle = game.CreateTopLevel(login);
+    ASSERT_NE(gameHandle, nullptr);
+    SetWindowPos(gameHandle, nullptr, 600, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const POINT gameClose = game.ScreenCentreOf(L"closebtn");
+    const POINT loginQuit = login.ScreenCentreOf(TestWindow::kListedButton);
+    std::thread input([=] {
+        Sleep(kLoopStartMs);
+        driver::ClickAt(gameClose);
+        for (DWORD waited = 0; IsWindow(gameHandle) && waited < kWaitMs; waited += 10) {
+            Sleep(10);
+        }
+        driver::ClickAt(loginQuit);
+    });
+    login.ShowModal();
+    input.join();
+    EXPECT_FALSE(IsWindow(gameHandle));
+    EXPECT_EQ(game.finalMessages, 1);
+    EXPECT_EQ(login.listedActions, 1);
+    EXPECT_TRUE(IsWindow(login));
+}
+
+}  // namespace

@@ -1,0 +1,92 @@
+// A frameless window skinned from an XML file: the skin's caption area
+// drags it, its size box resizes it, maximised it fills the work area, and
+// the buttons "closebtn", "minbtn", "maxbtn" and "restorebtn" work without
+// any code of the window's own.
+//
+// Every message goes first to its handler slot below (or to
+// HandleCustomMessage), then to the paint manager, then to the system. A
+// handler that leaves handled TRUE ends the processing with its result;
+// the toolkit's own handlers mostly set it to FALSE and let it go on.
+// A window that overrides HandleMessage calls WindowImplBase::HandleMessage
+// first and returns its result.
+#pragma once
+
+#include "toolkit/dialog_builder_callback.h"
+#include "toolkit/dui_string.h"
+#include "toolkit/message_filter.h"
+#include "toolkit/notify_pump.h"
+#include "toolkit/paint_manager.h"
+#include "toolkit/window_wnd.h"
+
+// Names of the controls the default click handling acts on.
+inline constexpr wchar_t kCloseButtonName[] = L"closebtn";
+inline constexpr wchar_t kMinimizeButtonName[] = L"minbtn";
+inline constexpr wchar_t kMaximizeButtonName[] = L"maxbtn";
+inline constexpr wchar_t kRestoreButtonName[] = L"restorebtn";
+
+class WindowImplBase : public CWindowWnd,
+                       public CNotifyPump,
+                       public INotifyUI,
+                       public IMessageFilterUI,
+                       public IDialogBuilderCallback {
+public:
+    WindowImplBase();
+    ~WindowImplBase() override;
+
+    CPaintManagerUI& GetPaintManager() { return m_pm; }
+
+    // CWindowWnd
+    LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+
+    // Called once the skin has been built, before Create returns.
+    virtual void InitWindow();
+    // "closebtn" closes the window; "minbtn", "maxbtn" and "restorebtn" send
+    // the minimise, maximise and restore system commands. Other names: nothing.
+    virtual void OnClick(TNotifyUI& msg);
+    // Keys the window answers by default when nothing else took them; returns
+    // whether the key was used. It uses none: Escape and Return close nothing.
+    virtual LRESULT ResponseDefaultKeyEvent(WPARAM wParam);
+
+    // The skin file is GetResourcePath() + GetSkinFolder() + GetSkinFile().
+    virtual CDuiString GetSkinFolder() = 0;
+    virtual CDuiString GetSkinFile() = 0;
+
+    // Handler slots.
+    virtual LRESULT OnClose(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnNcActivate(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnNcCalcSize(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnWindowPosChanging(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnNcPaint(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnNcHitTest(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnGetMinMaxInfo(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnMouseWheel(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnMouseHover(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnSize(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnChar(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnCreate(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnKeyDown(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnKillFocus(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnSetFocus(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnLButtonDown(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnLButtonUp(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    virtual LRESULT OnMouseMove(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    // Every message without a slot of its own; nothing by default.
+    virtual LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+
+    // INotifyUI: routes through the window's message map.
+    void Notify(TNotifyUI& msg) override;
+    // IMessageFilterUI: offers key presses to ResponseDefaultKeyEvent.
+    LRESULT MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& handled) override;
+    // IDialogBuilderCallback: knows no control types beyond the toolkit's.
+    CControlUI* CreateControl(const wchar_t* className) override;
+
+    NOTIFY_MAP_DECLARE()
+
+protected:
+    CPaintManagerUI m_pm;
+
+private:
+    void ShowMaximizedState(bool maximized);
+};

@@ -1,0 +1,44 @@
+#include "back_buffer.h"
+
+BackBuffer::~BackBuffer()
+{
+    Release();
+}
+
+HDC BackBuffer::Prepare(SIZE size)
+{
+    if (m_dc && size.cx <= m_size.cx && size.cy <= m_size.cy) {
+        return m_dc;
+    }
+    Release();
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!m_bitmap) {
+        return nullptr;
+    }
+    m_dc = CreateCompatibleDC(nullptr);
+    m_previousBitmap = SelectObject(m_dc, m_bitmap);
+    m_size = size;
+    return m_dc;
+}
+
+void BackBuffer::Release()
+{
+    if (m_dc) {
+        SelectObject(m_dc, m_previousBitmap);
+        DeleteDC(m_dc);
+        m_dc = nullptr;
+    }
+    if (m_bitmap) {
+        DeleteObject(m_bitmap);
+        m_bitmap = nullptr;
+    }
+    m_size = {};
+}

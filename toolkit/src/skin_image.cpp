@@ -1,0 +1,129 @@
+#include "skin_image.h"
+
+#include <wincodec.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr UINT kBytesPerPixel = 4;
+
+std::wstring HresultText(const wchar_t* what, HRESULT hr)
+{
+    wchar_t text[128];
+    swprintf(text, sizeof(text) / sizeof(text[0]), L"%ls (error 0x%08lX)", what, static_cast<unsigned long>(hr));
+    return text;
+}
+
+// One factory for the process, made on first use; COM is started on this
+// thread when the program has not done so.
+IWICImagingFactory* ImagingFactory(HRESULT& hr)
+{
+    static IWICImagingFactory* factory = nullptr;
+    if (factory) {
+        hr = S_OK;
+        return factory;
+    }
+    hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                          reinterpret_cast<void**>(&factory));
+    if (hr == CO_E_NOTINITIALIZED) {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                              reinterpret_cast<void**>(&factory));
+    }
+    if (FAILED(hr)) {
+        factory = nullptr;
+    }
+    return factory;
+}
+
+template <typename T>
+void Release(T*& object)
+{
+    if (object) {
+        object->Release();
+        object = nullptr;
+    }
+}
+
+}  // namespace
+
+SkinImage::SkinImage(HBITMAP bitmap_, SIZE size_) : bitmap(bitmap_), size(size_)
+{
+    dc = CreateCompatibleDC(nullptr);
+    previousBitmap = SelectObject(dc, bitmap);
+}
+
+SkinImage::~SkinImage()
+{
+    SelectObject(dc, previousBitmap);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+std::unique_ptr<SkinImage> LoadSkinImage(const std::wstring& path, std::wstring& error)
+{
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        error = L"file not found";
+        return nullptr;
+    }
+    HRESULT hr = S_OK;
+    IWICImagingFactory* factory = ImagingFactory(hr);
+    if (!factory) {
+        error = HresultText(L"no imaging component", hr);
+        return nullptr;
+    }
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    IWICFormatConverter* converter = nullptr;
+    std::unique_ptr<SkinImage> image;
+    UINT width = 0;
+    UINT height = 0;
+    hr = factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                            &decoder);
+    if (SUCCEEDED(hr)) {
+        hr = decoder->GetFrame(0, &frame);
+    }
+    if (SUCCEEDED(hr)) {
+        hr = factory->CreateFormatConverter(&converter);
+    }
+    if (SUCCEEDED(hr)) {
+        hr = converter->Initialize(frame, GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                   WICBitmapPaletteTypeCustom);
+    }
+    if (SUCCEEDED(hr)) {
+        hr = converter->GetSize(&width, &height);
+    }
+    if (SUCCEEDED(hr) && (width == 0 || height == 0)) {
+        hr = E_FAIL;
+    }
+    if (SUCCEEDED(hr)) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = static_cast<LONG>(width);
+        info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down rows, as the decoder delivers them
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (!bitmap) {
+            hr = E_OUTOFMEMORY;
+        } else {
+            const UINT stride = width * kBytesPerPixel;
+            hr = converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits));
+            if (SUCCEEDED(hr)) {
+                image = std::make_unique<SkinImage>(bitmap, SIZE{static_cast<LONG>(width), static_cast<LONG>(height)});
+            } else {
+                DeleteObject(bitmap);
+            }
+        }
+    }
+    if (!image) {
+        error = HresultText(L"not a readable image", hr);
+    }
+    Release(converter);
+    Release(frame);
+    Release(decoder);
+    return image;
+}

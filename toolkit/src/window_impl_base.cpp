@@ -1,0 +1,297 @@
+#include "toolkit/window_impl_base.h"
+
+#include <windowsx.h>
+
+#include "frame_geometry.h"
+#include "skin_builder.h"
+#include "toolkit/control.h"
+#include "work_area.h"
+
+namespace {
+
+// Tells DefWindowProc not to draw the frame while it tracks activation.
+constexpr LPARAM kSkipFramePainting = -1;
+
+CDuiString FolderOf(const CDuiString& path)
+{
+    const size_t separator = path.Str().find_last_of(L"\\/");
+    return separator == std::wstring::npos ? CDuiString() : CDuiString(path.Str().substr(0, separator + 1));
+}
+
+CDuiString WithSeparator(const CDuiString& folder)
+{
+    if (folder.IsEmpty()) {
+        return folder;
+    }
+    const wchar_t last = folder.GetData()[folder.GetLength() - 1];
+    return last == L'\\' || last == L'/' ? folder : folder + L"\\";
+}
+
+}  // namespace
+
+NOTIFY_MAP_BEGIN(WindowImplBase, CNotifyPump)
+NOTIFY_MAP_ON_TYPE(kNotifyClick, &WindowImplBase::OnClick)
+NOTIFY_MAP_END()
+
+WindowImplBase::WindowImplBase() = default;
+
+WindowImplBase::~WindowImplBase() = default;
+
+LRESULT WindowImplBase::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    BOOL handled = TRUE;
+    LRESULT result = 0;
+    switch (uMsg) {
+    case WM_CREATE: result = OnCreate(uMsg, wParam, lParam, handled); break;
+    case WM_CLOSE: result = OnClose(uMsg, wParam, lParam, handled); break;
+    case WM_DESTROY: result = OnDestroy(uMsg, wParam, lParam, handled); break;
+    case WM_NCACTIVATE: result = OnNcActivate(uMsg, wParam, lParam, handled); break;
+    case WM_NCCALCSIZE: result = OnNcCalcSize(uMsg, wParam, lParam, handled); break;
+    case WM_WINDOWPOSCHANGING: result = OnWindowPosChanging(uMsg, wParam, lParam, handled); break;
+    case WM_NCPAINT: result = OnNcPaint(uMsg, wParam, lParam, handled); break;
+    case WM_NCHITTEST: result = OnNcHitTest(uMsg, wParam, lParam, handled); break;
+    case WM_GETMINMAXINFO: result = OnGetMinMaxInfo(uMsg, wParam, lParam, handled); break;
+    case WM_MOUSEWHEEL: result = OnMouseWheel(uMsg, wParam, lParam, handled); break;
+    case WM_MOUSEHOVER: result = OnMouseHover(uMsg, wParam, lParam, handled); break;
+    case WM_SIZE: result = OnSize(uMsg, wParam, lParam, handled); break;
+    case WM_CHAR: result = OnChar(uMsg, wParam, lParam, handled); break;
+    case WM_SYSCOMMAND: result = OnSysCommand(uMsg, wParam, lParam, handled); break;
+    case WM_KEYDOWN: result = OnKeyDown(uMsg, wParam, lParam, handled); break;
+    case WM_KILLFOCUS: result = OnKillFocus(uMsg, wParam, lParam, handled); break;
+    case WM_SETFOCUS: result = OnSetFocus(uMsg, wParam, lParam, handled); break;
+    case WM_LBUTTONDOWN: result = OnLButtonDown(uMsg, wParam, lParam, handled); break;
+    case WM_LBUTTONUP: result = OnLButtonUp(uMsg, wParam, lParam, handled); break;
+    case WM_MOUSEMOVE: result = OnMouseMove(uMsg, wParam, lParam, handled); break;
+    case WM_NCLBUTTONDBLCLK:
+        // Only a window with a size box grows from a double click on its caption.
+        handled = wParam == HTCAPTION && !m_pm.HasSizeBox();
+        break;
+    default:
+        handled = FALSE;
+        result = HandleCustomMessage(uMsg, wParam, lParam, handled);
+        break;
+    }
+    if (handled) {
+        return result;
+    }
+    if (m_pm.MessageHandler(uMsg, wParam, lParam, result)) {
+        return result;
+    }
+    return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
+}
+
+void WindowImplBase::InitWindow() {}
+
+void WindowImplBase::OnClick(TNotifyUI& msg)
+{
+    if (!msg.pSender) {
+        return;
+    }
+    const CDuiString& name = msg.pSender->GetName();
+    if (name == kCloseButtonName) {
+        Close(IDOK);
+    } else if (name == kMinimizeButtonName) {
+        SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    } else if (name == kMaximizeButtonName) {
+        SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    } else if (name == kRestoreButtonName) {
+        SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    }
+}
+
+LRESULT WindowImplBase::ResponseDefaultKeyEvent(WPARAM)
+{
+    return FALSE;
+}
+
+LRESULT WindowImplBase::OnClose(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnDestroy(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnNcActivate(UINT uMsg, WPARAM wParam, LPARAM, BOOL& bHandled)
+{
+    if (IsIconic(m_hWnd)) {
+        bHandled = FALSE;
+        return 0;
+    }
+    return DefWindowProcW(m_hWnd, uMsg, wParam, kSkipFramePainting);
+}
+
+LRESULT WindowImplBase::OnNcCalcSize(UINT, WPARAM, LPARAM, BOOL&)
+{
+    // The client area is the whole window: the skin draws the frame.
+    return 0;
+}
+
+LRESULT WindowImplBase::OnWindowPosChanging(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnNcPaint(UINT, WPARAM, LPARAM, BOOL&)
+{
+    return 0;
+}
+
+LRESULT WindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM lParam, BOOL&)
+{
+    POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ScreenToClient(m_hWnd, &pt);
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    const bool sizable = (GetWindowLongW(m_hWnd, GWL_STYLE) & WS_THICKFRAME) != 0;
+    const FrameShape shape = {
+        {client.right, client.bottom},
+        m_pm.GetSizeBox(),
+        sizable && !IsZoomed(m_hWnd) && m_pm.HasSizeBox(),
+        m_pm.HasCaption(),
+        m_pm.GetCaptionRect(),
+    };
+    CControlUI* root = m_pm.GetRoot();
+    const bool overMouseTarget = root && root->FindControlAt(pt, true);
+    return FrameHitTest(shape, pt, overMouseTarget);
+}
+
+LRESULT WindowImplBase::OnGetMinMaxInfo(UINT, WPARAM, LPARAM lParam, BOOL&)
+{
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    // Maximised, the window covers the work area (and not the task bar).
+    const MonitorArea area = MonitorAreaOf(m_hWnd);
+    info->ptMaxPosition = {area.work.left - area.monitor.left, area.work.top - area.monitor.top};
+    info->ptMaxSize = {area.work.right - area.work.left, area.work.bottom - area.work.top};
+    const SIZE minimum = m_pm.GetMinInfo();
+    if (minimum.cx > 0) {
+        info->ptMinTrackSize.x = minimum.cx;
+    }
+    if (minimum.cy > 0) {
+        info->ptMinTrackSize.y = minimum.cy;
+    }
+    return 0;
+}
+
+LRESULT WindowImplBase::OnMouseWheel(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnMouseHover(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnSize(UINT, WPARAM wParam, LPARAM, BOOL& bHandled)
+{
+    if (wParam == SIZE_MAXIMIZED) {
+        ShowMaximizedState(true);
+    } else if (wParam == SIZE_RESTORED) {
+        ShowMaximizedState(false);
+    }
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnChar(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL&)
+{
+    return DefWindowProcW(m_hWnd, uMsg, wParam, lParam);
+}
+
+LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, BOOL&)
+{
+    m_pm.Init(m_hWnd);
+    m_pm.AddNotifier(this);
+    m_pm.AddMessageFilter(this);
+    const CDuiString skinPath = CPaintManagerUI::GetResourcePath() + WithSeparator(GetSkinFolder()) + GetSkinFile();
+    m_pm.SetSkinFolder(FolderOf(skinPath));
+    m_pm.AttachDialog(BuildSkin(skinPath, m_pm, this));
+    const SIZE size = m_pm.GetInitSize();
+    if (size.cx > 0 && size.cy > 0) {
+        SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InitWindow();
+    return 0;
+}
+
+LRESULT WindowImplBase::OnKeyDown(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnKillFocus(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnSetFocus(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnLButtonDown(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnLButtonUp(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::OnMouseMove(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+LRESULT WindowImplBase::HandleCustomMessage(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
+    bHandled = FALSE;
+    return 0;
+}
+
+void WindowImplBase::Notify(TNotifyUI& msg)
+{
+    DispatchNotify(msg);
+}
+
+LRESULT WindowImplBase::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM, BOOL& handled)
+{
+    handled = uMsg == WM_KEYDOWN && ResponseDefaultKeyEvent(wParam);
+    return 0;
+}
+
+CControlUI* WindowImplBase::CreateControl(const wchar_t*)
+{
+    return nullptr;
+}
+
+void WindowImplBase::ShowMaximizedState(bool maximized)
+{
+    CControlUI* maximize = m_pm.FindControl(kMaximizeButtonName);
+    CControlUI* restore = m_pm.FindControl(kRestoreButtonName);
+    if (maximize && restore) {
+        maximize->SetVisible(!maximized);
+        restore->SetVisible(maximized);
+    }
+}

@@ -1,0 +1,166 @@
+#include "toolkit/window_wnd.h"
+
+#include "frame_geometry.h"
+#include "toolkit/paint_manager.h"
+#include "work_area.h"
+
+namespace {
+
+// Where each window keeps its object: the class's extra window bytes.
+constexpr int kObjectSlot = 0;
+
+}  // namespace
+
+CWindowWnd::CWindowWnd() = default;
+
+CWindowWnd::~CWindowWnd()
+{
+    if (m_hWnd && IsWindow(m_hWnd)) {
+        HWND window = m_hWnd;
+        SetWindowLongPtrW(window, kObjectSlot, 0);
+        m_hWnd = nullptr;
+        DestroyWindow(window);
+    }
+}
+
+HWND CWindowWnd::Create(HWND parent, const wchar_t* name, DWORD style, DWORD exStyle, int x, int y, int cx, int cy,
+                        HMENU menu)
+{
+    if (!RegisterWindowClass()) {
+        return nullptr;
+    }
+    // WM_NCCREATE stores the handle in m_hWnd before any handler runs.
+    return CreateWindowExW(exStyle, GetWindowClassName(), name, style, x, y, cx, cy, parent, menu,
+                           CPaintManagerUI::GetInstance(), this);
+}
+
+void CWindowWnd::ShowWindow(bool show, bool takeFocus)
+{
+    if (!m_hWnd) {
+        return;
+    }
+    ::ShowWindow(m_hWnd, show ? (takeFocus ? SW_SHOW : SW_SHOWNA) : SW_HIDE);
+}
+
+UINT CWindowWnd::ShowModal()
+{
+    HWND window = m_hWnd;
+    if (!window) {
+        return 0;
+    }
+    UINT result = 0;
+    m_modalResult = &result;
+    HWND owner = GetWindow(window, GW_OWNER);
+    ShowWindow(true, true);
+    if (owner) {
+        EnableWindow(owner, FALSE);
+    }
+    MSG msg;
+    // The object may be gone once its window is (OnFinalMessage), so only the
+    // handle is looked at.
+    while (IsWindow(window)) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            result = static_cast<UINT>(msg.wParam);
+            break;
+        }
+        if (got == -1) {
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (owner && IsWindow(owner)) {
+        EnableWindow(owner, TRUE);
+    }
+    if (IsWindow(window)) {
+        m_modalResult = nullptr;
+    }
+    return result;
+}
+
+void CWindowWnd::CenterWindow()
+{
+    if (!m_hWnd) {
+        return;
+    }
+    RECT rc;
+    GetWindowRect(m_hWnd, &rc);
+    HWND owner = GetWindow(m_hWnd, GW_OWNER);
+    const bool overOwner = owner && IsWindowVisible(owner) && !IsIconic(owner);
+    const RECT work = MonitorAreaOf(overOwner ? owner : m_hWnd).work;
+    RECT area = work;
+    if (overOwner) {
+        GetWindowRect(owner, &area);
+    }
+    const POINT pt = CenteredPosition({rc.right - rc.left, rc.bottom - rc.top}, area, work);
+    SetWindowPos(m_hWnd, nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CWindowWnd::Close(UINT code)
+{
+    if (!m_hWnd) {
+        return;
+    }
+    if (m_modalResult) {
+        *m_modalResult = code;
+    }
+    PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
+}
+
+UINT CWindowWnd::GetClassStyle() const
+{
+    return 0;
+}
+
+LRESULT CWindowWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(m_hWnd, uMsg, wParam, lParam);
+}
+
+void CWindowWnd::OnFinalMessage(HWND) {}
+
+bool CWindowWnd::RegisterWindowClass()
+{
+    const HINSTANCE instance = CPaintManagerUI::GetInstance();
+    WNDCLASSEXW existing = {};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, GetWindowClassName(), &existing)) {
+        return true;
+    }
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = GetClassStyle();
+    wc.lpfnWndProc = &CWindowWnd::WindowProc;
+    wc.cbWndExtra = sizeof(CWindowWnd*);
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = GetWindowClassName();
+    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+LRESULT CALLBACK CWindowWnd::WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    CWindowWnd* self = nullptr;
+    if (uMsg == WM_NCCREATE) {
+        self = static_cast<CWindowWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (self) {
+            self->m_hWnd = hWnd;
+            SetWindowLongPtrW(hWnd, kObjectSlot, reinterpret_cast<LONG_PTR>(self));
+        }
+    } else {
+        self = reinterpret_cast<CWindowWnd*>(GetWindowLongPtrW(hWnd, kObjectSlot));
+    }
+    if (!self) {
+        return DefWindowProcW(hWnd, uMsg, wParam, lParam);
+    }
+    if (uMsg != WM_NCDESTROY) {
+        return self->HandleMessage(uMsg, wParam, lParam);
+    }
+    const LRESULT result = self->HandleMessage(uMsg, wParam, lParam);
+    SetWindowLongPtrW(hWnd, kObjectSlot, 0);
+    self->m_hWnd = nullptr;
+    self->m_modalResult = nullptr;
+    self->OnFinalMessage(hWnd);
+    return result;
+}

@@ -1,0 +1,26 @@
+#include "xml_wnd.h"
+
+namespace {
+
+constexpr wchar_t kWindowClassName[] = L"XMLWnd";
+
+}  // namespace
+
+CXMLWnd::CXMLWnd(const wchar_t* skinFile) : m_skinFile(skinFile) {}
+
+CXMLWnd::~CXMLWnd() = default;
+
+const wchar_t* CXMLWnd::GetWindowClassName() const
+{
+    return kWindowClassName;
+}
+
+CDuiString CXMLWnd::GetSkinFile()
+{
+    return m_skinFile;
+}
+
+CDuiString CXMLWnd::GetSkinFolder()
+{
+    return CDuiString();
+}

@@ -1,0 +1,21 @@
+// The base of every launcher window: one window class for all of them and a
+// skin file named at construction, read straight from the resource folder.
+#pragma once
+
+#include "toolkit/window_impl_base.h"
+
+class CXMLWnd : public WindowImplBase {
+public:
+    explicit CXMLWnd(const wchar_t* skinFile);
+    ~CXMLWnd() override;
+
+    // CWindowWnd
+    const wchar_t* GetWindowClassName() const override;
+
+    // WindowImplBase
+    CDuiString GetSkinFile() override;
+    CDuiString GetSkinFolder() override;
+
+private:
+    CDuiString m_skinFile;
+};
