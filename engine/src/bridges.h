@@ -16,6 +16,7 @@
 #include "engine/cef_plain_handler.h"
 #include "engine/cef_render_process_handler.h"
 #include "engine/cef_request_handler.h"
+#include "engine/cef_string_visitor.h"
 
 namespace engine_internal {
 
@@ -61,6 +62,10 @@ struct RenderProcessHandlerBridge : Bridge<CefRenderProcessHandler, cef_render_p
 
 struct ContextMenuHandlerBridge : Bridge<CefContextMenuHandler, cef_context_menu_handler_t> {
     explicit ContextMenuHandlerBridge(CefContextMenuHandler* owner);
+};
+
+struct StringVisitorBridge : Bridge<CefStringVisitor, cef_string_visitor_t> {
+    explicit StringVisitorBridge(CefStringVisitor* owner);
 };
 
 struct PlainHandlerBridge : Bridge<PlainHandler, cef_plain_handler_t> {

@@ -1,3 +1,4 @@
+#include "bridges.h"
 #include "engine_objects.h"
 #include "engine_proxy.h"
 #include "string_interop.h"
@@ -25,6 +26,11 @@ public:
 
     CefString GetURL() override { return TakeUserFree(raw()->get_url(raw())); }
     bool IsMain() override { return raw()->is_main(raw()) != 0; }
+    void GetSource(CefRefPtr<CefStringVisitor> visitor) override
+    {
+        raw()->get_source(raw(), NewEngineReference(visitor));
+    }
+    void GetText(CefRefPtr<CefStringVisitor> visitor) override { raw()->get_text(raw(), NewEngineReference(visitor)); }
 };
 
 }  // namespace

@@ -148,6 +148,10 @@ ENGINE_CHECK_OFFSET(cef_frame_t, is_main, 152, 76);
 ENGINE_CHECK_OFFSET(cef_frame_t, get_url, 192, 96);
 
 ENGINE_CHECK_OFFSET(cef_request_t, get_url, 40, 20);
+ENGINE_CHECK_OFFSET(cef_request_t, get_resource_type, 144, 72);
+ENGINE_CHECK_OFFSET(cef_frame_t, get_source, 104, 52);
+ENGINE_CHECK_OFFSET(cef_frame_t, get_text, 112, 56);
+ENGINE_CHECK_OFFSET(cef_string_visitor_t, visit, 32, 16);
 
 ENGINE_CHECK_OFFSET(cef_command_line_t, get_command_line_string, 88, 44);
 ENGINE_CHECK_OFFSET(cef_command_line_t, has_switch, 120, 60);

@@ -11,6 +11,7 @@ public:
     using EngineProxy::EngineProxy;
 
     CefString GetURL() override { return TakeUserFree(raw()->get_url(raw())); }
+    cef_resource_type_t GetResourceType() override { return raw()->get_resource_type(raw()); }
 };
 
 }  // namespace

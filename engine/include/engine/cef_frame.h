@@ -3,6 +3,7 @@
 
 #include "engine/cef_base.h"
 #include "engine/cef_string.h"
+#include "engine/cef_string_visitor.h"
 
 class CefFrame : public virtual CefBase {
 public:
@@ -11,4 +12,8 @@ public:
     virtual void LoadString(const CefString& html, const CefString& url) = 0;
     virtual CefString GetURL() = 0;
     virtual bool IsMain() = 0;
+    // The frame's document as HTML, and its text, handed to the visitor later
+    // on the engine's UI thread.
+    virtual void GetSource(CefRefPtr<CefStringVisitor> visitor) = 0;
+    virtual void GetText(CefRefPtr<CefStringVisitor> visitor) = 0;
 };

@@ -85,6 +85,12 @@ enum cef_errorcode_t {
     ERR_INSECURE_RESPONSE = -501,
 };
 
+// What a request loads; only the kinds the launcher tells apart are named.
+enum cef_resource_type_t {
+    RT_MAIN_FRAME = 0,
+    RT_SUB_FRAME = 1,
+};
+
 enum cef_window_open_disposition_t {
     WOD_UNKNOWN,
     WOD_SUPPRESS_OPEN,

@@ -15,6 +15,11 @@ struct cef_plain_handler_t {
     cef_base_t base;
 };
 
+struct cef_string_visitor_t {
+    cef_base_t base;
+    void(ENGINE_CALLBACK* visit)(cef_string_visitor_t* self, const cef_string_t* string);
+};
+
 struct cef_display_handler_t {
     cef_base_t base;
     void(ENGINE_CALLBACK* on_address_change)(cef_display_handler_t* self, cef_browser_t* browser, cef_frame_t* frame,

@@ -11,6 +11,7 @@ extern "C" {
 struct cef_browser_host_t;
 struct cef_frame_t;
 struct cef_client_t;
+struct cef_string_visitor_t;
 
 // Engine objects the layer only holds and releases.
 struct cef_list_value_t { cef_base_t base; };
@@ -62,8 +63,8 @@ struct cef_frame_t {
     cef_unused_slot_t del;
     cef_unused_slot_t select_all;
     cef_unused_slot_t view_source;
-    cef_unused_slot_t get_source;
-    cef_unused_slot_t get_text;
+    void(ENGINE_CALLBACK* get_source)(cef_frame_t* self, cef_string_visitor_t* visitor);
+    void(ENGINE_CALLBACK* get_text)(cef_frame_t* self, cef_string_visitor_t* visitor);
     cef_unused_slot_t load_request;
     void(ENGINE_CALLBACK* load_url)(cef_frame_t* self, const cef_string_t* url);
     void(ENGINE_CALLBACK* load_string)(cef_frame_t* self, const cef_string_t* string_val, const cef_string_t* url);
@@ -80,6 +81,19 @@ struct cef_request_t {
     cef_base_t base;
     cef_unused_slot_t is_read_only;
     cef_string_userfree_t(ENGINE_CALLBACK* get_url)(cef_request_t* self);
+    cef_unused_slot_t set_url;
+    cef_unused_slot_t get_method;
+    cef_unused_slot_t set_method;
+    cef_unused_slot_t get_post_data;
+    cef_unused_slot_t set_post_data;
+    cef_unused_slot_t get_header_map;
+    cef_unused_slot_t set_header_map;
+    cef_unused_slot_t set;
+    cef_unused_slot_t get_flags;
+    cef_unused_slot_t set_flags;
+    cef_unused_slot_t get_first_party_for_cookies;
+    cef_unused_slot_t set_first_party_for_cookies;
+    cef_resource_type_t(ENGINE_CALLBACK* get_resource_type)(cef_request_t* self);
 };
 
 struct cef_command_line_t {
