@@ -42,6 +42,8 @@ void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);
 // Clicks at a point given in the window's client coordinates.
 void ClickInWindow(HWND window, POINT client);
+// Clicks while the keys are held down (for example {VK_CONTROL}).
+void ClickAtWithKeysHeld(POINT screen, const std::vector<WORD>& heldKeys);
 void DoubleClickAt(POINT screen);
 void RightClickAt(POINT screen);
 // Presses the left button at from, moves in steps to to, releases there;

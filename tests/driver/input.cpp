@@ -124,6 +124,19 @@ void ClickInWindow(HWND window, POINT client)
     ClickAt(client);
 }
 
+void ClickAtWithKeysHeld(POINT screen, const std::vector<WORD>& heldKeys)
+{
+    MoveMouseTo(screen);
+    std::vector<INPUT> inputs;
+    for (WORD key : heldKeys)
+        inputs.push_back(KeyInput(key, false));
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+    for (auto key = heldKeys.rbegin(); key != heldKeys.rend(); ++key)
+        inputs.push_back(KeyInput(*key, true));
+    SendAll(inputs);
+}
+
 void DoubleClickAt(POINT screen)
 {
     ClickAt(screen);

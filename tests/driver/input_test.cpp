@@ -97,6 +97,20 @@ TEST(DriverMouse, DoubleAndRightClicksArriveAsSuch)
     EXPECT_EQ(PointOf(window.Received(WM_RBUTTONDOWN)[0]).y, 85);
 }
 
+TEST(DriverMouse, ClickWithHeldKeysCarriesThemAndReleasesThem)
+{
+    TestWindow window(At(L"driver held keys click", {300, 300, 500, 450}));
+    driver::PumpMessagesFor(100);
+    driver::ClickAtWithKeysHeld(Centre(driver::WindowRect(window.handle())), {VK_CONTROL, VK_SHIFT});
+    ASSERT_TRUE(driver::WaitFor([&] { return Received(window, WM_LBUTTONUP); }, kInputTimeoutMs));
+    ASSERT_EQ(window.CountOf(WM_LBUTTONDOWN), 1u);
+    const WPARAM keys = window.Received(WM_LBUTTONDOWN)[0].wParam;
+    EXPECT_TRUE(keys & MK_CONTROL);
+    EXPECT_TRUE(keys & MK_SHIFT);
+    EXPECT_FALSE(GetAsyncKeyState(VK_CONTROL) & 0x8000) << "Control was left held down";
+    EXPECT_FALSE(GetAsyncKeyState(VK_SHIFT) & 0x8000) << "Shift was left held down";
+}
+
 TEST(DriverMouse, DragMovesAWindowHeldByItsCaption)
 {
     TestWindow::Options options = At(L"driver drag", {100, 400, 300, 500});
