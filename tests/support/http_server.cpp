@@ -51,6 +51,7 @@ const char* ReasonPhrase(int status)
 {
     switch (status) {
     case 200: return "OK";
+    case 204: return "No Content";
     case 301: return "Moved Permanently";
     case 302: return "Found";
     case 303: return "See Other";
