@@ -1,0 +1,118 @@
+#include "browser/simple_handler.h"
+
+#include "browser/error_page.h"
+#include "browser/game_address.h"
+#include "browser/login_globals.h"
+#include "browser/window_messages.h"
+#include "engine/cef_app.h"
+
+#include <windows.h>
+
+namespace {
+
+// Dispositions of a request for a new tab, pop-up or window: such a page is
+// shown in the browser that asked instead.
+bool OpensNewBrowser(cef_window_open_disposition_t disposition)
+{
+    switch (disposition) {
+    case WOD_NEW_FOREGROUND_TAB:
+    case WOD_NEW_BACKGROUND_TAB:
+    case WOD_NEW_POPUP:
+    case WOD_NEW_WINDOW:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Hands a game address to the login window and waits until it has handled it.
+void HandOverIfGameAddress(const std::wstring& url)
+{
+    if (IsGameAddress(url))
+        SendMessageW(g_hLoginWnd, WM_OPEN_GAME, 0, reinterpret_cast<LPARAM>(url.c_str()));
+}
+
+bool IsNavigation(cef_resource_type_t resourceType)
+{
+    return resourceType == RT_MAIN_FRAME || resourceType == RT_SUB_FRAME;
+}
+
+}  // namespace
+
+CefRefPtr<CefBrowser> SimpleHandler::GetBrowser()
+{
+    return m_browsers.First();
+}
+
+CefRefPtr<CefDisplayHandler> SimpleHandler::GetDisplayHandler()
+{
+    return this;
+}
+
+CefRefPtr<CefLifeSpanHandler> SimpleHandler::GetLifeSpanHandler()
+{
+    return this;
+}
+
+CefRefPtr<CefLoadHandler> SimpleHandler::GetLoadHandler()
+{
+    return this;
+}
+
+CefRefPtr<CefRequestHandler> SimpleHandler::GetRequestHandler()
+{
+    return this;
+}
+
+void SimpleHandler::OnTitleChange(CefRefPtr<CefBrowser> browser, const CefString& title)
+{
+    SetWindowTextW(browser->GetHost()->GetWindowHandle(), title.c_str());
+}
+
+bool SimpleHandler::OnBeforePopup(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
+                                  const CefString& targetUrl, const CefString& targetFrameName,
+                                  WindowOpenDisposition targetDisposition, bool userGesture,
+                                  const CefPopupFeatures& popupFeatures, CefWindowInfo& windowInfo,
+                                  CefRefPtr<CefClient>& client, CefBrowserSettings& settings,
+                                  bool* noJavascriptAccess)
+{
+    if (!OpensNewBrowser(targetDisposition))
+        return false;
+    browser->GetMainFrame()->LoadURL(targetUrl);
+    return true;
+}
+
+void SimpleHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser)
+{
+    m_browsers.Append(browser);
+}
+
+void SimpleHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser)
+{
+    m_browsers.Remove(browser);
+    if (m_browsers.IsEmpty())
+        CefQuitMessageLoop();
+}
+
+void SimpleHandler::OnLoadError(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, ErrorCode errorCode,
+                                const CefString& errorText, const CefString& failedUrl)
+{
+    if (errorCode == ERR_ABORTED)
+        return;
+    const std::string page = ErrorPageHtml(failedUrl.ToString(), errorText.ToString(), errorCode);
+    frame->LoadString(CefString(page), failedUrl);
+}
+
+bool SimpleHandler::OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
+                                   CefRefPtr<CefRequest> request, bool isRedirect)
+{
+    HandOverIfGameAddress(request->GetURL().ToWString());
+    return false;
+}
+
+void SimpleHandler::OnResourceRedirect(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
+                                       CefRefPtr<CefRequest> request, CefString& newUrl)
+{
+    if (IsNavigation(request->GetResourceType()))
+        HandOverIfGameAddress(newUrl.ToWString());
+}

@@ -1,0 +1,18 @@
+// The launcher's private window messages.
+#pragma once
+
+#include <windows.h>
+
+// Posted by the game window to the login window when the game window's close
+// button is used; no parameters.
+constexpr UINT WM_GAME_CLOSED = WM_USER + 1003;
+// Sent by a browser client to the login window when a browser is about to
+// navigate to the game page; lParam points to the address (NUL-terminated
+// UTF-16), valid only during the call.
+constexpr UINT WM_OPEN_GAME = WM_USER + 1004;
+// The game window's notification-area icon reports mouse events with this
+// message; lParam carries the mouse message.
+constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1005;
+// Posted by the full-screen bar to the game window to leave full screen; no
+// parameters.
+constexpr UINT WM_EXIT_FULLSCREEN = WM_USER + 1006;

@@ -1,0 +1,160 @@
+#include "browser_fixture.h"
+
+#include "message_pump.h"
+
+#include "engine/cef_app.h"
+#include "engine/cef_browser_host.h"
+
+namespace {
+
+constexpr int kBrowserWidth = 627;
+constexpr int kBrowserHeight = 406;
+constexpr char kKeeperPage[] = "/keeper";
+// Time for the engine to report a browser closed after its window went.
+constexpr DWORD kBrowserCloseSettleMs = 500;
+
+struct SharedState {
+    testsupport::HttpServer site;
+    std::unique_ptr<testsupport::TestWindow> keeperHost;
+    CefRefPtr<ObservedHandler> keeperClient;
+    CefRefPtr<CefBrowser> keeperBrowser;
+};
+
+SharedState* g_shared = nullptr;
+
+SharedState& Shared()
+{
+    if (!g_shared)
+        g_shared = new SharedState;
+    return *g_shared;
+}
+
+// The browser of the client whose window sits in the host, once the engine reports it.
+CefRefPtr<CefBrowser> BrowserInHost(const CefRefPtr<SimpleHandler>& client, HWND host)
+{
+    std::vector<CefRefPtr<CefBrowser>> candidates;
+    if (auto* observed = dynamic_cast<ObservedHandler*>(client.get()))
+        candidates = observed->Created();
+    else if (CefRefPtr<CefBrowser> first = client->GetBrowser())
+        candidates.push_back(first);
+    for (const CefRefPtr<CefBrowser>& candidate : candidates) {
+        if (GetParent(candidate->GetHost()->GetWindowHandle()) == host)
+            return candidate;
+    }
+    return nullptr;
+}
+
+HWND HostOf(const CefRefPtr<CefBrowser>& browser)
+{
+    return GetParent(browser->GetHost()->GetWindowHandle());
+}
+
+void CALLBACK EndLoopWithQuitMessage(HWND, UINT, UINT_PTR, DWORD)
+{
+    PostQuitMessage(0);
+}
+
+}  // namespace
+
+testsupport::HttpServer& SharedBrowsingEnvironment::Site()
+{
+    return Shared().site;
+}
+
+CefRefPtr<CefBrowser> SharedBrowsingEnvironment::KeeperBrowser()
+{
+    SharedState& shared = Shared();
+    if (!shared.keeperBrowser) {
+        shared.site.Page(kKeeperPage, "<html><body>keeper</body></html>");
+        shared.keeperHost = std::make_unique<testsupport::TestWindow>(kBrowserWidth, kBrowserHeight);
+        shared.keeperClient = new ObservedHandler;
+        CefWindowInfo windowInfo;
+        windowInfo.SetAsChild(shared.keeperHost->handle(), RECT{0, 0, kBrowserWidth, kBrowserHeight});
+        CefBrowserHost::CreateBrowser(windowInfo, shared.keeperClient.get(), shared.site.WideUrl(kKeeperPage),
+                                      CefBrowserSettings(), nullptr);
+        testsupport::WaitWhilePumping([&] { return shared.keeperClient->GetBrowser() != nullptr; },
+                                      kEngineStepTimeoutMs);
+        shared.keeperBrowser = shared.keeperClient->GetBrowser();
+    }
+    return shared.keeperBrowser;
+}
+
+void SharedBrowsingEnvironment::TearDown()
+{
+    if (!g_shared)
+        return;
+    if (g_shared->keeperBrowser) {
+        const HWND host = HostOf(g_shared->keeperBrowser);
+        g_shared->keeperBrowser->GetHost()->CloseBrowser(true);
+        testsupport::WaitWhilePumping([host] { return !IsWindow(host); }, kEngineStepTimeoutMs);
+    }
+    delete g_shared;
+    g_shared = nullptr;
+}
+
+void BrowserFixture::TearDown()
+{
+    // A host window that goes takes its browser with it; the engine then
+    // reports the browser closed to its client.
+    for (const auto& host : m_hosts) {
+        const HWND window = host->handle();
+        if (IsWindow(window)) {
+            DestroyWindow(window);
+            testsupport::PumpFor(kBrowserCloseSettleMs);
+        }
+    }
+    m_hosts.clear();
+}
+
+CefRefPtr<CefBrowser> BrowserFixture::OpenBrowser(CefRefPtr<SimpleHandler> client, const std::string& pathAndQuery)
+{
+    EXPECT_NE(SharedBrowsingEnvironment::KeeperBrowser(), nullptr) << "the keeper browser did not open";
+    m_hosts.push_back(std::make_unique<testsupport::TestWindow>(kBrowserWidth, kBrowserHeight));
+    const HWND host = m_hosts.back()->handle();
+    CefWindowInfo windowInfo;
+    windowInfo.SetAsChild(host, RECT{0, 0, kBrowserWidth, kBrowserHeight});
+    const size_t requestsBefore = Site().CountRequests(pathAndQuery);
+    EXPECT_TRUE(CefBrowserHost::CreateBrowser(windowInfo, client, Site().WideUrl(pathAndQuery), CefBrowserSettings(),
+                                              nullptr));
+    CefRefPtr<CefBrowser> opened;
+    EXPECT_TRUE(testsupport::WaitWhilePumping(
+        [&] { return (opened = BrowserInHost(client, host)) != nullptr; }, kEngineStepTimeoutMs))
+        << "the client never reported the browser";
+    EXPECT_TRUE(WaitForRequests(pathAndQuery, requestsBefore + 1)) << "the first page was never asked for";
+    return opened;
+}
+
+void BrowserFixture::Navigate(const CefRefPtr<CefBrowser>& browser, const std::string& pathAndQuery)
+{
+    const size_t requestsBefore = Site().CountRequests(pathAndQuery);
+    browser->GetMainFrame()->LoadURL(Site().WideUrl(pathAndQuery));
+    EXPECT_TRUE(WaitForRequests(pathAndQuery, requestsBefore + 1)) << "no request for " << pathAndQuery;
+}
+
+bool BrowserFixture::WaitForRequests(const std::string& pathAndQuery, size_t count)
+{
+    return testsupport::WaitWhilePumping([&] { return Site().CountRequests(pathAndQuery) >= count; },
+                                         kEngineStepTimeoutMs);
+}
+
+void BrowserFixture::Close(const CefRefPtr<CefBrowser>& browser)
+{
+    const HWND host = HostOf(browser);
+    browser->GetHost()->CloseBrowser(true);
+    EXPECT_TRUE(testsupport::WaitWhilePumping([host] { return !IsWindow(host); }, kEngineStepTimeoutMs));
+}
+
+bool BrowserFixture::LoopEndsByQuitRequest(DWORD guardMs)
+{
+    SharedBrowsingEnvironment::KeeperBrowser();
+    const UINT_PTR guard = SetTimer(nullptr, 0, guardMs, &EndLoopWithQuitMessage);
+    CefRunMessageLoop();
+    KillTimer(nullptr, guard);
+    MSG quit;
+    return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) == FALSE;
+}
+
+void BrowserFixture::ForgetEarlierQuitRequests()
+{
+    LoopEndsByQuitRequest(kQuietPeriodMs / 10);
+}

@@ -1,0 +1,379 @@
+// The browser client with the real engine: game addresses handed to the login
+// window, pop-ups kept in their browser, the browser list and the quit rule,
+// titles, and the error page.
+#include "browser_fixture.h"
+#include "game_address_recorder.h"
+#include "message_pump.h"
+
+#include "driver.h"
+
+#include "browser/login_globals.h"
+#include "engine/cef_string_visitor.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <mutex>
+
+namespace {
+
+using testsupport::WaitWhilePumping;
+
+class GameAddressTest : public BrowserFixture {
+protected:
+    void SetUp() override
+    {
+        Site().Page("/start", "<html><body>start</body></html>");
+        Site().Page("/play?server=1&client=2", "<html><body>game</body></html>");
+    }
+
+    // Navigates and tells whether the login window was sent the whole address
+    // before the request went out (the sender waits for the login window, so
+    // a message sent for this navigation has arrived once the site sees it).
+    bool NavigationHandsOver(const CefRefPtr<CefBrowser>& browser, const std::string& pathAndQuery)
+    {
+        const size_t before = m_recorder.Addresses().size();
+        Navigate(browser, pathAndQuery);
+        const auto& addresses = m_recorder.Addresses();
+        return std::find(addresses.begin() + static_cast<long>(before), addresses.end(), Address(pathAndQuery)) !=
+               addresses.end();
+    }
+
+    GameAddressRecorder m_recorder;
+};
+
+TEST_F(GameAddressTest, MarkerAnywhereInTheAddressHandsItOverWhileTheNavigationGoesOn)
+{
+    CefRefPtr<CefBrowser> browser = OpenBrowser(g_loginHandler, "/start");
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(m_recorder.Addresses().empty());
+
+    EXPECT_TRUE(NavigationHandsOver(browser, "/play?server=1&client=2"));
+    EXPECT_TRUE(NavigationHandsOver(browser, "/play?ref=xclient=2y"));
+    EXPECT_TRUE(NavigationHandsOver(browser, "/play?client=20"));
+    EXPECT_TRUE(NavigationHandsOver(browser, "/client=2/path"));
+
+    EXPECT_FALSE(NavigationHandsOver(browser, "/play?Client=2"));
+    EXPECT_FALSE(NavigationHandsOver(browser, "/play?client%3D2"));
+    EXPECT_FALSE(NavigationHandsOver(browser, "/play?client=3"));
+    // The page the hand-over went to really loads: its request reached the site.
+    EXPECT_GE(Site().CountRequests("/play?server=1&client=2"), 1u);
+}
+
+TEST_F(GameAddressTest, SubFrameNavigationHandsOverItsOwnAddress)
+{
+    Site().Page("/with-game-frame", "<html><body><iframe src=\"/framed?client=2\"></iframe></body></html>");
+    Site().Page("/framed?client=2", "<html><body>framed</body></html>");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(g_loginHandler, "/start");
+    ASSERT_NE(browser, nullptr);
+    Navigate(browser, "/with-game-frame");
+    ASSERT_TRUE(WaitForRequests("/framed?client=2"));
+    EXPECT_EQ(m_recorder.Addresses(), std::vector<std::wstring>{Address("/framed?client=2")});
+}
+
+TEST_F(GameAddressTest, ServerRedirectToAGameAddressHandsOverWhereItGoes)
+{
+    Site().Redirect("/go", "/play?client=2&via=redirect");
+    Site().Page("/play?client=2&via=redirect", "<html><body>game</body></html>");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(g_loginHandler, "/start");
+    ASSERT_NE(browser, nullptr);
+    Navigate(browser, "/go");
+    ASSERT_TRUE(WaitForRequests("/play?client=2&via=redirect"));
+    EXPECT_EQ(m_recorder.Addresses(), std::vector<std::wstring>{Address("/play?client=2&via=redirect")});
+}
+
+TEST_F(GameAddressTest, ServerRedirectFromAGameAddressHandsOverWhereItCameFrom)
+{
+    Site().Redirect("/enter?client=2", "/lobby");
+    Site().Page("/lobby", "<html><body>lobby</body></html>");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(g_loginHandler, "/start");
+    ASSERT_NE(browser, nullptr);
+    Navigate(browser, "/enter?client=2");
+    ASSERT_TRUE(WaitForRequests("/lobby"));
+    // The engine reports the redirect a second time with the same address.
+    ASSERT_FALSE(m_recorder.Addresses().empty());
+    for (const std::wstring& address : m_recorder.Addresses())
+        EXPECT_EQ(address, Address("/enter?client=2"));
+}
+
+TEST_F(GameAddressTest, RedirectOfAPagesImageIsNoNavigation)
+{
+    Site().Page("/with-image", "<html><body><img src=\"/picture\"></body></html>");
+    Site().Redirect("/picture", "/picture.png?client=2");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(g_loginHandler, "/start");
+    ASSERT_NE(browser, nullptr);
+    Navigate(browser, "/with-image");
+    ASSERT_TRUE(WaitForRequests("/picture.png?client=2"));
+    EXPECT_TRUE(m_recorder.Addresses().empty());
+}
+
+TEST_F(GameAddressTest, GameClientAppliesTheSameTest)
+{
+    CefRefPtr<SimpleHandler> gameClient(new SimpleHandler);
+    CefRefPtr<CefBrowser> browser = OpenBrowser(gameClient, "/play?server=1&client=2");
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(m_recorder.Addresses(), std::vector<std::wstring>{Address("/play?server=1&client=2")});
+    EXPECT_TRUE(NavigationHandsOver(browser, "/play?client=2&again=1"));
+}
+
+class PopupTest : public BrowserFixture {
+protected:
+    // A page whose whole body is a link that opens its target in a new tab.
+    static std::string LinkPage(const std::string& target)
+    {
+        return "<html><body style=\"margin:0\"><a href=\"" + target +
+               "\" target=\"_blank\" style=\"display:block;width:100%;height:100vh\">link</a></body></html>";
+    }
+    static std::string ScriptPage(const std::string& script)
+    {
+        return "<html><body><script>window.onload = function () { " + script + " };</script></body></html>";
+    }
+
+    // Loads the page and, when keys is set, clicks it with real input while
+    // holding those keys; then waits for the target to end loading.
+    void Request(const CefRefPtr<ObservedHandler>& client, const CefRefPtr<CefBrowser>& browser,
+                 const std::string& page, const std::vector<WORD>* keys, const std::string& target)
+    {
+        Navigate(browser, page);
+        ASSERT_TRUE(WaitWhilePumping([&] { return client->HasEndedLoadOf(Address(page)); }, kEngineStepTimeoutMs));
+        if (keys) {
+            const HWND view = browser->GetHost()->GetWindowHandle();
+            ASSERT_TRUE(driver::BringToForeground(GetAncestor(view, GA_ROOT)));
+            testsupport::PumpFor(kPaintSettleMs);
+            const RECT bounds = driver::WindowRect(view);
+            driver::ClickAtWithKeysHeld({(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2}, *keys);
+        }
+        EXPECT_TRUE(WaitWhilePumping([&] { return client->HasEndedLoadOf(Address(target)); }, kEngineStepTimeoutMs))
+            << "the target never loaded";
+    }
+
+    static constexpr DWORD kPaintSettleMs = 300;
+};
+
+// Every way a page asks for a new tab, pop-up or window ends in the same
+// browser's main frame; no second browser is made.
+TEST_F(PopupTest, NewTabsPopupsAndWindowsLoadInTheBrowserThatAsked)
+{
+    const std::vector<WORD> plain;
+    const std::vector<WORD> control = {VK_CONTROL};
+    const std::vector<WORD> shift = {VK_SHIFT};
+    struct Case {
+        std::string page;
+        std::string html;
+        const std::vector<WORD>* keys;
+        std::string target;
+        cef_window_open_disposition_t expected;
+    };
+    const Case cases[] = {
+        {"/opens-tab", ScriptPage("window.open('/target?tab');"), nullptr, "/target?tab", WOD_NEW_FOREGROUND_TAB},
+        {"/opens-popup", ScriptPage("window.open('/target?popup', '_blank', 'width=300,height=200');"), nullptr,
+         "/target?popup", WOD_NEW_POPUP},
+        {"/link?blank", LinkPage("/target?blank"), &plain, "/target?blank", WOD_NEW_FOREGROUND_TAB},
+        {"/link?background", LinkPage("/target?background"), &control, "/target?background",
+         WOD_NEW_BACKGROUND_TAB},
+        {"/link?window", LinkPage("/target?window"), &shift, "/target?window", WOD_NEW_WINDOW},
+    };
+    Site().Page("/popup-start", "<html><body>start</body></html>");
+    for (const Case& c : cases) {
+        Site().Page(c.page, c.html);
+        Site().Page(c.target, "<html><body>target</body></html>");
+    }
+
+    CefRefPtr<ObservedHandler> client(new ObservedHandler);
+    CefRefPtr<CefBrowser> browser = OpenBrowser(client, "/popup-start");
+    ASSERT_NE(browser, nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        Request(client, browser, c.page, c.keys, c.target);
+        const std::vector<ObservedPopup> popups = client->Popups();
+        ASSERT_FALSE(popups.empty());
+        EXPECT_EQ(popups.back().targetUrl, Address(c.target));
+        EXPECT_EQ(popups.back().disposition, c.expected);
+        EXPECT_EQ(browser->GetMainFrame()->GetURL().ToWString(), Address(c.target));
+    }
+    EXPECT_EQ(client->Popups().size(), std::size(cases));
+    EXPECT_EQ(client->CreatedCount(), 1);
+    EXPECT_TRUE(client->GetBrowser()->IsSame(browser));
+}
+
+class BrowserListTest : public BrowserFixture {};
+
+TEST_F(BrowserListTest, SecondBrowserComesAfterTheFirstAndQuitWaitsForBoth)
+{
+    Site().Page("/list", "<html><body>list</body></html>");
+    CefRefPtr<ObservedHandler> client(new ObservedHandler);
+    EXPECT_EQ(client->GetBrowser(), nullptr);
+
+    CefRefPtr<CefBrowser> first = OpenBrowser(client, "/list");
+    CefRefPtr<CefBrowser> second = OpenBrowser(client, "/list");
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    ASSERT_FALSE(first->IsSame(second));
+    EXPECT_TRUE(client->GetBrowser()->IsSame(first));
+
+    ForgetEarlierQuitRequests();
+    Close(first);
+    ASSERT_TRUE(WaitWhilePumping([&] { return client->ClosedCount() == 1; }, kEngineStepTimeoutMs));
+    EXPECT_TRUE(client->GetBrowser()->IsSame(second));
+    EXPECT_FALSE(LoopEndsByQuitRequest(kQuietPeriodMs)) << "quit was asked for while a browser was still open";
+
+    Close(second);
+    ASSERT_TRUE(WaitWhilePumping([&] { return client->ClosedCount() == 2; }, kEngineStepTimeoutMs));
+    EXPECT_EQ(client->GetBrowser(), nullptr);
+    EXPECT_TRUE(LoopEndsByQuitRequest(kEngineStepTimeoutMs)) << "no quit after the last browser closed";
+}
+
+TEST_F(BrowserListTest, CloseOfABrowserOfAnotherClientRemovesNothing)
+{
+    Site().Page("/own", "<html><body>own</body></html>");
+    CefRefPtr<ObservedHandler> client(new ObservedHandler);
+    CefRefPtr<CefBrowser> own = OpenBrowser(client, "/own");
+    ASSERT_NE(own, nullptr);
+    const CefRefPtr<CefBrowser> stranger = SharedBrowsingEnvironment::KeeperBrowser();
+    ASSERT_NE(stranger, nullptr);
+
+    ForgetEarlierQuitRequests();
+    client->OnBeforeClose(stranger);
+    EXPECT_TRUE(client->GetBrowser()->IsSame(own));
+    EXPECT_FALSE(LoopEndsByQuitRequest(kQuietPeriodMs));
+
+    // A client with no browser at all still asks for the quit.
+    CefRefPtr<SimpleHandler> empty(new SimpleHandler);
+    empty->OnBeforeClose(stranger);
+    EXPECT_EQ(empty->GetBrowser(), nullptr);
+    EXPECT_TRUE(LoopEndsByQuitRequest(kEngineStepTimeoutMs));
+}
+
+class DisplayTest : public BrowserFixture {};
+
+TEST_F(DisplayTest, TitleLandsOnTheBrowsersOwnWindowNotOnItsHost)
+{
+    Site().Page("/titled", "<html><head><title>\xE5\xBE\xAE\xE7\xAB\xAF Zarnith</title></head><body>t</body></html>");
+    CefRefPtr<ObservedHandler> client(new ObservedHandler);
+    CefRefPtr<CefBrowser> browser = OpenBrowser(client, "/titled");
+    ASSERT_NE(browser, nullptr);
+    const HWND browserWindow = browser->GetHost()->GetWindowHandle();
+    const HWND host = GetParent(browserWindow);
+    wchar_t hostCaptionBefore[256] = {};
+    GetWindowTextW(host, hostCaptionBefore, 256);
+
+    EXPECT_TRUE(WaitWhilePumping(
+        [&] {
+            wchar_t text[256] = {};
+            GetWindowTextW(browserWindow, text, 256);
+            return std::wstring(text) == L"\x5FAE\x7AEF Zarnith";
+        },
+        kEngineStepTimeoutMs));
+    wchar_t hostCaption[256] = {};
+    GetWindowTextW(host, hostCaption, 256);
+    EXPECT_STREQ(hostCaption, hostCaptionBefore);
+}
+
+class ErrorPageTest : public BrowserFixture {
+protected:
+    // Collects a string the engine hands over later.
+    class StringCollector : public CefStringVisitor {
+    public:
+        void Visit(const CefString& string) override
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_value = string.ToWString();
+            m_done = true;
+        }
+        bool Done() const
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            return m_done;
+        }
+        std::wstring Value() const
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            return m_value;
+        }
+
+    private:
+        // Written on the engine's UI thread, read on the test's.
+        mutable std::mutex m_mutex;
+        std::wstring m_value;
+        bool m_done = false;
+        IMPLEMENT_REFCOUNTING(StringCollector);
+    };
+
+    static std::wstring TextOf(const CefRefPtr<CefFrame>& frame)
+    {
+        CefRefPtr<StringCollector> collector(new StringCollector);
+        frame->GetText(collector.get());
+        EXPECT_TRUE(WaitWhilePumping([&] { return collector->Done(); }, kEngineStepTimeoutMs));
+        return collector->Value();
+    }
+    static std::wstring SourceOf(const CefRefPtr<CefFrame>& frame)
+    {
+        CefRefPtr<StringCollector> collector(new StringCollector);
+        frame->GetSource(collector.get());
+        EXPECT_TRUE(WaitWhilePumping([&] { return collector->Done(); }, kEngineStepTimeoutMs));
+        return collector->Value();
+    }
+};
+
+// A refused connection: the page shows the address and the signed code as
+// plain text; markup in the address does not become part of the page.
+TEST_F(ErrorPageTest, RefusedConnectionShowsTheAddressAsTextAndTheSignedCode)
+{
+    Site().Page("/error-start", "<html><body>start</body></html>");
+    CefRefPtr<ObservedHandler> client(new ObservedHandler);
+    CefRefPtr<CefBrowser> browser = OpenBrowser(client, "/error-start");
+    ASSERT_NE(browser, nullptr);
+
+    const std::string injected = "/injected";
+    const std::wstring crafted = L"http://127.0.0.1:" + std::to_wstring(testsupport::UnusedLoopbackPort()) +
+                                 L"/fail?q=\"x\"&r='y'#<img src=\"" + Address(injected) +
+                                 L"\"><script>document.title='owned'</script>&amp;";
+    browser->GetMainFrame()->LoadURL(crafted);
+    std::vector<ObservedLoadError> errors;
+    ASSERT_TRUE(WaitWhilePumping([&] { return !(errors = client->LoadErrors()).empty(); }, kEngineStepTimeoutMs));
+    EXPECT_EQ(errors.front().code, ERR_CONNECTION_REFUSED);
+    const std::wstring failedUrl = errors.front().failedUrl;
+    // The failed address still carries markup characters for the page to escape.
+    ASSERT_NE(failedUrl.find(L"<img"), std::wstring::npos) << failedUrl;
+    ASSERT_TRUE(WaitWhilePumping([&] { return client->HasEndedLoadOf(failedUrl); }, kEngineStepTimeoutMs))
+        << "no error page was shown";
+
+    const CefRefPtr<CefFrame> frame = browser->GetMainFrame();
+    EXPECT_EQ(frame->GetURL().ToWString(), failedUrl);
+    const std::wstring text = TextOf(frame);
+    EXPECT_NE(text.find(L"Failed to load URL " + failedUrl + L" with error "), std::wstring::npos) << text;
+    EXPECT_NE(text.find(L"(-102)."), std::wstring::npos) << text;
+    const std::wstring source = SourceOf(frame);
+    EXPECT_EQ(source.find(L"<img"), std::wstring::npos) << source;
+    EXPECT_EQ(source.find(L"<script"), std::wstring::npos) << source;
+    // The page has finished loading, so an injected image would have been asked for by now.
+    EXPECT_EQ(Site().CountRequests(injected), 0u);
+    wchar_t title[256] = {};
+    GetWindowTextW(browser->GetHost()->GetWindowHandle(), title, 256);
+    EXPECT_STRNE(title, L"owned");
+}
+
+// A load the engine gives up itself (a 204 answer ends it with ERR_ABORTED)
+// leaves the page as it was.
+TEST_F(ErrorPageTest, AbortedLoadShowsNoErrorPage)
+{
+    Site().Page("/before-abort", "<html><body>before</body></html>");
+    testsupport::HttpResponse noContent;
+    noContent.status = 204;
+    Site().Route("/no-content", noContent);
+    CefRefPtr<ObservedHandler> client(new ObservedHandler);
+    CefRefPtr<CefBrowser> browser = OpenBrowser(client, "/before-abort");
+    ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(WaitWhilePumping([&] { return client->HasEndedLoadOf(Address("/before-abort")); },
+                                 kEngineStepTimeoutMs));
+
+    Navigate(browser, "/no-content");
+    std::vector<ObservedLoadError> errors;
+    ASSERT_TRUE(WaitWhilePumping([&] { return !(errors = client->LoadErrors()).empty(); }, kEngineStepTimeoutMs));
+    EXPECT_EQ(errors.front().code, ERR_ABORTED);
+    testsupport::PumpFor(kQuietPeriodMs);
+    EXPECT_EQ(browser->GetMainFrame()->GetURL().ToWString(), Address("/before-abort"));
+    EXPECT_FALSE(client->HasEndedLoadOf(Address("/no-content")));
+}
+
+}  // namespace
