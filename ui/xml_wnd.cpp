@@ -1,4 +1,6 @@
-#include "xml_wnd.h"
+#include "ui/xml_wnd.h"
+
+#include "toolkit/control.h"
 
 namespace {
 
@@ -23,4 +25,9 @@ CDuiString CXMLWnd::GetSkinFile()
 CDuiString CXMLWnd::GetSkinFolder()
 {
     return CDuiString();
+}
+
+bool CXMLWnd::SenderIs(const TNotifyUI& msg, const wchar_t* controlName)
+{
+    return msg.pSender && msg.pSender->GetName() == controlName;
 }

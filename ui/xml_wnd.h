@@ -16,6 +16,10 @@ public:
     CDuiString GetSkinFile() override;
     CDuiString GetSkinFolder() override;
 
+protected:
+    // Whether the notification came from the control with this name.
+    static bool SenderIs(const TNotifyUI& msg, const wchar_t* controlName);
+
 private:
     CDuiString m_skinFile;
 };

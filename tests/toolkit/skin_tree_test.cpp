@@ -9,7 +9,7 @@
 #include "toolkit/container.h"
 #include "toolkit/control.h"
 #include "toolkit/label.h"
-#include "xml_wnd.h"
+#include "ui/xml_wnd.h"
 
 namespace {
 

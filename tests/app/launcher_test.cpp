@@ -1,0 +1,158 @@
+// The launcher as a user starts it: Zarnith.exe from the runnable folder,
+// under Wine, driven with real input.
+#include "driver.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+constexpr wchar_t kExecutableName[] = L"Zarnith.exe";
+constexpr wchar_t kWindowClass[] = L"XMLWnd";
+constexpr wchar_t kLoginCaption[] = L"Zarnith";
+// The switches the engine needs under Wine.
+constexpr wchar_t kWineEngineSwitches[] = L"--disable-gpu --disable-direct-write";
+// The login window's size and close button, as its skin lays them out.
+constexpr SIZE kLoginWindowSize = {1120, 640};
+constexpr POINT kCloseButtonCentre = {1100, 18};
+constexpr DWORD kStartTimeoutMs = 30000;
+constexpr DWORD kExitTimeoutMs = 30000;
+constexpr WORD kApplicationIconGroup = 107;
+
+std::wstring Executable()
+{
+    return std::wstring(ZARNITH_DIST_DIR_DOS) + L"\\" + kExecutableName;
+}
+
+// A folder that is not the executable's, to start the launcher in.
+std::wstring ElsewhereFolder()
+{
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    return folder;
+}
+
+HWND WaitForLoginWindow(DWORD processId)
+{
+    HWND window = nullptr;
+    driver::WaitFor(
+        [&] {
+            window = driver::FindTopLevelWindow(kWindowClass, kLoginCaption, processId);
+            return window && driver::IsVisible(window);
+        },
+        kStartTimeoutMs);
+    return window;
+}
+
+// Every launcher process, the engine's sub-processes included, is gone.
+bool NoLauncherProcessLeft()
+{
+    return driver::WaitFor([] { return driver::ProcessesNamed(kExecutableName).empty(); }, kExitTimeoutMs);
+}
+
+class Launcher : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(driver::ProcessesNamed(kExecutableName).empty()) << "a launcher is already running"; }
+
+    void TearDown() override
+    {
+        if (m_process.handle) {
+            driver::KillProcessTree(m_process);
+            driver::CloseProcess(m_process);
+        }
+    }
+
+    driver::Process m_process;
+};
+
+TEST_F(Launcher, ShowsOneSkinnedLoginWindowAndItsCloseButtonEndsTheProgram)
+{
+    m_process = driver::StartProcess(Executable(), kWineEngineSwitches, ElsewhereFolder());
+    ASSERT_NE(m_process.handle, nullptr);
+    const HWND login = WaitForLoginWindow(m_process.id);
+    ASSERT_NE(login, nullptr) << "no login window";
+
+    // One top-level skinned window in all of the launcher's processes.
+    size_t skinnedWindows = 0;
+    for (DWORD id : driver::ProcessesNamed(kExecutableName)) {
+        for (HWND window : driver::TopLevelWindows(kWindowClass, nullptr, id))
+            skinnedWindows += driver::IsVisible(window) ? 1 : 0;
+    }
+    EXPECT_EQ(skinnedWindows, 1u);
+
+    // The skin came from the folder beside the executable, not the current one.
+    const RECT bounds = driver::WindowRect(login);
+    EXPECT_EQ(bounds.right - bounds.left, kLoginWindowSize.cx);
+    EXPECT_EQ(bounds.bottom - bounds.top, kLoginWindowSize.cy);
+    EXPECT_EQ(driver::Style(login) & (WS_OVERLAPPEDWINDOW | WS_VISIBLE), WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    EXPECT_EQ(driver::ExStyle(login) & (WS_EX_APPWINDOW | WS_EX_WINDOWEDGE), WS_EX_APPWINDOW | WS_EX_WINDOWEDGE);
+    EXPECT_EQ(driver::Owner(login), nullptr);
+
+    ASSERT_TRUE(driver::BringToForeground(login));
+    driver::ClickInWindow(login, kCloseButtonCentre);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(driver::WaitForExit(m_process, kExitTimeoutMs, &exitCode)) << "the close button did not end it";
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(NoLauncherProcessLeft());
+}
+
+TEST_F(Launcher, ClosedByTheSystemItStillEndsCleanly)
+{
+    m_process = driver::StartProcess(Executable(), kWineEngineSwitches);
+    ASSERT_NE(m_process.handle, nullptr);
+    const HWND login = WaitForLoginWindow(m_process.id);
+    ASSERT_NE(login, nullptr);
+
+    PostMessageW(login, WM_SYSCOMMAND, SC_CLOSE, 0);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(driver::WaitForExit(m_process, kExitTimeoutMs, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(NoLauncherProcessLeft());
+}
+
+// The executable carries the application icon that the entry gives the login
+// window. (Wine answers WM_GETICON only inside the window's own process, so
+// the window's icon itself cannot be read from here.)
+TEST(LauncherResources, ApplicationIconGroupLoadsAtTheBigIconSize)
+{
+    HMODULE image = LoadLibraryExW(Executable().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(image, nullptr);
+    EXPECT_NE(FindResourceW(image, MAKEINTRESOURCEW(kApplicationIconGroup), RT_GROUP_ICON), nullptr);
+    const HICON icon = LoadIconW(image, MAKEINTRESOURCEW(kApplicationIconGroup));
+    ASSERT_NE(icon, nullptr);
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP colour = {};
+    GetObjectW(info.hbmColor, sizeof colour, &colour);
+    EXPECT_EQ(colour.bmWidth, GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(colour.bmHeight, GetSystemMetrics(SM_CYICON));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    FreeLibrary(image);
+}
+
+// Started the way the engine starts its sub-processes (the channel to the
+// browser process is missing here, so the engine ends it at once), the
+// executable hands itself to the engine and shows nothing.
+TEST_F(Launcher, AsAnEngineSubProcessItShowsNoWindow)
+{
+    m_process = driver::StartProcess(Executable(), std::wstring(L"--type=renderer ") + kWineEngineSwitches);
+    ASSERT_NE(m_process.handle, nullptr);
+    bool sawWindow = false;
+    DWORD exitCode = 1;
+    const bool ended = driver::WaitFor(
+        [&] {
+            sawWindow = sawWindow || !driver::TopLevelWindows(nullptr, nullptr, m_process.id).empty();
+            return WaitForSingleObject(m_process.handle, 0) == WAIT_OBJECT_0;
+        },
+        kExitTimeoutMs);
+    ASSERT_TRUE(ended);
+    GetExitCodeProcess(m_process.handle, &exitCode);
+    EXPECT_FALSE(sawWindow);
+    EXPECT_EQ(exitCode, 0u);
+}
+
+}  // namespace
