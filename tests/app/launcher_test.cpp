@@ -1,6 +1,7 @@
 // The launcher as a user starts it: Zarnith.exe from the runnable folder,
 // under Wine, driven with real input.
 #include "driver.h"
+#include "shutdown_markers.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,20 @@ bool NoLauncherProcessLeft()
     return driver::WaitFor([] { return driver::ProcessesNamed(kExecutableName).empty(); }, kExitTimeoutMs);
 }
 
+// Once its window has gone the launcher ends the engine and exits. That
+// stretch is marked for the test runner (shutdown_markers.h); the end marker
+// comes only when the launcher ended cleanly with 0.
+void ExpectCleanEnd(const driver::Process& process, HWND login)
+{
+    ASSERT_TRUE(driver::WaitFor([login] { return !IsWindow(login); }, kExitTimeoutMs)) << "the window stayed";
+    testsupport::PrintMarker(testsupport::kShutdownBegins);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(driver::WaitForExit(process, kExitTimeoutMs, &exitCode)) << "the launcher did not end";
+    ASSERT_EQ(exitCode, 0u);
+    ASSERT_TRUE(NoLauncherProcessLeft());
+    testsupport::PrintMarker(testsupport::kShutdownEnds);
+}
+
 class Launcher : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(driver::ProcessesNamed(kExecutableName).empty()) << "a launcher is already running"; }
@@ -93,10 +108,7 @@ TEST_F(Launcher, ShowsOneSkinnedLoginWindowAndItsCloseButtonEndsTheProgram)
 
     ASSERT_TRUE(driver::BringToForeground(login));
     driver::ClickInWindow(login, kCloseButtonCentre);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(driver::WaitForExit(m_process, kExitTimeoutMs, &exitCode)) << "the close button did not end it";
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_TRUE(NoLauncherProcessLeft());
+    ExpectCleanEnd(m_process, login);
 }
 
 TEST_F(Launcher, ClosedByTheSystemItStillEndsCleanly)
@@ -107,10 +119,7 @@ TEST_F(Launcher, ClosedByTheSystemItStillEndsCleanly)
     ASSERT_NE(login, nullptr);
 
     PostMessageW(login, WM_SYSCOMMAND, SC_CLOSE, 0);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(driver::WaitForExit(m_process, kExitTimeoutMs, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_TRUE(NoLauncherProcessLeft());
+    ExpectCleanEnd(m_process, login);
 }
 
 // The executable carries the application icon that the entry gives the login

@@ -59,7 +59,7 @@ TEST(EngineShutdown, ReleasesWhatItHeldAndLaterCallsReturn)
     // The engine lets go of a client once the closed browser is gone.
     EXPECT_TRUE(testsupport::WaitWhilePumping([] { return RecordingClient::Live() == 0; }, kEngineTimeoutMs));
 
-    CefShutdown();
+    testsupport::ShutDownEngineMarked();
     EXPECT_EQ(RecordingClient::Live(), 0);
     ASSERT_NE(g_app, nullptr);
     EXPECT_TRUE(g_app->HasOneRef()) << "the engine still holds the application object";

@@ -1,5 +1,7 @@
 #include "engine_test_main.h"
 
+#include "shutdown_markers.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -21,8 +23,15 @@ int RunEngineTestMain(int argc, char** argv, CefRefPtr<CefApp> app, const CefSet
         return 1;
     }
     const int result = RUN_ALL_TESTS();
-    CefShutdown();
+    ShutDownEngineMarked();
     return result;
+}
+
+void ShutDownEngineMarked()
+{
+    PrintMarker(kShutdownBegins);
+    CefShutdown();
+    PrintMarker(kShutdownEnds);
 }
 
 CefSettings LauncherEngineSettings()
