@@ -2,6 +2,9 @@
 import importlib.machinery
 import importlib.util
 import os
+import stat
+import tempfile
+import time
 import unittest
 
 _PATH = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "run-test")
@@ -32,6 +35,25 @@ class RepeatsOnlyAFailedEngineShutdown(unittest.TestCase):
     def test_anything_wrong_before_the_shutdown(self):
         self.assertFalse(self.repeats(1, "[  FAILED  ] A.b\n" + BEGINS + "\n" + FAULT))
         self.assertFalse(self.repeats(0, FAULT + PASSED + BEGINS + "\n"))
+
+
+class StopsAHungShutdown(unittest.TestCase):
+    def test_a_program_silent_after_the_begin_marker_is_stopped(self):
+        with tempfile.TemporaryDirectory() as folder:
+            fake_wine = os.path.join(folder, "fake-wine-run")
+            with open(fake_wine, "w") as script:
+                script.write(f"#!/bin/sh\necho '{PASSED.strip()}'\necho '{BEGINS}'\nexec sleep 600\n")
+            os.chmod(fake_wine, stat.S_IRWXU)
+            saved = run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT
+            run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT = fake_wine, 1
+            try:
+                started = time.monotonic()
+                exit_code, output = run_test.run_once(["program.exe"], timeout=60)
+            finally:
+                run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT = saved
+            self.assertIsNone(exit_code)
+            self.assertLess(time.monotonic() - started, 30)
+            self.assertTrue(run_test.failed_only_while_ending_engine(exit_code, output))
 
 
 if __name__ == "__main__":
