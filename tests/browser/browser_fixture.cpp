@@ -1,6 +1,6 @@
 #include "browser_fixture.h"
 
-#include "message_pump.h"
+#include "driver.h"
 
 #include "engine/cef_app.h"
 #include "engine/cef_browser_host.h"
@@ -72,7 +72,7 @@ CefRefPtr<CefBrowser> SharedBrowsingEnvironment::KeeperBrowser()
         windowInfo.SetAsChild(shared.keeperHost->handle(), RECT{0, 0, kBrowserWidth, kBrowserHeight});
         CefBrowserHost::CreateBrowser(windowInfo, shared.keeperClient.get(), shared.site.WideUrl(kKeeperPage),
                                       CefBrowserSettings(), nullptr);
-        testsupport::WaitWhilePumping([&] { return shared.keeperClient->GetBrowser() != nullptr; },
+        driver::WaitFor([&] { return shared.keeperClient->GetBrowser() != nullptr; },
                                       kEngineStepTimeoutMs);
         shared.keeperBrowser = shared.keeperClient->GetBrowser();
     }
@@ -86,7 +86,7 @@ void SharedBrowsingEnvironment::TearDown()
     if (g_shared->keeperBrowser) {
         const HWND host = HostOf(g_shared->keeperBrowser);
         g_shared->keeperBrowser->GetHost()->CloseBrowser(true);
-        testsupport::WaitWhilePumping([host] { return !IsWindow(host); }, kEngineStepTimeoutMs);
+        driver::WaitFor([host] { return !IsWindow(host); }, kEngineStepTimeoutMs);
     }
     delete g_shared;
     g_shared = nullptr;
@@ -100,7 +100,7 @@ void BrowserFixture::TearDown()
         const HWND window = host->handle();
         if (IsWindow(window)) {
             DestroyWindow(window);
-            testsupport::PumpFor(kBrowserCloseSettleMs);
+            driver::PumpMessagesFor(kBrowserCloseSettleMs);
         }
     }
     m_hosts.clear();
@@ -117,7 +117,7 @@ CefRefPtr<CefBrowser> BrowserFixture::OpenBrowser(CefRefPtr<SimpleHandler> clien
     EXPECT_TRUE(CefBrowserHost::CreateBrowser(windowInfo, client, Site().WideUrl(pathAndQuery), CefBrowserSettings(),
                                               nullptr));
     CefRefPtr<CefBrowser> opened;
-    EXPECT_TRUE(testsupport::WaitWhilePumping(
+    EXPECT_TRUE(driver::WaitFor(
         [&] { return (opened = BrowserInHost(client, host)) != nullptr; }, kEngineStepTimeoutMs))
         << "the client never reported the browser";
     EXPECT_TRUE(WaitForRequests(pathAndQuery, requestsBefore + 1)) << "the first page was never asked for";
@@ -133,7 +133,7 @@ void BrowserFixture::Navigate(const CefRefPtr<CefBrowser>& browser, const std::s
 
 bool BrowserFixture::WaitForRequests(const std::string& pathAndQuery, size_t count)
 {
-    return testsupport::WaitWhilePumping([&] { return Site().CountRequests(pathAndQuery) >= count; },
+    return driver::WaitFor([&] { return Site().CountRequests(pathAndQuery) >= count; },
                                          kEngineStepTimeoutMs);
 }
 
@@ -141,7 +141,7 @@ void BrowserFixture::Close(const CefRefPtr<CefBrowser>& browser)
 {
     const HWND host = HostOf(browser);
     browser->GetHost()->CloseBrowser(true);
-    EXPECT_TRUE(testsupport::WaitWhilePumping([host] { return !IsWindow(host); }, kEngineStepTimeoutMs));
+    EXPECT_TRUE(driver::WaitFor([host] { return !IsWindow(host); }, kEngineStepTimeoutMs));
 }
 
 bool BrowserFixture::LoopEndsByQuitRequest(DWORD guardMs)

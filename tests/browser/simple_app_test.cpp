@@ -2,7 +2,7 @@
 // the browser process and every engine sub-process, in order, after the
 // process's own switches.
 #include "browser_fixture.h"
-#include "message_pump.h"
+#include "driver.h"
 #include "switch_log.h"
 
 #include "browser/simple_app.h"
@@ -57,7 +57,7 @@ TEST_F(SubProcessSwitchTest, EveryEngineSubProcessGetsThemInOrder)
     CefRefPtr<ObservedHandler> client(new ObservedHandler);
     ASSERT_NE(OpenBrowser(client, "/renderer"), nullptr);
     std::vector<SwitchLogEntry> entries;
-    ASSERT_TRUE(testsupport::WaitWhilePumping(
+    ASSERT_TRUE(driver::WaitFor(
         [&] {
             entries = ReadSwitchLog();
             return std::any_of(entries.begin(), entries.end(),

@@ -3,7 +3,7 @@
 // titles, and the error page.
 #include "browser_fixture.h"
 #include "game_address_recorder.h"
-#include "message_pump.h"
+#include "driver.h"
 
 #include "driver.h"
 
@@ -17,7 +17,7 @@
 
 namespace {
 
-using testsupport::WaitWhilePumping;
+using driver::WaitFor;
 
 // A valid 1 x 1 PNG picture.
 std::string OnePixelPng()
@@ -150,15 +150,15 @@ protected:
                  const std::string& page, const std::vector<WORD>* keys, const std::string& target)
     {
         Navigate(browser, page);
-        ASSERT_TRUE(WaitWhilePumping([&] { return client->HasEndedLoadOf(Address(page)); }, kEngineStepTimeoutMs));
+        ASSERT_TRUE(WaitFor([&] { return client->HasEndedLoadOf(Address(page)); }, kEngineStepTimeoutMs));
         if (keys) {
             const HWND view = browser->GetHost()->GetWindowHandle();
             ASSERT_TRUE(driver::BringToForeground(GetAncestor(view, GA_ROOT)));
-            testsupport::PumpFor(kPaintSettleMs);
+            driver::PumpMessagesFor(kPaintSettleMs);
             const RECT bounds = driver::WindowRect(view);
             driver::ClickAtWithKeysHeld({(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2}, *keys);
         }
-        EXPECT_TRUE(WaitWhilePumping([&] { return client->HasEndedLoadOf(Address(target)); }, kEngineStepTimeoutMs))
+        EXPECT_TRUE(WaitFor([&] { return client->HasEndedLoadOf(Address(target)); }, kEngineStepTimeoutMs))
             << "the target never loaded";
     }
 
@@ -228,12 +228,12 @@ TEST_F(BrowserListTest, SecondBrowserComesAfterTheFirstAndQuitWaitsForBoth)
 
     ForgetEarlierQuitRequests();
     Close(first);
-    ASSERT_TRUE(WaitWhilePumping([&] { return client->ClosedCount() == 1; }, kEngineStepTimeoutMs));
+    ASSERT_TRUE(WaitFor([&] { return client->ClosedCount() == 1; }, kEngineStepTimeoutMs));
     EXPECT_TRUE(client->GetBrowser()->IsSame(second));
     EXPECT_FALSE(LoopEndsByQuitRequest(kQuietPeriodMs)) << "quit was asked for while a browser was still open";
 
     Close(second);
-    ASSERT_TRUE(WaitWhilePumping([&] { return client->ClosedCount() == 2; }, kEngineStepTimeoutMs));
+    ASSERT_TRUE(WaitFor([&] { return client->ClosedCount() == 2; }, kEngineStepTimeoutMs));
     EXPECT_EQ(client->GetBrowser(), nullptr);
     EXPECT_TRUE(LoopEndsByQuitRequest(kEngineStepTimeoutMs)) << "no quit after the last browser closed";
 }
@@ -272,7 +272,7 @@ TEST_F(DisplayTest, TitleLandsOnTheBrowsersOwnWindowNotOnItsHost)
     wchar_t hostCaptionBefore[256] = {};
     GetWindowTextW(host, hostCaptionBefore, 256);
 
-    EXPECT_TRUE(WaitWhilePumping(
+    EXPECT_TRUE(WaitFor(
         [&] {
             wchar_t text[256] = {};
             GetWindowTextW(browserWindow, text, 256);
@@ -318,14 +318,14 @@ protected:
     {
         CefRefPtr<StringCollector> collector(new StringCollector);
         frame->GetText(collector.get());
-        EXPECT_TRUE(WaitWhilePumping([&] { return collector->Done(); }, kEngineStepTimeoutMs));
+        EXPECT_TRUE(WaitFor([&] { return collector->Done(); }, kEngineStepTimeoutMs));
         return collector->Value();
     }
     static std::wstring SourceOf(const CefRefPtr<CefFrame>& frame)
     {
         CefRefPtr<StringCollector> collector(new StringCollector);
         frame->GetSource(collector.get());
-        EXPECT_TRUE(WaitWhilePumping([&] { return collector->Done(); }, kEngineStepTimeoutMs));
+        EXPECT_TRUE(WaitFor([&] { return collector->Done(); }, kEngineStepTimeoutMs));
         return collector->Value();
     }
 };
@@ -345,12 +345,12 @@ TEST_F(ErrorPageTest, RefusedConnectionShowsTheAddressAsTextAndTheSignedCode)
                                  L"\"><script>document.title='owned'</script>&amp;";
     browser->GetMainFrame()->LoadURL(crafted);
     std::vector<ObservedLoadError> errors;
-    ASSERT_TRUE(WaitWhilePumping([&] { return !(errors = client->LoadErrors()).empty(); }, kEngineStepTimeoutMs));
+    ASSERT_TRUE(WaitFor([&] { return !(errors = client->LoadErrors()).empty(); }, kEngineStepTimeoutMs));
     EXPECT_EQ(errors.front().code, ERR_CONNECTION_REFUSED);
     const std::wstring failedUrl = errors.front().failedUrl;
     // The failed address still carries markup characters for the page to escape.
     ASSERT_NE(failedUrl.find(L"<img"), std::wstring::npos) << failedUrl;
-    ASSERT_TRUE(WaitWhilePumping([&] { return client->HasEndedLoadOf(failedUrl); }, kEngineStepTimeoutMs))
+    ASSERT_TRUE(WaitFor([&] { return client->HasEndedLoadOf(failedUrl); }, kEngineStepTimeoutMs))
         << "no error page was shown";
 
     const CefRefPtr<CefFrame> frame = browser->GetMainFrame();
@@ -379,14 +379,14 @@ TEST_F(ErrorPageTest, AbortedLoadShowsNoErrorPage)
     CefRefPtr<ObservedHandler> client(new ObservedHandler);
     CefRefPtr<CefBrowser> browser = OpenBrowser(client, "/before-abort");
     ASSERT_NE(browser, nullptr);
-    ASSERT_TRUE(WaitWhilePumping([&] { return client->HasEndedLoadOf(Address("/before-abort")); },
+    ASSERT_TRUE(WaitFor([&] { return client->HasEndedLoadOf(Address("/before-abort")); },
                                  kEngineStepTimeoutMs));
 
     Navigate(browser, "/no-content");
     std::vector<ObservedLoadError> errors;
-    ASSERT_TRUE(WaitWhilePumping([&] { return !(errors = client->LoadErrors()).empty(); }, kEngineStepTimeoutMs));
+    ASSERT_TRUE(WaitFor([&] { return !(errors = client->LoadErrors()).empty(); }, kEngineStepTimeoutMs));
     EXPECT_EQ(errors.front().code, ERR_ABORTED);
-    testsupport::PumpFor(kQuietPeriodMs);
+    driver::PumpMessagesFor(kQuietPeriodMs);
     EXPECT_EQ(browser->GetMainFrame()->GetURL().ToWString(), Address("/before-abort"));
     EXPECT_FALSE(client->HasEndedLoadOf(Address("/no-content")));
 }

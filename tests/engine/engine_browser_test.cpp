@@ -3,7 +3,7 @@
 // engine objects' calls, and the message loop's ways to end.
 #include "engine_test_main.h"
 #include "http_server.h"
-#include "message_pump.h"
+#include "driver.h"
 #include "recording_client.h"
 #include "test_app.h"
 #include "test_window.h"
@@ -143,7 +143,7 @@ protected:
             open->GetHost()->CloseBrowser(true);
         EXPECT_TRUE(client_->WaitForCallback("OnBeforeClose", kEngineTimeoutMs));
         client_ = nullptr;
-        EXPECT_TRUE(testsupport::WaitWhilePumping([] { return RecordingClient::Live() == 0; }, kEngineTimeoutMs))
+        EXPECT_TRUE(driver::WaitFor([] { return RecordingClient::Live() == 0; }, kEngineTimeoutMs))
             << RecordingClient::Live() << " clients still alive";
         window_.reset();
     }
@@ -212,7 +212,7 @@ enginetest::TestApp* g_app = nullptr;
 TEST(EngineProcess, TheApplicationWasAskedOnTheEngineUiThreadAndItsSwitchIsOnTheCommandLine)
 {
     ASSERT_NE(g_app, nullptr);
-    ASSERT_TRUE(testsupport::WaitWhilePumping([] { return g_app->contextInitializedThread != 0; }, kEngineTimeoutMs))
+    ASSERT_TRUE(driver::WaitFor([] { return g_app->contextInitializedThread != 0; }, kEngineTimeoutMs))
         << "OnContextInitialized did not arrive";
     EXPECT_NE(g_app->contextInitializedThread.load(), GetCurrentThreadId());
 
@@ -344,7 +344,7 @@ TEST_F(EngineBrowser, ScriptWindowsAndBlankLinksArriveAsPopupRequests)
     const std::wstring linkPage = server_->WideUrl("/opens-link");
     LoadAndWait(linkPage);
     // The link fills the page: a real click anywhere on the browser follows it.
-    testsupport::PumpFor(kPaintSettleMs);
+    driver::PumpMessagesFor(kPaintSettleMs);
     ClickAtCentreOf(browser_->GetHost()->GetWindowHandle());
     ASSERT_TRUE(client_->WaitForEvent(
         [&](const ClientEvent& e) { return e.callback == "OnLoadEnd" && e.mainFrame && e.url == linked; },
@@ -412,7 +412,7 @@ TEST_F(EngineBrowser, CloseBrowserLeadsToOnBeforeClose)
     ASSERT_TRUE(client_->WaitForCallback("OnBeforeClose", kEngineTimeoutMs));
     EXPECT_EQ(client_->Browser(), nullptr);
     // The engine asked the top-level window to close, which destroyed it.
-    EXPECT_TRUE(testsupport::WaitWhilePumping([&] { return !window_->IsOpen(); }, kEngineTimeoutMs));
+    EXPECT_TRUE(driver::WaitFor([&] { return !window_->IsOpen(); }, kEngineTimeoutMs));
     ExpectEachOnItsEngineThread();
 }
 

@@ -1,7 +1,7 @@
 // Ending the engine: what the engine held of ours is released, and the calls
 // the launcher makes after the engine has ended return.
 #include "engine_test_main.h"
-#include "message_pump.h"
+#include "driver.h"
 #include "recording_client.h"
 #include "test_app.h"
 #include "test_window.h"
@@ -57,7 +57,7 @@ TEST(EngineShutdown, ReleasesWhatItHeldAndLaterCallsReturn)
         }
     }
     // The engine lets go of a client once the closed browser is gone.
-    EXPECT_TRUE(testsupport::WaitWhilePumping([] { return RecordingClient::Live() == 0; }, kEngineTimeoutMs));
+    EXPECT_TRUE(driver::WaitFor([] { return RecordingClient::Live() == 0; }, kEngineTimeoutMs));
 
     testsupport::ShutDownEngineMarked();
     EXPECT_EQ(RecordingClient::Live(), 0);

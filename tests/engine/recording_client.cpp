@@ -1,6 +1,6 @@
 #include "recording_client.h"
 
-#include "message_pump.h"
+#include "driver.h"
 
 namespace enginetest {
 
@@ -24,7 +24,7 @@ std::vector<ClientEvent> RecordingClient::Events() const
 
 bool RecordingClient::WaitForEvent(const std::function<bool(const ClientEvent&)>& matches, DWORD timeoutMs) const
 {
-    return testsupport::WaitWhilePumping(
+    return driver::WaitFor(
         [&] {
             std::lock_guard<std::mutex> lock(mutex_);
             for (const ClientEvent& event : events_) {
