@@ -45,6 +45,9 @@ void ClickInWindow(HWND window, POINT client);
 // Clicks while the keys are held down (for example {VK_CONTROL}).
 void ClickAtWithKeysHeld(POINT screen, const std::vector<WORD>& heldKeys);
 void DoubleClickAt(POINT screen);
+// The left button alone, where it is: for holding it down across other steps.
+void PressLeftButton();
+void ReleaseLeftButton();
 void RightClickAt(POINT screen);
 // Presses the left button at from, moves in steps to to, releases there;
 // processes the calling thread's messages meanwhile, so that a window of this

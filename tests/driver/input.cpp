@@ -137,6 +137,16 @@ void ClickAtWithKeysHeld(POINT screen, const std::vector<WORD>& heldKeys)
     SendAll(inputs);
 }
 
+void PressLeftButton()
+{
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+}
+
+void ReleaseLeftButton()
+{
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
 void DoubleClickAt(POINT screen)
 {
     ClickAt(screen);

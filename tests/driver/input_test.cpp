@@ -111,6 +111,19 @@ TEST(DriverMouse, ClickWithHeldKeysCarriesThemAndReleasesThem)
     EXPECT_FALSE(GetAsyncKeyState(VK_SHIFT) & 0x8000) << "Shift was left held down";
 }
 
+TEST(DriverMouse, LeftButtonPressAndReleaseArriveSeparately)
+{
+    TestWindow window(At(L"driver press and release", {300, 300, 500, 450}));
+    driver::PumpMessagesFor(100);
+    driver::MoveMouseTo(Centre(driver::WindowRect(window.handle())));
+    driver::PressLeftButton();
+    ASSERT_TRUE(driver::WaitFor([&] { return Received(window, WM_LBUTTONDOWN); }, kInputTimeoutMs));
+    driver::PumpMessagesFor(100);
+    EXPECT_EQ(window.CountOf(WM_LBUTTONUP), 0u) << "the button came up by itself";
+    driver::ReleaseLeftButton();
+    EXPECT_TRUE(driver::WaitFor([&] { return Received(window, WM_LBUTTONUP); }, kInputTimeoutMs));
+}
+
 TEST(DriverMouse, DragMovesAWindowHeldByItsCaption)
 {
     TestWindow::Options options = At(L"driver drag", {100, 400, 300, 500});

@@ -12,14 +12,6 @@ constexpr DWORD kWaitMs = 3000;
 // Long enough for a click that was going to arrive to have arrived.
 constexpr DWORD kSettleMs = 300;
 
-void SendLeftButton(DWORD flag)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flag;
-    SendInput(1, &input, sizeof(input));
-}
-
 class Clicks : public ::testing::Test {
 protected:
     void SetUp() override
@@ -90,12 +82,12 @@ TEST_F(Clicks, AButtonReleasedElsewhereOrDisabledSendsNoClick)
     ASSERT_NE(listed, nullptr);
 
     driver::MoveMouseTo(window.ScreenCentreOf(TestWindow::kListedButton));
-    SendLeftButton(MOUSEEVENTF_LEFTDOWN);
+    driver::PressLeftButton();
     EXPECT_TRUE(driver::WaitFor([&] { return listed->GetState() == CButtonUI::State::Pushed; }, kWaitMs));
     driver::MoveMouseTo(window.ScreenCentreOf(L"unlistedbtn"));
     EXPECT_TRUE(driver::WaitFor([&] { return listed->GetState() == CButtonUI::State::Normal; }, kWaitMs))
         << "a pressed button away from the pointer looks normal";
-    SendLeftButton(MOUSEEVENTF_LEFTUP);
+    driver::ReleaseLeftButton();
     driver::PumpMessagesFor(kSettleMs);
 
     ClickAndSettle(window.ScreenCentreOf(L"disabledbtn"));

@@ -22,14 +22,6 @@ constexpr int kInkLevel = 0x80;
 // Far more ink than a few stray pixels: most characters were drawn.
 constexpr int kInkPixelsPerCharacter = 20;
 
-void SendLeftButton(DWORD flag)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flag;
-    SendInput(1, &input, sizeof(input));
-}
-
 // Counts the pixels of a screen rectangle that pass the test.
 int CountScreenPixels(const RECT& screen, const std::function<bool(COLORREF)>& test)
 {
@@ -118,9 +110,9 @@ TEST_F(Painting, PushedAndDisabledButtonsHaveTheirOwnLooks)
     TestWindow window(L"frame.xml");
     Open(window);
     driver::MoveMouseTo(window.ScreenCentreOf(TestWindow::kListedButton));
-    SendLeftButton(MOUSEEVENTF_LEFTDOWN);
+    driver::PressLeftButton();
     EXPECT_TRUE(ShowsColour(window, TestWindow::kListedButton, kButtonPushed));
-    SendLeftButton(MOUSEEVENTF_LEFTUP);
+    driver::ReleaseLeftButton();
     EXPECT_TRUE(ShowsColour(window, TestWindow::kListedButton, kButtonHot));
     EXPECT_TRUE(driver::WaitFor([&] { return window.listedActions == 1; }, kWaitMs));
 
