@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "back_buffer.h"
+#include "paths.h"
 #include "skin_image.h"
 #include "toolkit/control.h"
 
@@ -19,15 +20,6 @@ constexpr DWORD kEmptyBackground = RGB(0xFF, 0xFF, 0xFF);
 // The font of text whose skin declares none.
 constexpr wchar_t kFallbackFace[] = L"Microsoft YaHei";
 constexpr int kFallbackSize = 12;
-
-CDuiString WithTrailingBackslash(const CDuiString& path)
-{
-    if (path.IsEmpty()) {
-        return path;
-    }
-    const wchar_t last = path.GetData()[path.GetLength() - 1];
-    return last == L'\\' || last == L'/' ? path : path + L"\\";
-}
 
 HFONT MakeFont(const wchar_t* face, int size, bool bold)
 {
@@ -74,13 +66,12 @@ CDuiString CPaintManagerUI::GetInstancePath()
         }
         path.resize(path.size() * 2);
     }
-    const size_t separator = path.find_last_of(L"\\/");
-    return CDuiString(separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1));
+    return FolderOf(path);
 }
 
 void CPaintManagerUI::SetResourcePath(const wchar_t* path)
 {
-    g_resourcePath = WithTrailingBackslash(path);
+    g_resourcePath = WithTrailingSeparator(path);
     g_resourcePathSet = true;
 }
 

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "frame_geometry.h"
+#include "paths.h"
 #include "skin_builder.h"
 #include "toolkit/control.h"
 #include "work_area.h"
@@ -11,21 +12,6 @@ namespace {
 
 // Tells DefWindowProc not to draw the frame while it tracks activation.
 constexpr LPARAM kSkipFramePainting = -1;
-
-CDuiString FolderOf(const CDuiString& path)
-{
-    const size_t separator = path.Str().find_last_of(L"\\/");
-    return separator == std::wstring::npos ? CDuiString() : CDuiString(path.Str().substr(0, separator + 1));
-}
-
-CDuiString WithSeparator(const CDuiString& folder)
-{
-    if (folder.IsEmpty()) {
-        return folder;
-    }
-    const wchar_t last = folder.GetData()[folder.GetLength() - 1];
-    return last == L'\\' || last == L'/' ? folder : folder + L"\\";
-}
 
 }  // namespace
 
@@ -217,7 +203,7 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, BOOL&)
     m_pm.Init(m_hWnd);
     m_pm.AddNotifier(this);
     m_pm.AddMessageFilter(this);
-    const CDuiString skinPath = CPaintManagerUI::GetResourcePath() + WithSeparator(GetSkinFolder()) + GetSkinFile();
+    const CDuiString skinPath = CPaintManagerUI::GetResourcePath() + WithTrailingSeparator(GetSkinFolder()) + GetSkinFile();
     m_pm.SetSkinFolder(FolderOf(skinPath));
     m_pm.AttachDialog(BuildSkin(skinPath, m_pm, this));
     const SIZE size = m_pm.GetInitSize();
