@@ -1,5 +1,7 @@
 #include "back_buffer.h"
 
+#include "dib_section.h"
+
 BackBuffer::~BackBuffer()
 {
     Release();
@@ -11,15 +13,8 @@ HDC BackBuffer::Prepare(SIZE size)
         return m_dc;
     }
     Release();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bitmap = CreateDibSection32(size, &bits);
     if (!m_bitmap) {
         return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "render.h"
 
+#include "dib_section.h"
 #include "skin_image.h"
 
 namespace {
@@ -23,15 +24,8 @@ void BlendColor(HDC hdc, const RECT& rect, DWORD argb)
     auto premultiply = [alpha](DWORD channel) { return channel * alpha / 0xFF; };
     const DWORD pixel = (alpha << kAlphaShift) | (premultiply((argb >> 16) & 0xFF) << 16) |
                         (premultiply((argb >> 8) & 0xFF) << 8) | premultiply(argb & 0xFF);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = 1;
-    info.bmiHeader.biHeight = 1;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateDibSection32({1, 1}, &bits);
     if (!bitmap) {
         return;
     }

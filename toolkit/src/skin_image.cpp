@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "dib_section.h"
+
 namespace {
 
 constexpr UINT kBytesPerPixel = 4;
@@ -98,22 +100,17 @@ std::unique_ptr<SkinImage> LoadSkinImage(const std::wstring& path, std::wstring&
         hr = E_FAIL;
     }
     if (SUCCEEDED(hr)) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = static_cast<LONG>(width);
-        info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down rows, as the decoder delivers them
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const SIZE size = {static_cast<LONG>(width), static_cast<LONG>(height)};
         void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        // Top-down rows, as the decoder delivers them.
+        HBITMAP bitmap = CreateDibSection32(size, &bits);
         if (!bitmap) {
             hr = E_OUTOFMEMORY;
         } else {
             const UINT stride = width * kBytesPerPixel;
             hr = converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits));
             if (SUCCEEDED(hr)) {
-                image = std::make_unique<SkinImage>(bitmap, SIZE{static_cast<LONG>(width), static_cast<LONG>(height)});
+                image = std::make_unique<SkinImage>(bitmap, size);
             } else {
                 DeleteObject(bitmap);
             }
