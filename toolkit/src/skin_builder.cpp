@@ -22,6 +22,7 @@ namespace {
 
 constexpr wchar_t kWindowElement[] = L"Window";
 constexpr wchar_t kFontElement[] = L"Font";
+constexpr wchar_t kIgnored[] = L"ignored";
 
 using Attributes = std::vector<std::pair<std::wstring, std::wstring>>;
 using CreateXmlReaderFunction = HRESULT(WINAPI*)(REFIID riid, void** reader, IMalloc* malloc);
@@ -67,6 +68,10 @@ private:
     };
 
     void Problem(const CDuiString& text);
+    void UnknownAttribute(const std::wstring& element, const std::wstring& attribute);
+    // outcome: what became of the attribute or its element.
+    void MalformedAttribute(const std::wstring& element, const std::wstring& attribute, const std::wstring& value,
+                            const wchar_t* outcome);
     bool ReadAttributes(IXmlReader& reader, Attributes& attributes);
     void OpenElement(const std::wstring& name, const Attributes& attributes);
     void ApplyWindowAttributes(const Attributes& attributes);
@@ -84,6 +89,18 @@ private:
 void SkinReader::Problem(const CDuiString& text)
 {
     m_manager.AddSkinProblem(m_path + L", line " + NumberText(m_line) + L": " + text);
+}
+
+void SkinReader::UnknownAttribute(const std::wstring& element, const std::wstring& attribute)
+{
+    Problem(L"<" + CDuiString(element) + L"> has no attribute \"" + CDuiString(attribute) + L"\"; ignored");
+}
+
+void SkinReader::MalformedAttribute(const std::wstring& element, const std::wstring& attribute,
+                                    const std::wstring& value, const wchar_t* outcome)
+{
+    Problem(L"attribute " + CDuiString(attribute) + L"=\"" + CDuiString(value) + L"\" of <" + CDuiString(element) +
+            L"> is malformed; " + outcome);
 }
 
 CControlUI* SkinReader::Read()
@@ -214,11 +231,9 @@ void SkinReader::OpenElement(const std::wstring& name, const Attributes& attribu
     for (const auto& attribute : attributes) {
         const AttributeResult result = control->SetAttribute(attribute.first.c_str(), attribute.second.c_str());
         if (result == AttributeResult::Unknown) {
-            Problem(L"<" + CDuiString(name) + L"> has no attribute \"" + CDuiString(attribute.first) +
-                    L"\"; ignored");
+            UnknownAttribute(name, attribute.first);
         } else if (result == AttributeResult::Malformed) {
-            Problem(L"attribute " + CDuiString(attribute.first) + L"=\"" + CDuiString(attribute.second) +
-                    L"\" of <" + CDuiString(name) + L"> is malformed; ignored");
+            MalformedAttribute(name, attribute.first, attribute.second, kIgnored);
         }
     }
     m_open.push_back({control, false});
@@ -253,11 +268,11 @@ void SkinReader::ApplyWindowAttributes(const Attributes& attributes)
                 m_manager.SetMinInfo(size);
             }
         } else {
-            Problem(L"<Window> has no attribute \"" + CDuiString(name) + L"\"; ignored");
+            UnknownAttribute(kWindowElement, name);
             continue;
         }
         if (!ok) {
-            Problem(L"attribute " + CDuiString(name) + L"=\"" + CDuiString(value) + L"\" of <Window> is malformed; ignored");
+            MalformedAttribute(kWindowElement, name, value, kIgnored);
         }
     }
 }
@@ -284,11 +299,11 @@ void SkinReader::AddFont(const Attributes& attributes)
         } else if (name == L"default") {
             ok = ParseBool(value, isDefault);
         } else {
-            Problem(L"<Font> has no attribute \"" + CDuiString(name) + L"\"; ignored");
+            UnknownAttribute(kFontElement, name);
             continue;
         }
         if (!ok) {
-            Problem(L"attribute " + CDuiString(name) + L"=\"" + CDuiString(value) + L"\" of <Font> is malformed");
+            MalformedAttribute(kFontElement, name, value, L"the font is left out");
             return;
         }
     }
