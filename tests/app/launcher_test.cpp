@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -54,13 +55,15 @@ bool NoLauncherProcessLeft()
     return driver::WaitFor([] { return driver::ProcessesNamed(kExecutableName).empty(); }, kExitTimeoutMs);
 }
 
-// Once its window has gone the launcher ends the engine and exits. That
-// stretch is marked for the test runner (shutdown_markers.h); the end marker
-// comes only when the launcher ended cleanly with 0.
-void ExpectCleanEnd(const driver::Process& process, HWND login)
+// Closing the launcher ends the engine, and the close button does so before
+// its window goes, so the stretch marked for the test runner
+// (shutdown_markers.h) begins with the request to close; the end marker comes
+// only when the launcher ended cleanly with 0.
+void ExpectCleanEndAfter(const std::function<void()>& requestClose, const driver::Process& process, HWND login)
 {
-    ASSERT_TRUE(driver::WaitFor([login] { return !IsWindow(login); }, kExitTimeoutMs)) << "the window stayed";
     testsupport::PrintMarker(testsupport::kShutdownBegins);
+    requestClose();
+    ASSERT_TRUE(driver::WaitFor([login] { return !IsWindow(login); }, kExitTimeoutMs)) << "the window stayed";
     DWORD exitCode = 1;
     ASSERT_TRUE(driver::WaitForExit(process, kExitTimeoutMs, &exitCode)) << "the launcher did not end";
     ASSERT_EQ(exitCode, 0u);
@@ -107,8 +110,7 @@ TEST_F(Launcher, ShowsOneSkinnedLoginWindowAndItsCloseButtonEndsTheProgram)
     EXPECT_EQ(driver::Owner(login), nullptr);
 
     ASSERT_TRUE(driver::BringToForeground(login));
-    driver::ClickInWindow(login, kCloseButtonCentre);
-    ExpectCleanEnd(m_process, login);
+    ExpectCleanEndAfter([login] { driver::ClickInWindow(login, kCloseButtonCentre); }, m_process, login);
 }
 
 TEST_F(Launcher, ClosedByTheSystemItStillEndsCleanly)
@@ -118,8 +120,7 @@ TEST_F(Launcher, ClosedByTheSystemItStillEndsCleanly)
     const HWND login = WaitForLoginWindow(m_process.id);
     ASSERT_NE(login, nullptr);
 
-    PostMessageW(login, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ExpectCleanEnd(m_process, login);
+    ExpectCleanEndAfter([login] { PostMessageW(login, WM_SYSCOMMAND, SC_CLOSE, 0); }, m_process, login);
 }
 
 // The executable carries the application icon that the entry gives the login
