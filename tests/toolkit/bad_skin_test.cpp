@@ -1,36 +1,14 @@
 // Skins that cannot be read as written still give a working window, and the
 // toolkit says why parts are missing.
-#include <gtest/gtest.h>
-
-#include "driver.h"
-#include "test_window.h"
+#include "skinned_window_test.h"
 #include "toolkit/button.h"
 #include "toolkit/control.h"
 #include "toolkit/label.h"
 
 namespace {
 
-constexpr DWORD kWaitMs = 3000;
-
-class BadSkin : public ::testing::Test {
+class BadSkin : public SkinnedWindowTest {
 protected:
-    void SetUp() override
-    {
-        UseTestSkins();
-        driver::MoveMouseTo({0, 0});
-    }
-
-    // Creates the window and lets it paint.
-    HWND Open(TestWindow& window)
-    {
-        const HWND created = window.CreateTopLevel();
-        if (created) {
-            UpdateWindow(created);
-            driver::PumpMessagesFor(100);
-        }
-        return created;
-    }
-
     // The screen colour at the centre of a control.
     COLORREF ColourOf(TestWindow& window, const wchar_t* name)
     {
@@ -61,7 +39,7 @@ TEST_F(BadSkin, AMissingSkinFileGivesAnEmptyWindowThatStillWorks)
 
     const RECT rc = driver::WindowRect(handle);
     driver::ClickAt({rc.left + 20, rc.top + 20});
-    driver::PumpMessagesFor(100);
+    driver::PumpMessagesFor(kSettleMs);
     EXPECT_TRUE(IsWindow(handle));
     window.Close();
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(handle); }, kWaitMs));

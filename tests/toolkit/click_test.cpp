@@ -1,31 +1,12 @@
 // Real mouse clicks on skinned buttons reach the window through its message map.
-#include <gtest/gtest.h>
-
-#include "driver.h"
-#include "test_window.h"
+#include "skinned_window_test.h"
 #include "toolkit/button.h"
 #include "toolkit/container.h"
 
 namespace {
 
-constexpr DWORD kWaitMs = 3000;
-// Long enough for a click that was going to arrive to have arrived.
-constexpr DWORD kSettleMs = 300;
-
-class Clicks : public ::testing::Test {
+class Clicks : public SkinnedWindowTest {
 protected:
-    void SetUp() override
-    {
-        UseTestSkins();
-        driver::MoveMouseTo({0, 0});
-    }
-
-    void Open(TestWindow& window)
-    {
-        ASSERT_NE(window.CreateTopLevel(), nullptr);
-        driver::PumpMessagesFor(100);
-    }
-
     void ClickAndSettle(POINT screen)
     {
         driver::ClickAt(screen);

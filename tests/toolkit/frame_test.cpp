@@ -1,15 +1,10 @@
 // The frameless skinned frame: its buttons, caption, size box and placement
 // change the real window.
-#include <gtest/gtest.h>
-
-#include "driver.h"
-#include "test_window.h"
+#include "skinned_window_test.h"
 #include "toolkit/control.h"
 
 namespace {
 
-constexpr DWORD kWaitMs = 3000;
-constexpr DWORD kSettleMs = 300;
 // A work area smaller than the screen, as a task bar would leave it.
 constexpr RECT kReducedWorkArea = {40, 20, 1800, 1000};
 
@@ -25,12 +20,11 @@ SIZE SizeOf(const RECT& rc)
     return {rc.right - rc.left, rc.bottom - rc.top};
 }
 
-class Frame : public ::testing::Test {
+class Frame : public SkinnedWindowTest {
 protected:
     void SetUp() override
     {
-        UseTestSkins();
-        driver::MoveMouseTo({0, 0});
+        SkinnedWindowTest::SetUp();
         m_savedWorkArea = WorkArea();
     }
 
@@ -40,12 +34,6 @@ protected:
     {
         RECT reduced = kReducedWorkArea;
         ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &reduced, 0));
-    }
-
-    void Open(TestWindow& window, HWND owner = nullptr)
-    {
-        ASSERT_NE(window.CreateTopLevel(owner), nullptr);
-        driver::PumpMessagesFor(100);
     }
 
     void Click(TestWindow& window, const wchar_t* name)

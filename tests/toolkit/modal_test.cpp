@@ -1,15 +1,13 @@
 // ShowModal's message loop, with the window closed by real input and ended
 // by quit messages, the way the launcher's login phase runs.
-#include <gtest/gtest.h>
-
 #include <thread>
 
-#include "driver.h"
-#include "test_window.h"
+#include "skinned_window_test.h"
 
 namespace {
 
-constexpr DWORD kWaitMs = 5000;
+// The input thread's wait for a window of the modal loop to close.
+constexpr DWORD kCloseWaitMs = 5000;
 // How long the input thread gives the modal loop to start.
 constexpr DWORD kLoopStartMs = 300;
 constexpr UINT kQuitCode = 7;
@@ -26,14 +24,7 @@ void CALLBACK PostQuit(HWND, UINT, UINT_PTR timer, DWORD)
     PostQuitMessage(static_cast<int>(kQuitCode));
 }
 
-class ModalLoop : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        UseTestSkins();
-        driver::MoveMouseTo({0, 0});
-    }
-};
+using ModalLoop = SkinnedWindowTest;
 
 TEST_F(ModalLoop, EndsWhenTheWindowIsDestroyedAndGivesTheCloseCode)
 {
@@ -88,7 +79,7 @@ TEST_F(ModalLoop, AnotherWindowWorksInsideTheLoopWhichAQuitFromAButtonEnds)
     std::thread input([=] {
         Sleep(kLoopStartMs);
         driver::ClickAt(gameClose);
-        for (DWORD waited = 0; IsWindow(gameHandle) && waited < kWaitMs; waited += 10) {
+        for (DWORD waited = 0; IsWindow(gameHandle) && waited < kCloseWaitMs; waited += 10) {
             Sleep(10);
         }
         driver::ClickAt(loginQuit);

@@ -1,17 +1,13 @@
 // What the skinned controls look like on the real screen.
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <vector>
 
-#include "driver.h"
-#include "test_window.h"
+#include "skinned_window_test.h"
 #include "toolkit/button.h"
 #include "toolkit/label.h"
 
 namespace {
 
-constexpr DWORD kWaitMs = 3000;
 // Colours of frame.xml.
 constexpr COLORREF kButtonNormal = RGB(0x30, 0x70, 0xF0);
 constexpr COLORREF kButtonHot = RGB(0x00, 0xC0, 0x00);
@@ -62,21 +58,8 @@ RECT ScreenRectOf(TestWindow& window, const wchar_t* name)
     return rc;
 }
 
-class Painting : public ::testing::Test {
+class Painting : public SkinnedWindowTest {
 protected:
-    void SetUp() override
-    {
-        UseTestSkins();
-        driver::MoveMouseTo({0, 0});
-    }
-
-    void Open(TestWindow& window)
-    {
-        ASSERT_NE(window.CreateTopLevel(), nullptr);
-        UpdateWindow(window);
-        driver::PumpMessagesFor(100);
-    }
-
     bool ShowsColour(TestWindow& window, const wchar_t* name, COLORREF colour)
     {
         return driver::WaitFor([&] { return driver::PixelAt(window.ScreenSpotOf(name)) == colour; }, kWaitMs);

@@ -1,11 +1,8 @@
 // Skins become control trees inside real windows.
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 
-#include "driver.h"
-#include "test_window.h"
+#include "skinned_window_test.h"
 #include "toolkit/container.h"
 #include "toolkit/control.h"
 #include "toolkit/label.h"
@@ -21,10 +18,7 @@ void ExpectRect(const RECT& actual, LONG left, LONG top, LONG right, LONG bottom
     EXPECT_EQ(actual.bottom, bottom) << what;
 }
 
-class SkinTree : public ::testing::Test {
-protected:
-    void SetUp() override { UseTestSkins(); }
-};
+using SkinTree = SkinnedWindowTest;
 
 TEST_F(SkinTree, BuildsTheDeclaredTreeAndLaysItOutBeforeInitWindow)
 {

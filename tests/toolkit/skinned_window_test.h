@@ -1,0 +1,37 @@
+// The fixture of tests that open skinned windows and drive them with real input.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "test_window.h"
+
+// How long a test waits for what it expects to happen.
+inline constexpr DWORD kWaitMs = 3000;
+// Long enough for input that was going to arrive to have arrived.
+inline constexpr DWORD kSettleMs = 300;
+// Time for a newly shown window to settle before it is driven.
+inline constexpr DWORD kShowSettleMs = 100;
+
+class SkinnedWindowTest : public ::testing::Test {
+protected:
+    // The test skins; the pointer parked in a corner, away from every window.
+    void SetUp() override
+    {
+        UseTestSkins();
+        driver::MoveMouseTo({0, 0});
+    }
+
+    // Creates the window and lets it paint; a window that cannot be created
+    // fails the test.
+    HWND Open(TestWindow& window, HWND owner = nullptr)
+    {
+        const HWND created = window.CreateTopLevel(owner);
+        EXPECT_NE(created, nullptr) << "the window was not created";
+        if (created) {
+            UpdateWindow(created);
+            driver::PumpMessagesFor(kShowSettleMs);
+        }
+        return created;
+    }
+};
