@@ -7,15 +7,13 @@
 
 namespace {
 
-constexpr int kBrowserWidth = 627;
-constexpr int kBrowserHeight = 406;
 constexpr char kKeeperPage[] = "/keeper";
 // Time for the engine to report a browser closed after its window went.
 constexpr DWORD kBrowserCloseSettleMs = 500;
 
 struct SharedState {
     testsupport::HttpServer site;
-    std::unique_ptr<testsupport::TestWindow> keeperHost;
+    std::unique_ptr<testsupport::BrowserHostWindow> keeperHost;
     CefRefPtr<ObservedHandler> keeperClient;
     CefRefPtr<CefBrowser> keeperBrowser;
 };
@@ -66,11 +64,9 @@ CefRefPtr<CefBrowser> SharedBrowsingEnvironment::KeeperBrowser()
     SharedState& shared = Shared();
     if (!shared.keeperBrowser) {
         shared.site.Page(kKeeperPage, "<html><body>keeper</body></html>");
-        shared.keeperHost = std::make_unique<testsupport::TestWindow>(kBrowserWidth, kBrowserHeight);
+        shared.keeperHost = std::make_unique<testsupport::BrowserHostWindow>();
         shared.keeperClient = new ObservedHandler;
-        CefWindowInfo windowInfo;
-        windowInfo.SetAsChild(shared.keeperHost->handle(), RECT{0, 0, kBrowserWidth, kBrowserHeight});
-        CefBrowserHost::CreateBrowser(windowInfo, shared.keeperClient.get(), shared.site.WideUrl(kKeeperPage),
+        CefBrowserHost::CreateBrowser(shared.keeperHost->ChildBrowserInfo(), shared.keeperClient.get(), shared.site.WideUrl(kKeeperPage),
                                       CefBrowserSettings(), nullptr);
         driver::WaitFor([&] { return shared.keeperClient->GetBrowser() != nullptr; },
                                       kEngineStepTimeoutMs);
@@ -109,16 +105,14 @@ void BrowserFixture::TearDown()
 CefRefPtr<CefBrowser> BrowserFixture::OpenBrowser(CefRefPtr<SimpleHandler> client, const std::string& pathAndQuery)
 {
     EXPECT_NE(SharedBrowsingEnvironment::KeeperBrowser(), nullptr) << "the keeper browser did not open";
-    m_hosts.push_back(std::make_unique<testsupport::TestWindow>(kBrowserWidth, kBrowserHeight));
-    const HWND host = m_hosts.back()->handle();
-    CefWindowInfo windowInfo;
-    windowInfo.SetAsChild(host, RECT{0, 0, kBrowserWidth, kBrowserHeight});
+    m_hosts.push_back(std::make_unique<testsupport::BrowserHostWindow>());
+    const testsupport::BrowserHostWindow& host = *m_hosts.back();
     const size_t requestsBefore = Site().CountRequests(pathAndQuery);
-    EXPECT_TRUE(CefBrowserHost::CreateBrowser(windowInfo, client, Site().WideUrl(pathAndQuery), CefBrowserSettings(),
-                                              nullptr));
+    EXPECT_TRUE(CefBrowserHost::CreateBrowser(host.ChildBrowserInfo(), client, Site().WideUrl(pathAndQuery),
+                                              CefBrowserSettings(), nullptr));
     CefRefPtr<CefBrowser> opened;
     EXPECT_TRUE(driver::WaitFor(
-        [&] { return (opened = BrowserInHost(client, host)) != nullptr; }, kEngineStepTimeoutMs))
+        [&] { return (opened = BrowserInHost(client, host.handle())) != nullptr; }, kEngineStepTimeoutMs))
         << "the client never reported the browser";
     EXPECT_TRUE(WaitForRequests(pathAndQuery, requestsBefore + 1)) << "the first page was never asked for";
     return opened;

@@ -5,7 +5,7 @@
 
 #include "http_server.h"
 #include "observed_handler.h"
-#include "test_window.h"
+#include "browser_host_window.h"
 
 #include "engine/cef_browser.h"
 
@@ -58,5 +58,5 @@ protected:
     static void ForgetEarlierQuitRequests();
 
 private:
-    std::vector<std::unique_ptr<testsupport::TestWindow>> m_hosts;
+    std::vector<std::unique_ptr<testsupport::BrowserHostWindow>> m_hosts;
 };

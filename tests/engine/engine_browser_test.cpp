@@ -6,7 +6,7 @@
 #include "driver.h"
 #include "recording_client.h"
 #include "test_app.h"
-#include "test_window.h"
+#include "browser_host_window.h"
 
 #include "engine/cef_app.h"
 #include "engine/cef_browser.h"
@@ -30,8 +30,6 @@ using enginetest::PopupRequest;
 using enginetest::RecordingClient;
 using testsupport::HttpServer;
 
-constexpr int kBrowserWidth = 627;
-constexpr int kBrowserHeight = 406;
 constexpr DWORD kEngineTimeoutMs = 20000;
 constexpr DWORD kLoopWatchdogMs = 30000;
 // How long a helper thread waits before it acts on a running loop.
@@ -121,12 +119,10 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(server_->IsListening());
-        window_ = std::make_unique<testsupport::TestWindow>(kBrowserWidth, kBrowserHeight);
+        window_ = std::make_unique<testsupport::BrowserHostWindow>();
         ASSERT_TRUE(window_->IsOpen());
         client_ = new RecordingClient;
-        CefWindowInfo windowInfo;
-        windowInfo.SetAsChild(window_->handle(), RECT{0, 0, kBrowserWidth, kBrowserHeight});
-        ASSERT_TRUE(CefBrowserHost::CreateBrowser(windowInfo, client_.get(), "about:blank", CefBrowserSettings(),
+        ASSERT_TRUE(CefBrowserHost::CreateBrowser(window_->ChildBrowserInfo(), client_.get(), "about:blank", CefBrowserSettings(),
                                                   nullptr));
         ASSERT_TRUE(client_->WaitForCallback("OnAfterCreated", kEngineTimeoutMs));
         browser_ = client_->Browser();
@@ -199,7 +195,7 @@ protected:
     }
 
     static HttpServer* server_;
-    std::unique_ptr<testsupport::TestWindow> window_;
+    std::unique_ptr<testsupport::BrowserHostWindow> window_;
     CefRefPtr<RecordingClient> client_;
     CefRefPtr<CefBrowser> browser_;
 };
@@ -233,8 +229,8 @@ TEST_F(EngineBrowser, IsCreatedAsAChildOfTheWindowAndReportedOnTheEngineUiThread
     EXPECT_TRUE(GetWindowLongW(browserWindow, GWL_STYLE) & WS_CHILD);
     RECT rect;
     GetClientRect(browserWindow, &rect);
-    EXPECT_EQ(rect.right - rect.left, kBrowserWidth);
-    EXPECT_EQ(rect.bottom - rect.top, kBrowserHeight);
+    EXPECT_EQ(rect.right - rect.left, testsupport::BrowserHostWindow::kClientWidth);
+    EXPECT_EQ(rect.bottom - rect.top, testsupport::BrowserHostWindow::kClientHeight);
     EXPECT_GT(browser_->GetIdentifier(), 0);
     EXPECT_TRUE(browser_->IsSame(client_->Browser()));
     ExpectEachOnItsEngineThread();

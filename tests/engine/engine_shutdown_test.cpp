@@ -4,7 +4,7 @@
 #include "driver.h"
 #include "recording_client.h"
 #include "test_app.h"
-#include "test_window.h"
+#include "browser_host_window.h"
 
 #include "engine/cef_app.h"
 #include "engine/cef_browser.h"
@@ -18,8 +18,6 @@ namespace {
 
 using enginetest::RecordingClient;
 
-constexpr int kBrowserWidth = 627;
-constexpr int kBrowserHeight = 406;
 constexpr DWORD kEngineTimeoutMs = 20000;
 // Far longer than a call that returns at once takes, far shorter than the test's time-out.
 constexpr std::chrono::seconds kPromptly{10};
@@ -29,17 +27,15 @@ const char kPage[] = "<html><head><title>shutdown</title></head><body>page</body
 // reference RunEngineTestMain keeps while the tests run.
 enginetest::TestApp* g_app = nullptr;
 
-bool CreateChildBrowser(const testsupport::TestWindow& window, CefRefPtr<CefClient> client)
+bool CreateChildBrowser(const testsupport::BrowserHostWindow& window, CefRefPtr<CefClient> client)
 {
-    CefWindowInfo windowInfo;
-    windowInfo.SetAsChild(window.handle(), RECT{0, 0, kBrowserWidth, kBrowserHeight});
-    return CefBrowserHost::CreateBrowser(windowInfo, client, "about:blank", CefBrowserSettings(), nullptr);
+    return CefBrowserHost::CreateBrowser(window.ChildBrowserInfo(), client, "about:blank", CefBrowserSettings(), nullptr);
 }
 
 TEST(EngineShutdown, ReleasesWhatItHeldAndLaterCallsReturn)
 {
-    testsupport::TestWindow firstWindow(kBrowserWidth, kBrowserHeight);
-    testsupport::TestWindow secondWindow(kBrowserWidth, kBrowserHeight);
+    testsupport::BrowserHostWindow firstWindow;
+    testsupport::BrowserHostWindow secondWindow;
     {
         CefRefPtr<RecordingClient> first = new RecordingClient;
         CefRefPtr<RecordingClient> second = new RecordingClient;

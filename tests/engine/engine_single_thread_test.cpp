@@ -4,7 +4,7 @@
 #include "engine_test_main.h"
 #include "instance_counter.h"
 #include "test_app.h"
-#include "test_window.h"
+#include "browser_host_window.h"
 
 #include "engine/cef_app.h"
 #include "engine/cef_browser.h"
@@ -20,8 +20,6 @@ namespace {
 
 using enginetest::InstanceCounter;
 
-constexpr int kBrowserWidth = 627;
-constexpr int kBrowserHeight = 406;
 const char kPage[] = "<html><head><title>single</title></head><body>page</body></html>";
 
 // Ends the engine's loop when its page has loaded and when its browser closes.
@@ -72,11 +70,9 @@ private:
 
 TEST(SingleThreadedLoop, RunAndQuitAreTheEnginesOwn)
 {
-    testsupport::TestWindow window(kBrowserWidth, kBrowserHeight);
+    testsupport::BrowserHostWindow window;
     CefRefPtr<QuittingClient> client = new QuittingClient;
-    CefWindowInfo windowInfo;
-    windowInfo.SetAsChild(window.handle(), RECT{0, 0, kBrowserWidth, kBrowserHeight});
-    ASSERT_TRUE(CefBrowserHost::CreateBrowser(windowInfo, client.get(), "about:blank", CefBrowserSettings(), nullptr));
+    ASSERT_TRUE(CefBrowserHost::CreateBrowser(window.ChildBrowserInfo(), client.get(), "about:blank", CefBrowserSettings(), nullptr));
 
     // Runs until the page has loaded.
     CefRunMessageLoop();

@@ -1,4 +1,4 @@
-#include "test_window.h"
+#include "browser_host_window.h"
 
 namespace testsupport {
 
@@ -7,7 +7,7 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"ZarnithTestWindow";
 constexpr wchar_t kCaption[] = L"Zarnith test window";
 
-ATOM RegisterTestWindowClass()
+ATOM RegisterHostWindowClass()
 {
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = DefWindowProcW;
@@ -19,20 +19,27 @@ ATOM RegisterTestWindowClass()
 
 }  // namespace
 
-TestWindow::TestWindow(int clientWidth, int clientHeight)
+BrowserHostWindow::BrowserHostWindow()
 {
-    static const ATOM windowClass = RegisterTestWindowClass();
-    RECT frame = {0, 0, clientWidth, clientHeight};
+    static const ATOM windowClass = RegisterHostWindowClass();
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
     window_ = CreateWindowExW(0, MAKEINTATOM(windowClass), kCaption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT,
                               CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
 }
 
-TestWindow::~TestWindow()
+BrowserHostWindow::~BrowserHostWindow()
 {
     if (IsOpen())
         DestroyWindow(window_);
+}
+
+CefWindowInfo BrowserHostWindow::ChildBrowserInfo() const
+{
+    CefWindowInfo windowInfo;
+    windowInfo.SetAsChild(window_, RECT{0, 0, kClientWidth, kClientHeight});
+    return windowInfo;
 }
 
 }  // namespace testsupport
