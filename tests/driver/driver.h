@@ -81,6 +81,9 @@ void PumpMessagesFor(DWORD milliseconds);
 bool SaveScreenshot(const std::wstring& pngPath);
 // The colour of one screen pixel.
 COLORREF PixelAt(POINT screen);
+// The colours of a screen rectangle, row by row from the top; empty when it
+// cannot be read.
+std::vector<COLORREF> ScreenColours(const RECT& screen);
 
 // Processes ------------------------------------------------------------------
 

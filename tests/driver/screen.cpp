@@ -11,7 +11,7 @@ namespace {
 
 constexpr WORD kBitsPerPixel = 24;
 
-// A copy of the screen: rows top first, each padded to four bytes.
+// A copy of part of the screen: rows top first, each padded to four bytes.
 struct ScreenImage {
     UINT width = 0;
     UINT height = 0;
@@ -24,12 +24,19 @@ UINT RowStride(UINT width)
     return ((width * kBitsPerPixel + 31) / 32) * 4;
 }
 
-bool CaptureVirtualScreen(ScreenImage* image)
+RECT VirtualScreen()
 {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+bool CaptureScreen(const RECT& area, ScreenImage* image)
+{
+    const int left = area.left;
+    const int top = area.top;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0)
         return false;
 
@@ -110,13 +117,29 @@ private:
 bool SaveScreenshot(const std::wstring& pngPath)
 {
     ScreenImage image;
-    if (!CaptureVirtualScreen(&image))
+    if (!CaptureScreen(VirtualScreen(), &image))
         return false;
     ComScope com;
     if (WritePng(image, pngPath))
         return true;
     DeleteFileW(pngPath.c_str());
     return false;
+}
+
+std::vector<COLORREF> ScreenColours(const RECT& screen)
+{
+    ScreenImage image;
+    if (!CaptureScreen(screen, &image))
+        return {};
+    constexpr UINT kBytesPerPixel = kBitsPerPixel / 8;
+    std::vector<COLORREF> colours;
+    colours.reserve(static_cast<size_t>(image.width) * image.height);
+    for (UINT row = 0; row < image.height; ++row) {
+        const BYTE* bgr = image.pixels.data() + static_cast<size_t>(row) * image.stride;
+        for (UINT column = 0; column < image.width; ++column, bgr += kBytesPerPixel)
+            colours.push_back(RGB(bgr[2], bgr[1], bgr[0]));
+    }
+    return colours;
 }
 
 COLORREF PixelAt(POINT screen)

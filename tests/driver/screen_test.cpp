@@ -99,6 +99,16 @@ TEST_F(DriverScreen, ReadsPixelsWhereWindowsPaintedThem)
         << "a hidden window leaves the screen";
 }
 
+TEST_F(DriverScreen, ReadsTheColoursOfARectangleRowByRow)
+{
+    // Two rows of four pixels across the border of the two windows.
+    const std::vector<COLORREF> colours = driver::ScreenColours({798, 550, 802, 552});
+    const std::vector<COLORREF> expected = {kLeftColour, kLeftColour, kRightColour, kRightColour,
+                                            kLeftColour, kLeftColour, kRightColour, kRightColour};
+    EXPECT_EQ(colours, expected);
+    EXPECT_TRUE(driver::ScreenColours({800, 500, 800, 600}).empty()) << "an empty rectangle has no pixels";
+}
+
 TEST_F(DriverScreen, SavesTheWholeDisplayAsPng)
 {
     const std::wstring path = TempPath(L"driver_screen_test.png");

@@ -1,4 +1,5 @@
 // What the skinned controls look like on the real screen.
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -21,34 +22,8 @@ constexpr int kInkPixelsPerCharacter = 20;
 // Counts the pixels of a screen rectangle that pass the test.
 int CountScreenPixels(const RECT& screen, const std::function<bool(COLORREF)>& test)
 {
-    const int width = screen.right - screen.left;
-    const int height = screen.bottom - screen.top;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screenDc = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screenDc);
-    HBITMAP bitmap = CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screenDc, screen.left, screen.top, SRCCOPY);
-    int count = 0;
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < width * height; ++i) {
-        const DWORD bgr = pixels[i];
-        if (test(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF))) {
-            ++count;
-        }
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screenDc);
-    return count;
+    const std::vector<COLORREF> colours = driver::ScreenColours(screen);
+    return static_cast<int>(std::count_if(colours.begin(), colours.end(), test));
 }
 
 RECT ScreenRectOf(TestWindow& window, const wchar_t* name)
