@@ -3,6 +3,7 @@
 // browser process it starts the engine and the toolkit and runs the login
 // window modally, then ends the engine.
 #include "app/resource.h"
+#include "browser/engine_settings.h"
 #include "browser/login_globals.h"
 #include "browser/simple_app.h"
 #include "engine/cef_app.h"
@@ -16,20 +17,11 @@
 
 namespace {
 
-constexpr char kEngineLocale[] = "zh-CN";
 // Beside the executable.
 constexpr wchar_t kSkinFolderName[] = L"skin";
 constexpr DWORD kLoginWindowStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 constexpr DWORD kLoginWindowExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
 constexpr int kExitCode = 0;
-
-// The engine's browser callbacks run on its own UI thread, so the toolkit's
-// loop on this thread drives every launcher window.
-void FillEngineSettings(CefSettings& settings)
-{
-    settings.multi_threaded_message_loop = 1;
-    settings.locale = kEngineLocale;
-}
 
 void UseSkinFolderBesideExecutable(HINSTANCE instance)
 {
@@ -57,9 +49,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     if (subProcessExitCode >= 0)
         return subProcessExitCode;
 
-    CefSettings settings;
-    FillEngineSettings(settings);
-    CefInitialize(mainArgs, settings, app.get(), nullptr);
+    CefInitialize(mainArgs, LauncherEngineSettings(), app.get(), nullptr);
 
     UseSkinFolderBesideExecutable(instance);
 

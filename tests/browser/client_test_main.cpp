@@ -4,6 +4,7 @@
 #include "browser_fixture.h"
 #include "switch_log.h"
 
+#include "browser/engine_settings.h"
 #include "browser/simple_app.h"
 #include "engine_test_main.h"
 
@@ -27,5 +28,5 @@ int main(int argc, char** argv)
 {
     StartSwitchLogUnlessInherited();
     testing::AddGlobalTestEnvironment(new SharedBrowsingEnvironment);
-    return testsupport::RunEngineTestMain(argc, argv, new SwitchLoggingApp, testsupport::LauncherEngineSettings());
+    return testsupport::RunEngineTestMain(argc, argv, new SwitchLoggingApp, LauncherEngineSettings());
 }

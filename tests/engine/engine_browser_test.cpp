@@ -8,6 +8,7 @@
 #include "test_app.h"
 #include "browser_host_window.h"
 
+#include "browser/engine_settings.h"
 #include "engine/cef_app.h"
 #include "engine/cef_browser.h"
 #include "engine/cef_command_line.h"
@@ -498,5 +499,5 @@ TEST_F(EngineBrowser, WmQuitEndsTheRunningLoopAndStaysForTheCallersLoop)
 int main(int argc, char** argv)
 {
     g_app = new enginetest::TestApp;
-    return testsupport::RunEngineTestMain(argc, argv, g_app, testsupport::LauncherEngineSettings());
+    return testsupport::RunEngineTestMain(argc, argv, g_app, LauncherEngineSettings());
 }

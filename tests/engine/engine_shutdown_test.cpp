@@ -6,6 +6,7 @@
 #include "test_app.h"
 #include "browser_host_window.h"
 
+#include "browser/engine_settings.h"
 #include "engine/cef_app.h"
 #include "engine/cef_browser.h"
 
@@ -70,7 +71,7 @@ TEST(EngineShutdown, ReleasesWhatItHeldAndLaterCallsReturn)
     CefRunMessageLoop();
 
     // The engine cannot be started again in this process; it is not asked to.
-    EXPECT_FALSE(CefInitialize(CefMainArgs(GetModuleHandleW(nullptr)), testsupport::LauncherEngineSettings(),
+    EXPECT_FALSE(CefInitialize(CefMainArgs(GetModuleHandleW(nullptr)), LauncherEngineSettings(),
                                g_app, nullptr));
     EXPECT_TRUE(g_app->HasOneRef());
 }
@@ -80,5 +81,5 @@ TEST(EngineShutdown, ReleasesWhatItHeldAndLaterCallsReturn)
 int main(int argc, char** argv)
 {
     g_app = new enginetest::TestApp;
-    return testsupport::RunEngineTestMain(argc, argv, g_app, testsupport::LauncherEngineSettings());
+    return testsupport::RunEngineTestMain(argc, argv, g_app, LauncherEngineSettings());
 }

@@ -34,12 +34,4 @@ void ShutDownEngineMarked()
     PrintMarker(kShutdownEnds);
 }
 
-CefSettings LauncherEngineSettings()
-{
-    CefSettings settings;
-    settings.multi_threaded_message_loop = 1;
-    settings.locale = "zh-CN";
-    return settings;
-}
-
 }  // namespace testsupport

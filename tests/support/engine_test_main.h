@@ -16,8 +16,4 @@ int RunEngineTestMain(int argc, char** argv, CefRefPtr<CefApp> app, const CefSet
 // CefShutdown between the markers of shutdown_markers.h.
 void ShutDownEngineMarked();
 
-// The settings the launcher starts the engine with: its multi-threaded
-// message loop and the locale "zh-CN".
-CefSettings LauncherEngineSettings();
-
 }  // namespace testsupport
