@@ -9,6 +9,9 @@ add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 set(ZARNITH_TEST_BIN_DIR "${CMAKE_BINARY_DIR}/tests-bin")
 # How often a program whose engine failed only while shutting down is run.
 set(ZARNITH_TEST_ATTEMPTS 3)
+# The switches the engine needs under Wine (scripts/env.sh has them for the
+# scripts), given to every program that starts the engine.
+set(ZARNITH_WINE_ENGINE_SWITCHES --disable-gpu --disable-direct-write)
 
 # What a test's output must and must not show. Wine reports a crash on
 # standard error and may still exit with 0, so the exit code alone is not trusted.

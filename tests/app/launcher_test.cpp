@@ -15,8 +15,8 @@ namespace {
 constexpr wchar_t kExecutableName[] = L"Zarnith.exe";
 constexpr wchar_t kWindowClass[] = L"XMLWnd";
 constexpr wchar_t kLoginCaption[] = L"Zarnith";
-// The switches the engine needs under Wine.
-constexpr wchar_t kWineEngineSwitches[] = L"--disable-gpu --disable-direct-write";
+// The switches the engine needs under Wine, from the build.
+constexpr wchar_t kWineEngineSwitches[] = ZARNITH_WINE_ENGINE_SWITCHES;
 // The login window's size and close button, as its skin lays them out.
 constexpr SIZE kLoginWindowSize = {1120, 640};
 constexpr POINT kCloseButtonCentre = {1100, 18};
