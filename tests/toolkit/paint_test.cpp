@@ -14,6 +14,10 @@ constexpr COLORREF kButtonNormal = RGB(0x30, 0x70, 0xF0);
 constexpr COLORREF kButtonHot = RGB(0x00, 0xC0, 0x00);
 constexpr COLORREF kButtonPushed = RGB(0x80, 0x00, 0x80);
 constexpr COLORREF kButtonDisabled = RGB(0x90, 0x90, 0x90);
+// What the child window shows, a colour no test skin uses.
+constexpr COLORREF kChildColour = RGB(0xFF, 0x00, 0xFF);
+constexpr RECT kChildBounds = {60, 120, 220, 220};
+constexpr wchar_t kChildClass[] = L"ToolkitTestDrawnChild";
 // A pixel this dark on a white label is ink.
 constexpr int kInkLevel = 0x80;
 // Far more ink than a few stray pixels: most characters were drawn.
@@ -24,6 +28,45 @@ int CountScreenPixels(const RECT& screen, const std::function<bool(COLORREF)>& t
 {
     const std::vector<COLORREF> colours = driver::ScreenColours(screen);
     return static_cast<int>(std::count_if(colours.begin(), colours.end(), test));
+}
+
+// Like the engine's browser window, the child's picture is drawn from outside
+// its WM_PAINT, which only validates: what the parent paints over is lost.
+LRESULT CALLBACK DrawnChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ERASEBKGND) {
+        return 1;
+    }
+    if (message == WM_PAINT) {
+        PAINTSTRUCT ps;
+        BeginPaint(window, &ps);
+        EndPaint(window, &ps);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateDrawnChild(HWND parent)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = &DrawnChildProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kChildClass;
+    RegisterClassW(&wc);
+    const HWND child = CreateWindowExW(0, kChildClass, L"", WS_CHILD | WS_VISIBLE, kChildBounds.left,
+                                       kChildBounds.top, kChildBounds.right - kChildBounds.left,
+                                       kChildBounds.bottom - kChildBounds.top, parent, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+    if (child) {
+        UpdateWindow(child);
+        HDC dc = GetDC(child);
+        RECT client;
+        GetClientRect(child, &client);
+        SetDCBrushColor(dc, kChildColour);
+        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        ReleaseDC(child, dc);
+    }
+    return child;
 }
 
 RECT ScreenRectOf(TestWindow& window, const wchar_t* name)
@@ -83,6 +126,27 @@ TEST_F(Painting, PushedAndDisabledButtonsHaveTheirOwnLooks)
     ASSERT_NE(disabled, nullptr);
     disabled->SetEnabled(true);
     EXPECT_TRUE(ShowsColour(window, L"disabledbtn", kButtonNormal)) << "enabled again, it looks normal";
+}
+
+TEST_F(Painting, AFullRepaintLeavesAChildWindowAlone)
+{
+    TestWindow window(L"frame.xml");
+    Open(window);
+    const HWND child = CreateDrawnChild(window);
+    ASSERT_NE(child, nullptr);
+    const RECT childOnScreen = driver::ClientRectOnScreen(child);
+    const POINT inside = {childOnScreen.left + 10, childOnScreen.top + 10};
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::PixelAt(inside) == kChildColour; }, kWaitMs));
+
+    window.paintedRects.clear();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    driver::PumpMessagesFor(kSettleMs);
+    ASSERT_FALSE(window.paintedRects.empty()) << "the parent painted again";
+    const int childPixels = CountScreenPixels(childOnScreen, [](COLORREF c) { return c == kChildColour; });
+    EXPECT_EQ(childPixels, (kChildBounds.right - kChildBounds.left) * (kChildBounds.bottom - kChildBounds.top));
+    // Beside the child the skin is painted as usual.
+    EXPECT_TRUE(ShowsColour(window, TestWindow::kListedButton, kButtonNormal));
+    DestroyWindow(child);
 }
 
 TEST_F(Painting, ChineseTextIsDrawnWithRealGlyphs)

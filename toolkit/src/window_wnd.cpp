@@ -29,8 +29,10 @@ HWND CWindowWnd::Create(HWND parent, const wchar_t* name, DWORD style, DWORD exS
     if (!RegisterWindowClass()) {
         return nullptr;
     }
-    // WM_NCCREATE stores the handle in m_hWnd before any handler runs.
-    return CreateWindowExW(exStyle, GetWindowClassName(), name, style, x, y, cx, cy, parent, menu,
+    // WM_NCCREATE stores the handle in m_hWnd before any handler runs. Child
+    // windows (the engine's browsers) are clipped out of whatever the
+    // window paints: their pictures are drawn by others, often from other threads.
+    return CreateWindowExW(exStyle, GetWindowClassName(), name, style | WS_CLIPCHILDREN, x, y, cx, cy, parent, menu,
                            CPaintManagerUI::GetInstance(), this);
 }
 

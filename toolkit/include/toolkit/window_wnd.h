@@ -18,7 +18,8 @@ public:
 
     // Registers the class named by GetWindowClassName (once per process) and
     // creates the window with parent (or owner), caption, styles, position,
-    // size and menu. Returns the handle, or null.
+    // size and menu. WS_CLIPCHILDREN is added to the styles, so the window
+    // never paints over its child windows. Returns the handle, or null.
     HWND Create(HWND parent, const wchar_t* name, DWORD style, DWORD exStyle, int x = CW_USEDEFAULT,
                 int y = CW_USEDEFAULT, int cx = CW_USEDEFAULT, int cy = CW_USEDEFAULT, HMENU menu = nullptr);
     // Shows the window as it is (normal, minimised or maximised), activating
