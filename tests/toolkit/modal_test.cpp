@@ -1,13 +1,16 @@
 // ShowModal's message loop, with the window closed by real input and ended
 // by quit messages, the way the launcher's login phase runs.
+#include <atomic>
+#include <functional>
 #include <thread>
 
 #include "skinned_window_test.h"
 
 namespace {
 
-// The input thread's wait for a window of the modal loop to close.
+// The input thread's longest wait for a window of the modal loop to appear or close.
 constexpr DWORD kCloseWaitMs = 5000;
+constexpr DWORD kPollMs = 10;
 // How long the input thread gives the modal loop to start.
 constexpr DWORD kLoopStartMs = 300;
 constexpr UINT kQuitCode = 7;
@@ -22,6 +25,14 @@ void CALLBACK PostQuit(HWND, UINT, UINT_PTR timer, DWORD)
     KillTimer(nullptr, timer);
     g_ownerWasEnabled = g_watchedOwner && IsWindowEnabled(g_watchedOwner);
     PostQuitMessage(static_cast<int>(kQuitCode));
+}
+
+// The input thread's wait: it sleeps, since the windows belong to the test's thread.
+void SleepUntil(const std::function<bool()>& done)
+{
+    for (DWORD waited = 0; !done() && waited < kCloseWaitMs; waited += kPollMs) {
+        Sleep(kPollMs);
+    }
 }
 
 using ModalLoop = SkinnedWindowTest;
@@ -62,6 +73,70 @@ TEST_F(ModalLoop, EndsOnAQuitMessageLeavingTheWindowAndReenablesTheOwner)
     EXPECT_FALSE(PeekMessageW(&left, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the quit message is used up";
 }
 
+TEST_F(ModalLoop, TheOwnerIsTheActiveWindowOnceTheWindowHasClosed)
+{
+    TestWindow owner(L"frame.xml");
+    ASSERT_NE(Open(owner), nullptr);
+    TestWindow window(L"fixed.xml");
+    const HWND handle = window.CreateTopLevel(owner);
+    ASSERT_NE(handle, nullptr);
+    const POINT close = window.ScreenCentreOf(L"closebtn");
+    std::thread input([close] {
+        Sleep(kLoopStartMs);
+        driver::ClickAt(close);
+    });
+    window.ShowModal();
+    input.join();
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    EXPECT_EQ(GetForegroundWindow(), owner.GetHWND());
+    EXPECT_EQ(GetActiveWindow(), owner.GetHWND());
+}
+
+// A second modal window over the same owner, opened from inside the first
+// one's loop, must not give the owner back its input when it closes.
+TEST_F(ModalLoop, AnInnerLoopOverTheSameOwnerLeavesItDisabledForTheOuterLoop)
+{
+    TestWindow owner(L"fixed.xml");
+    ASSERT_NE(Open(owner), nullptr);
+    TestWindow outer(L"frame.xml");
+    ASSERT_NE(outer.CreateTopLevel(owner), nullptr);
+    TestWindow inner(L"fixed.xml");
+    std::atomic<HWND> innerHandle{nullptr};
+    POINT innerClose = {};
+    bool ownerEnabledInside = true;
+    bool ownerEnabledAfterInner = true;
+    outer.onListedClick = [&] {
+        const HWND created = inner.CreateTopLevel(owner);
+        // Clear of the outer window's buttons.
+        SetWindowPos(created, nullptr, 900, 600, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        innerClose = inner.ScreenCentreOf(L"closebtn");
+        innerHandle = created;
+        ownerEnabledInside = IsWindowEnabled(owner) != FALSE;
+        inner.ShowModal();
+        ownerEnabledAfterInner = IsWindowEnabled(owner) != FALSE;
+    };
+    const POINT listed = outer.ScreenCentreOf(TestWindow::kListedButton);
+    const POINT outerClose = outer.ScreenCentreOf(L"closebtn");
+    std::thread input([&] {
+        Sleep(kLoopStartMs);
+        driver::ClickAt(listed);
+        SleepUntil([&] { return innerHandle != nullptr; });
+        Sleep(kLoopStartMs);
+        driver::ClickAt(innerClose);
+        SleepUntil([&] { return !IsWindow(innerHandle); });
+        driver::ClickAt(outerClose);
+    });
+    outer.ShowModal();
+    input.join();
+    EXPECT_EQ(outer.listedActions, 1);
+    EXPECT_EQ(inner.finalMessages, 1) << "the inner window was closed by its button";
+    EXPECT_FALSE(ownerEnabledInside);
+    EXPECT_FALSE(ownerEnabledAfterInner) << "the outer loop still runs";
+    EXPECT_FALSE(IsWindow(outer));
+    EXPECT_TRUE(IsWindowEnabled(owner));
+}
+
 // The launcher's login phase: a second window lives inside the first one's
 // modal loop and closes by itself; a button of the first posts the quit
 // message that ends the loop.
@@ -79,9 +154,7 @@ TEST_F(ModalLoop, AnotherWindowWorksInsideTheLoopWhichAQuitFromAButtonEnds)
     std::thread input([=] {
         Sleep(kLoopStartMs);
         driver::ClickAt(gameClose);
-        for (DWORD waited = 0; IsWindow(gameHandle) && waited < kCloseWaitMs; waited += 10) {
-            Sleep(10);
-        }
+        SleepUntil([gameHandle] { return !IsWindow(gameHandle); });
         driver::ClickAt(loginQuit);
     });
     login.ShowModal();

@@ -11,6 +11,13 @@ constexpr int kObjectSlot = 0;
 
 }  // namespace
 
+struct CWindowWnd::ModalLoop {
+    UINT result;
+    HWND owner;
+    // The loop disabled the owner and has not enabled it again yet.
+    bool ownerToEnable;
+};
+
 CWindowWnd::CWindowWnd() = default;
 
 CWindowWnd::~CWindowWnd()
@@ -50,20 +57,20 @@ UINT CWindowWnd::ShowModal()
     if (!window) {
         return 0;
     }
-    UINT result = 0;
-    m_modalResult = &result;
-    HWND owner = GetWindow(window, GW_OWNER);
+    ModalLoop modal = {0, GetWindow(window, GW_OWNER), false};
+    m_modal = &modal;
     ShowWindow(true, true);
-    if (owner) {
-        EnableWindow(owner, FALSE);
+    if (modal.owner && IsWindowEnabled(modal.owner)) {
+        EnableWindow(modal.owner, FALSE);
+        modal.ownerToEnable = true;
     }
     MSG msg;
     // The object may be gone once its window is (OnFinalMessage), so only the
-    // handle is looked at.
+    // handle and the loop's own state are looked at.
     while (IsWindow(window)) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
-            result = static_cast<UINT>(msg.wParam);
+            modal.result = static_cast<UINT>(msg.wParam);
             break;
         }
         if (got == -1) {
@@ -72,13 +79,12 @@ UINT CWindowWnd::ShowModal()
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    if (owner && IsWindow(owner)) {
-        EnableWindow(owner, TRUE);
-    }
+    // A window destroyed without the default close, or a quit message.
+    EnableOwnerOf(modal);
     if (IsWindow(window)) {
-        m_modalResult = nullptr;
+        m_modal = nullptr;
     }
-    return result;
+    return modal.result;
 }
 
 void CWindowWnd::CenterWindow()
@@ -104,8 +110,8 @@ void CWindowWnd::Close(UINT code)
     if (!m_hWnd) {
         return;
     }
-    if (m_modalResult) {
-        *m_modalResult = code;
+    if (m_modal) {
+        m_modal->result = code;
     }
     PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
 }
@@ -117,10 +123,23 @@ UINT CWindowWnd::GetClassStyle() const
 
 LRESULT CWindowWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
+    // The default close destroys the window, and the system then activates
+    // another window: the owner only if it is enabled by then.
+    if (uMsg == WM_CLOSE && m_modal) {
+        EnableOwnerOf(*m_modal);
+    }
     return DefWindowProcW(m_hWnd, uMsg, wParam, lParam);
 }
 
 void CWindowWnd::OnFinalMessage(HWND) {}
+
+void CWindowWnd::EnableOwnerOf(ModalLoop& modal)
+{
+    if (modal.ownerToEnable && IsWindow(modal.owner)) {
+        EnableWindow(modal.owner, TRUE);
+    }
+    modal.ownerToEnable = false;
+}
 
 bool CWindowWnd::RegisterWindowClass()
 {
@@ -162,7 +181,7 @@ LRESULT CALLBACK CWindowWnd::WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPA
     const LRESULT result = self->HandleMessage(uMsg, wParam, lParam);
     SetWindowLongPtrW(hWnd, kObjectSlot, 0);
     self->m_hWnd = nullptr;
-    self->m_modalResult = nullptr;
+    self->m_modal = nullptr;
     self->OnFinalMessage(hWnd);
     return result;
 }

@@ -28,6 +28,10 @@ public:
     // Shows the window, disables its owner and runs this thread's messages
     // until the window has been destroyed or a quit message arrives. Returns
     // the quit message's exit code, else the code given to Close.
+    // The owner is enabled again only if it was enabled before (an outer loop
+    // over the same owner keeps it disabled): when the window's close reaches
+    // the default handling, before the window is destroyed, so that the owner
+    // becomes the active window; else when the loop ends.
     UINT ShowModal();
     // Centres the window over its visible owner, else on the work area,
     // keeping it inside the work area.
@@ -49,6 +53,10 @@ private:
     bool RegisterWindowClass();
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
-    // The result slot of a running ShowModal, or null.
-    UINT* m_modalResult = nullptr;
+    struct ModalLoop;
+    // Enables the owner once, if the loop disabled it.
+    static void EnableOwnerOf(ModalLoop& modal);
+
+    // The state of a running ShowModal, or null.
+    ModalLoop* m_modal = nullptr;
 };
