@@ -28,6 +28,9 @@ public:
     // Shows the window, disables its owner and runs this thread's messages
     // until the window has been destroyed or a quit message arrives. Returns
     // the quit message's exit code, else the code given to Close.
+    // The quit message is used up: it is not posted again, so a message loop
+    // around this one does not see it and goes on (the program's entry relies
+    // on this to continue after the login window's loop).
     // The owner is enabled again only if it was enabled before (an outer loop
     // over the same owner keeps it disabled): when the window's close reaches
     // the default handling, before the window is destroyed, so that the owner
