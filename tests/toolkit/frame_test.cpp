@@ -7,6 +7,8 @@ namespace {
 
 // A work area smaller than the screen, as a task bar would leave it.
 constexpr RECT kReducedWorkArea = {40, 20, 1800, 1000};
+// The styles the game window switches to for full screen: no caption, no sizing border.
+constexpr LONG kFullScreenStyle = static_cast<LONG>(WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
 
 RECT WorkArea()
 {
@@ -34,6 +36,12 @@ protected:
     {
         RECT reduced = kReducedWorkArea;
         ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &reduced, 0));
+    }
+
+    void SetStyle(HWND window, LONG style)
+    {
+        SetWindowLongW(window, GWL_STYLE, style);
+        SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
 
     void Click(TestWindow& window, const wchar_t* name)
@@ -146,6 +154,31 @@ TEST_F(Frame, TheSizeBoxResizesDownToTheMinimumAndOnlyWhereTheSkinHasOne)
     driver::DragMouse(fixedCorner, {fixedCorner.x + 60, fixedCorner.y + 40});
     driver::PumpMessagesFor(kSettleMs);
     EXPECT_TRUE(SameRect(driver::WindowRect(fixed), fixedBefore));
+}
+
+TEST_F(Frame, WithoutCaptionAndSizingStylesTheSkinNeitherDragsNorResizes)
+{
+    TestWindow window(L"frame.xml");
+    Open(window);
+    SetStyle(window, kFullScreenStyle | WS_VISIBLE);
+    const RECT before = driver::WindowRect(window);
+    const RECT title = window.Find(L"title")->GetPos();
+    const POINT grip = {before.left + title.left + 10, before.top + title.top + 10};
+    driver::DragMouse(grip, {grip.x + 120, grip.y + 70});
+    driver::PumpMessagesFor(kSettleMs);
+    EXPECT_TRUE(SameRect(driver::WindowRect(window), before)) << "the caption area dragged the window";
+
+    const RECT unsized = driver::WindowRect(window);
+    const POINT corner = {unsized.right - 2, unsized.bottom - 2};
+    driver::DragMouse(corner, {corner.x + 60, corner.y + 40});
+    driver::PumpMessagesFor(kSettleMs);
+    EXPECT_TRUE(SameRect(driver::WindowRect(window), unsized)) << "the size box resized the window";
+
+    // With the caption style back, the same drag moves the window.
+    SetStyle(window, static_cast<LONG>(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN));
+    const POINT unsizedGrip = {unsized.left + title.left + 10, unsized.top + title.top + 10};
+    driver::DragMouse(unsizedGrip, {unsizedGrip.x + 120, unsizedGrip.y + 70});
+    EXPECT_TRUE(driver::WaitFor([&] { return driver::WindowRect(window).left == unsized.left + 120; }, kWaitMs));
 }
 
 TEST_F(Frame, DoubleClickingTheCaptionMaximisesOnlyAResizableWindow)

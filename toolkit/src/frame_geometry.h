@@ -12,7 +12,7 @@ struct FrameShape {
     SIZE client;
     RECT sizeBox;     // widths of the resizing borders
     bool resizable;   // the window may be resized now (sizable style, not maximised)
-    bool hasCaption;
+    bool hasCaption;  // the skin has a caption and the window's styles have one
     RECT caption;     // as in the skin
 };
 

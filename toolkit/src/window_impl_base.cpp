@@ -134,12 +134,16 @@ LRESULT WindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM lParam, BOOL&)
     ScreenToClient(m_hWnd, &pt);
     RECT client;
     GetClientRect(m_hWnd, &client);
-    const bool sizable = (GetWindowLongW(m_hWnd, GWL_STYLE) & WS_THICKFRAME) != 0;
+    // The styles say what the window may do now: a full-screen window
+    // switches to styles without caption and sizing border.
+    const LONG style = GetWindowLongW(m_hWnd, GWL_STYLE);
+    const bool sizable = (style & WS_THICKFRAME) != 0;
+    const bool draggable = (style & WS_CAPTION) == WS_CAPTION;
     const FrameShape shape = {
         {client.right, client.bottom},
         m_pm.GetSizeBox(),
         sizable && !IsZoomed(m_hWnd) && m_pm.HasSizeBox(),
-        m_pm.HasCaption(),
+        draggable && m_pm.HasCaption(),
         m_pm.GetCaptionRect(),
     };
     CControlUI* root = m_pm.GetRoot();

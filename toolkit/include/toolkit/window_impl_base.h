@@ -1,5 +1,7 @@
 // A frameless window skinned from an XML file: the skin's caption area
-// drags it, its size box resizes it, maximised it fills the work area, and
+// drags it while its styles have a caption (WS_CAPTION), the skin's size box
+// resizes it while they have a sizing border (WS_THICKFRAME) and it is not
+// maximised, maximised it fills the work area, and
 // the buttons "closebtn", "minbtn", "maxbtn" and "restorebtn" work without
 // any code of the window's own.
 //
