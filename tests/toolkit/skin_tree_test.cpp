@@ -131,6 +131,35 @@ TEST_F(SkinTree, AControlTypeTheWindowSuppliesJoinsTheTree)
     EXPECT_EQ(window.Find(L"fancy"), nullptr) << "a type nobody knows is still left out";
 }
 
+// Notes, when it is destroyed, whether its window still existed.
+class WatchingControl : public CControlUI {
+public:
+    WatchingControl(HWND window, bool* windowExisted) : m_window(window), m_windowExisted(windowExisted) {}
+    ~WatchingControl() override { *m_windowExisted = IsWindow(m_window) != FALSE; }
+
+private:
+    HWND m_window;
+    bool* m_windowExisted;
+};
+
+// Whatever the controls' destruction sends to the window (a child window
+// they own going away, say) must not reach the window's half-destroyed parts.
+TEST_F(SkinTree, DeletingAWindowObjectDestroysTheNativeWindowBeforeItsControls)
+{
+    bool windowExisted = true;
+    HWND handle = nullptr;
+    {
+        TestWindow window(L"tree.xml");
+        handle = window.CreateTopLevel();
+        ASSERT_NE(handle, nullptr);
+        auto* root = dynamic_cast<CContainerUI*>(window.Manager().GetRoot());
+        ASSERT_NE(root, nullptr);
+        root->Add(new WatchingControl(handle, &windowExisted));
+    }
+    EXPECT_FALSE(windowExisted);
+    EXPECT_FALSE(IsWindow(handle));
+}
+
 // Two launcher-style windows with skins of their own.
 class FrameWnd : public CXMLWnd {
 public:

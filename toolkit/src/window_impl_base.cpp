@@ -21,7 +21,11 @@ NOTIFY_MAP_END()
 
 WindowImplBase::WindowImplBase() = default;
 
-WindowImplBase::~WindowImplBase() = default;
+WindowImplBase::~WindowImplBase()
+{
+    // Before the paint manager and its controls go.
+    DestroyDetached();
+}
 
 LRESULT WindowImplBase::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {

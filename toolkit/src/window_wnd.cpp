@@ -22,6 +22,11 @@ CWindowWnd::CWindowWnd() = default;
 
 CWindowWnd::~CWindowWnd()
 {
+    DestroyDetached();
+}
+
+void CWindowWnd::DestroyDetached()
+{
     if (m_hWnd && IsWindow(m_hWnd)) {
         HWND window = m_hWnd;
         SetWindowLongPtrW(window, kObjectSlot, 0);

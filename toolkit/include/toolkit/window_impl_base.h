@@ -33,6 +33,8 @@ class WindowImplBase : public CWindowWnd,
                        public IDialogBuilderCallback {
 public:
     WindowImplBase();
+    // Destroys a native window that still exists before the paint manager and
+    // its controls, without calling back into the object.
     ~WindowImplBase() override;
 
     CPaintManagerUI& GetPaintManager() { return m_pm; }

@@ -50,6 +50,10 @@ public:
     virtual void OnFinalMessage(HWND hWnd);
 
 protected:
+    // What the destructor does, for a derived class to do first in its own
+    // destructor, so that nothing sent while its parts are destroyed reaches them.
+    void DestroyDetached();
+
     HWND m_hWnd = nullptr;
 
 private:
