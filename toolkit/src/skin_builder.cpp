@@ -4,13 +4,13 @@
 #include <shlwapi.h>
 #include <xmllite.h>
 
-#include <cstdio>
 #include <cwchar>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "attribute_values.h"
+#include "hresult_text.h"
 #include "toolkit/button.h"
 #include "toolkit/container.h"
 #include "toolkit/horizontal_layout.h"
@@ -36,13 +36,6 @@ CreateXmlReaderFunction XmlReaderFactory()
         return reinterpret_cast<CreateXmlReaderFunction>(reinterpret_cast<void*>(proc));
     }();
     return factory;
-}
-
-CDuiString HresultText(HRESULT hr)
-{
-    wchar_t text[32];
-    swprintf(text, sizeof(text) / sizeof(text[0]), L"error 0x%08lX", static_cast<unsigned long>(hr));
-    return text;
 }
 
 CDuiString NumberText(unsigned int value)

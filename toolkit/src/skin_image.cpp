@@ -2,19 +2,16 @@
 
 #include <wincodec.h>
 
-#include <cstdio>
-
 #include "dib_section.h"
+#include "hresult_text.h"
 
 namespace {
 
 constexpr UINT kBytesPerPixel = 4;
 
-std::wstring HresultText(const wchar_t* what, HRESULT hr)
+std::wstring Failure(const wchar_t* what, HRESULT hr)
 {
-    wchar_t text[128];
-    swprintf(text, sizeof(text) / sizeof(text[0]), L"%ls (error 0x%08lX)", what, static_cast<unsigned long>(hr));
-    return text;
+    return std::wstring(what) + L" (" + HresultText(hr) + L")";
 }
 
 // One factory for the process, made on first use; COM is started on this
@@ -72,7 +69,7 @@ std::unique_ptr<SkinImage> LoadSkinImage(const std::wstring& path, std::wstring&
     HRESULT hr = S_OK;
     IWICImagingFactory* factory = ImagingFactory(hr);
     if (!factory) {
-        error = HresultText(L"no imaging component", hr);
+        error = Failure(L"no imaging component", hr);
         return nullptr;
     }
     IWICBitmapDecoder* decoder = nullptr;
@@ -117,7 +114,7 @@ std::unique_ptr<SkinImage> LoadSkinImage(const std::wstring& path, std::wstring&
         }
     }
     if (!image) {
-        error = HresultText(L"not a readable image", hr);
+        error = Failure(L"not a readable image", hr);
     }
     Release(converter);
     Release(frame);
