@@ -27,11 +27,12 @@ constexpr wchar_t kIgnored[] = L"ignored";
 using Attributes = std::vector<std::pair<std::wstring, std::wstring>>;
 using CreateXmlReaderFunction = HRESULT(WINAPI*)(REFIID riid, void** reader, IMalloc* malloc);
 
-// The system's XML reader, loaded once for the process.
+// The system's XML reader, loaded once for the process from the system
+// folder only: a DLL of that name beside the program is never used.
 CreateXmlReaderFunction XmlReaderFactory()
 {
     static CreateXmlReaderFunction factory = [] {
-        HMODULE library = LoadLibraryW(L"xmllite.dll");
+        HMODULE library = LoadLibraryExW(L"xmllite.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         FARPROC proc = library ? GetProcAddress(library, "CreateXmlReader") : nullptr;
         return reinterpret_cast<CreateXmlReaderFunction>(reinterpret_cast<void*>(proc));
     }();
