@@ -14,28 +14,6 @@ std::wstring Failure(const wchar_t* what, HRESULT hr)
     return std::wstring(what) + L" (" + HresultText(hr) + L")";
 }
 
-// One factory for the process, made on first use; COM is started on this
-// thread when the program has not done so.
-IWICImagingFactory* ImagingFactory(HRESULT& hr)
-{
-    static IWICImagingFactory* factory = nullptr;
-    if (factory) {
-        hr = S_OK;
-        return factory;
-    }
-    hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                          reinterpret_cast<void**>(&factory));
-    if (hr == CO_E_NOTINITIALIZED) {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(&factory));
-    }
-    if (FAILED(hr)) {
-        factory = nullptr;
-    }
-    return factory;
-}
-
 template <typename T>
 void Release(T*& object)
 {
@@ -45,30 +23,13 @@ void Release(T*& object)
     }
 }
 
-}  // namespace
-
-SkinImage::SkinImage(HBITMAP bitmap_, SIZE size_) : bitmap(bitmap_), size(size_)
+// Decodes through a factory of its own: none outlives the decoding.
+std::unique_ptr<SkinImage> Decode(const std::wstring& path, std::wstring& error)
 {
-    dc = CreateCompatibleDC(nullptr);
-    previousBitmap = SelectObject(dc, bitmap);
-}
-
-SkinImage::~SkinImage()
-{
-    SelectObject(dc, previousBitmap);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-}
-
-std::unique_ptr<SkinImage> LoadSkinImage(const std::wstring& path, std::wstring& error)
-{
-    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        error = L"file not found";
-        return nullptr;
-    }
-    HRESULT hr = S_OK;
-    IWICImagingFactory* factory = ImagingFactory(hr);
-    if (!factory) {
+    IWICImagingFactory* factory = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                  reinterpret_cast<void**>(&factory));
+    if (FAILED(hr)) {
         error = Failure(L"no imaging component", hr);
         return nullptr;
     }
@@ -119,5 +80,39 @@ std::unique_ptr<SkinImage> LoadSkinImage(const std::wstring& path, std::wstring&
     Release(converter);
     Release(frame);
     Release(decoder);
+    Release(factory);
+    return image;
+}
+
+}  // namespace
+
+SkinImage::SkinImage(HBITMAP bitmap_, SIZE size_) : bitmap(bitmap_), size(size_)
+{
+    dc = CreateCompatibleDC(nullptr);
+    previousBitmap = SelectObject(dc, bitmap);
+}
+
+SkinImage::~SkinImage()
+{
+    SelectObject(dc, previousBitmap);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+std::unique_ptr<SkinImage> LoadSkinImage(const std::wstring& path, std::wstring& error)
+{
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        error = L"file not found";
+        return nullptr;
+    }
+    // The program has usually started COM on this thread; otherwise it is
+    // started for this one decoding. Either way the thread's initialisations
+    // are as they were afterwards. A thread of the multithreaded apartment
+    // refuses the call and decodes in that apartment.
+    const bool comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    std::unique_ptr<SkinImage> image = Decode(path, error);
+    if (comStarted) {
+        CoUninitialize();
+    }
     return image;
 }

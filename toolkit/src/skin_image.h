@@ -20,5 +20,6 @@ struct SkinImage {
 };
 
 // Decodes any format the system's imaging component reads (PNG with alpha
-// among them). Null with a reason in error when it cannot.
+// among them). Null with a reason in error when it cannot. Uses the thread's
+// COM, or starts COM for the decoding and ends it again.
 std::unique_ptr<SkinImage> LoadSkinImage(const std::wstring& path, std::wstring& error);
