@@ -36,6 +36,8 @@ TEST_F(BadSkin, AMissingSkinFileGivesAnEmptyWindowThatStillWorks)
     const std::wstring problems = ProblemsOf(window.Manager());
     EXPECT_TRUE(Contains(problems, L"no_such_skin.xml")) << problems;
     EXPECT_TRUE(Contains(problems, L"cannot open")) << problems;
+    const std::wstring whole = (CPaintManagerUI::GetResourcePath() + L"no_such_skin.xml: cannot open").Str();
+    EXPECT_EQ(problems.find(whole), 0u) << "the file, with no line: " << problems;
 
     const RECT rc = driver::WindowRect(handle);
     driver::ClickAt({rc.left + 20, rc.top + 20});
@@ -98,6 +100,10 @@ TEST_F(BadSkin, MissingAndCorruptImagesPaintNothingWhileOthersBlend)
     EXPECT_TRUE(Contains(problems, L"images/missing_hot.png")) << problems;
     EXPECT_FALSE(Contains(problems, L"half_red.png")) << problems;
     EXPECT_FALSE(Contains(problems, L"green.png\"")) << problems;
+    // Each names the skin's line that asks for the image.
+    EXPECT_TRUE(Contains(problems, L"bad_images.xml, line 5: image \"images/missing.png\"")) << problems;
+    EXPECT_TRUE(Contains(problems, L"bad_images.xml, line 6: image \"images/corrupt.png\"")) << problems;
+    EXPECT_TRUE(Contains(problems, L"bad_images.xml, line 8: image \"images/missing_hot.png\"")) << problems;
 
     EXPECT_EQ(ColourOf(window, L"missing"), RGB(0, 255, 0)) << "the background colour still shows";
     EXPECT_EQ(ColourOf(window, L"corrupt"), RGB(0, 255, 0));

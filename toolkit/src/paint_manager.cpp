@@ -100,6 +100,7 @@ void CPaintManagerUI::Reset()
     DeleteFonts();
     m_images.clear();
     m_skinProblems.clear();
+    m_skinLocation.Empty();
 }
 
 void CPaintManagerUI::AttachDialog(CControlUI* root)
@@ -269,7 +270,7 @@ const SkinImage* CPaintManagerUI::GetImage(const CDuiString& file)
 
 void CPaintManagerUI::AddSkinProblem(const CDuiString& problem)
 {
-    m_skinProblems.push_back(problem);
+    m_skinProblems.push_back(m_skinLocation.IsEmpty() ? problem : m_skinLocation + L": " + problem);
 }
 
 CDuiString CPaintManagerUI::GetLastSkinError() const

@@ -61,6 +61,9 @@ private:
         bool skipChildren;
     };
 
+    // Where the reader is: the manager starts every problem found there,
+    // the reader's own and those of the images the attributes name, with it.
+    void At(UINT line);
     void Problem(const CDuiString& text);
     void UnknownAttribute(const std::wstring& element, const std::wstring& attribute);
     // outcome: what became of the attribute or its element.
@@ -77,12 +80,16 @@ private:
     std::vector<Frame> m_open;
     CControlUI* m_root = nullptr;
     bool m_startedWithWindow = false;
-    UINT m_line = 0;
 };
+
+void SkinReader::At(UINT line)
+{
+    m_manager.SetSkinLocation(m_path + L", line " + NumberText(line));
+}
 
 void SkinReader::Problem(const CDuiString& text)
 {
-    m_manager.AddSkinProblem(m_path + L", line " + NumberText(m_line) + L": " + text);
+    m_manager.AddSkinProblem(text);
 }
 
 void SkinReader::UnknownAttribute(const std::wstring& element, const std::wstring& attribute)
@@ -99,15 +106,17 @@ void SkinReader::MalformedAttribute(const std::wstring& element, const std::wstr
 
 CControlUI* SkinReader::Read()
 {
+    // Problems before the first node concern the whole file.
+    m_manager.SetSkinLocation(m_path);
     CreateXmlReaderFunction factory = XmlReaderFactory();
     if (!factory) {
-        m_manager.AddSkinProblem(m_path + L": the system's XML reader (xmllite.dll) is missing");
+        Problem(L"the system's XML reader (xmllite.dll) is missing");
         return nullptr;
     }
     IStream* stream = nullptr;
     HRESULT hr = SHCreateStreamOnFileW(m_path, STGM_READ | STGM_SHARE_DENY_WRITE, &stream);
     if (FAILED(hr)) {
-        m_manager.AddSkinProblem(m_path + L": cannot open the skin file (" + HresultText(hr) + L")");
+        Problem(L"cannot open the skin file (" + HresultText(hr) + L")");
         return nullptr;
     }
     IXmlReader* reader = nullptr;
@@ -117,8 +126,10 @@ CControlUI* SkinReader::Read()
         hr = reader->SetInput(stream);
     }
     XmlNodeType type = XmlNodeType_None;
+    UINT line = 0;
     while (SUCCEEDED(hr) && (hr = reader->Read(&type)) == S_OK) {
-        reader->GetLineNumber(&m_line);
+        reader->GetLineNumber(&line);
+        At(line);
         if (type == XmlNodeType_Element) {
             const WCHAR* name = nullptr;
             reader->GetLocalName(&name, nullptr);
@@ -139,7 +150,8 @@ CControlUI* SkinReader::Read()
     }
     if (FAILED(hr)) {
         if (reader) {
-            reader->GetLineNumber(&m_line);
+            reader->GetLineNumber(&line);
+            At(line);
         }
         Problem(L"malformed XML (" + HresultText(hr) + L"); the rest of the file is ignored");
     }
@@ -335,5 +347,7 @@ CControlUI* CreateBuiltInControl(const wchar_t* type)
 
 CControlUI* BuildSkin(const CDuiString& path, CPaintManagerUI& manager, IDialogBuilderCallback* callback)
 {
-    return SkinReader(path, manager, callback).Read();
+    CControlUI* root = SkinReader(path, manager, callback).Read();
+    manager.SetSkinLocation(CDuiString());
+    return root;
 }

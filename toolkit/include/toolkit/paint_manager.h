@@ -80,6 +80,9 @@ public:
 
     // Why parts of the skin could not be built or drawn, in the order found.
     void AddSkinProblem(const CDuiString& problem);
+    // Where in its file the skin reader is ("file, line 12"); problems added
+    // meanwhile start with it. Empty while no skin is read.
+    void SetSkinLocation(const CDuiString& location) { m_skinLocation = location; }
     const std::vector<CDuiString>& GetSkinProblems() const { return m_skinProblems; }
     // The newest of those, or empty.
     CDuiString GetLastSkinError() const;
@@ -116,4 +119,5 @@ private:
     HFONT m_fallbackFont = nullptr;
     std::map<std::wstring, std::unique_ptr<SkinImage>> m_images;
     std::vector<CDuiString> m_skinProblems;
+    CDuiString m_skinLocation;
 };
