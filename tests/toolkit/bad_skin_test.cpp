@@ -2,6 +2,7 @@
 // toolkit says why parts are missing.
 #include "skinned_window_test.h"
 #include "toolkit/button.h"
+#include "toolkit/container.h"
 #include "toolkit/control.h"
 #include "toolkit/label.h"
 
@@ -156,6 +157,34 @@ TEST_F(BadSkin, MalformedAttributeValuesAreIgnoredOneByOne)
     EXPECT_EQ(aligned->GetText(), L"still here");
     EXPECT_EQ(aligned->GetTextAlign(), static_cast<UINT>(DT_LEFT));
     EXPECT_EQ(aligned->GetFont(), -1);
+}
+
+TEST_F(BadSkin, NumbersBeyond32767AreMalformedAndLayoutsStayInRange)
+{
+    TestWindow window(L"huge_values.xml");
+    ASSERT_NE(Open(window), nullptr);
+    const std::wstring problems = ProblemsOf(window.Manager());
+    for (const wchar_t* expected : {L"caption=\"0,0,0,40000\" of <Window>", L"size=\"2147483647\" of <Font>",
+                                    L"childpadding=\"32768\"", L"inset=\"0,0,0,99999\"", L"width=\"2147483647\"",
+                                    L"padding=\"0,0,32768,0\""}) {
+        EXPECT_TRUE(Contains(problems, expected)) << "missing: " << ::testing::PrintToString(std::wstring(expected))
+                                                  << "\nin:\n" << ::testing::PrintToString(problems);
+    }
+    EXPECT_FALSE(Contains(problems, L"32767\"")) << problems;
+    EXPECT_FALSE(window.Manager().HasCaption());
+
+    auto* root = dynamic_cast<CContainerUI*>(window.Find(L"root"));
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->GetChildPadding(), 0);
+    EXPECT_TRUE(SameRect(root->GetInset(), {0, 0, 0, 0}));
+    CControlUI* tooWide = window.Find(L"toowide");
+    ASSERT_NE(tooWide, nullptr);
+    EXPECT_EQ(tooWide->GetFixedWidth(), 0);
+    EXPECT_TRUE(SameRect(tooWide->GetPadding(), {0, 0, 0, 0}));
+    // The largest width is kept, and the others share what is left: nothing.
+    EXPECT_TRUE(SameRect(tooWide->GetPos(), {0, 0, 0, 200}));
+    EXPECT_TRUE(SameRect(window.Find(L"widest")->GetPos(), {0, 0, 32767, 200}));
+    EXPECT_TRUE(SameRect(window.Find(L"flexible")->GetPos(), {32767, 0, 32767, 200}));
 }
 
 }  // namespace

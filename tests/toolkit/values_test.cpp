@@ -42,8 +42,29 @@ TEST(AttributeValues, NumberListsNeedExactlyTheirCount)
     EXPECT_TRUE(ParseInt(L"+42", value));
     EXPECT_EQ(value, 42);
     EXPECT_FALSE(ParseInt(L"99999999999", value)) << "out of range";
+    EXPECT_FALSE(ParseInt(L"2147483647", value)) << "out of range";
     EXPECT_FALSE(ParseInt(L"", value));
     EXPECT_FALSE(ParseInt(L"4 2", value));
+}
+
+TEST(AttributeValues, IntegersStayWithinPlusOrMinus32767)
+{
+    int value = 0;
+    EXPECT_TRUE(ParseInt(L"32767", value));
+    EXPECT_EQ(value, 32767);
+    EXPECT_TRUE(ParseInt(L"-32767", value));
+    EXPECT_EQ(value, -32767);
+    for (const wchar_t* bad : {L"32768", L"-32768", L"040000"}) {
+        int untouched = 9;
+        EXPECT_FALSE(ParseInt(bad, untouched)) << ::testing::PrintToString(std::wstring(bad));
+        EXPECT_EQ(untouched, 9);
+    }
+    RECT rc = {9, 9, 9, 9};
+    EXPECT_FALSE(ParseRect(L"0,0,0,32768", rc));
+    EXPECT_EQ(rc.left, 9);
+    SIZE size = {9, 9};
+    EXPECT_FALSE(ParseSize(L"32768,1", size));
+    EXPECT_EQ(size.cx, 9);
 }
 
 TEST(AttributeValues, FlagsAreTrueOrFalse)

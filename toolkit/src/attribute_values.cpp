@@ -8,6 +8,9 @@ namespace {
 constexpr DWORD kOpaqueAlpha = 0xFF000000;
 constexpr size_t kRgbDigits = 6;
 constexpr size_t kArgbDigits = 8;
+// Larger magnitudes are malformed: the layouts add sizes, paddings and insets
+// up, and even a skin full of the largest ones stays far from int's limit.
+constexpr long long kLargestMagnitude = 32767;
 
 const wchar_t* SkipBlanks(const wchar_t* p)
 {
@@ -30,10 +33,9 @@ const wchar_t* ReadInt(const wchar_t* p, int& value)
         return nullptr;
     }
     long long magnitude = 0;
-    constexpr long long kLimit = 0x7FFFFFFF;
     while (iswdigit(*p)) {
         magnitude = magnitude * 10 + (*p - L'0');
-        if (magnitude > kLimit) {
+        if (magnitude > kLargestMagnitude) {
             return nullptr;
         }
         ++p;

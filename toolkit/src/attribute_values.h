@@ -1,5 +1,6 @@
 // Reading skin attribute values. Each parser returns false, leaving its
-// output alone, when the text is not exactly what it expects.
+// output alone, when the text is not exactly what it expects. Integers lie
+// between -32767 and 32767.
 #pragma once
 
 #include <windows.h>
