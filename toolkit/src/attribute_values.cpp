@@ -9,7 +9,7 @@ constexpr DWORD kOpaqueAlpha = 0xFF000000;
 constexpr size_t kRgbDigits = 6;
 constexpr size_t kArgbDigits = 8;
 // Larger magnitudes are malformed: the layouts add sizes, paddings and insets
-// up, and even a skin full of the largest ones stays far from int's limit.
+// up, and with the skin file's bounded size the sums stay well inside int.
 constexpr long long kLargestMagnitude = 32767;
 
 const wchar_t* SkipBlanks(const wchar_t* p)

@@ -23,6 +23,11 @@ namespace {
 constexpr wchar_t kWindowElement[] = L"Window";
 constexpr wchar_t kFontElement[] = L"Font";
 constexpr wchar_t kIgnored[] = L"ignored";
+// Far beyond any launcher skin. Together with the bound on numbers, the size
+// keeps what the layouts add up well inside int's range; the depth keeps the
+// controls' recursive painting and hit testing shallow.
+constexpr UINT kLargestSkinBytes = 256 * 1024;
+constexpr UINT kDeepestNesting = 64;
 
 using Attributes = std::vector<std::pair<std::wstring, std::wstring>>;
 using CreateXmlReaderFunction = HRESULT(WINAPI*)(REFIID riid, void** reader, IMalloc* malloc);
@@ -42,6 +47,12 @@ CreateXmlReaderFunction XmlReaderFactory()
 CDuiString NumberText(unsigned int value)
 {
     return std::to_wstring(value);
+}
+
+bool LargerThanAllowed(IStream& stream)
+{
+    STATSTG stat = {};
+    return SUCCEEDED(stream.Stat(&stat, STATFLAG_NONAME)) && stat.cbSize.QuadPart > kLargestSkinBytes;
 }
 
 class SkinReader {
@@ -119,10 +130,16 @@ CControlUI* SkinReader::Read()
         Problem(L"cannot open the skin file (" + HresultText(hr) + L")");
         return nullptr;
     }
+    if (LargerThanAllowed(*stream)) {
+        Problem(L"the skin file is larger than " + NumberText(kLargestSkinBytes) + L" bytes; it is not read");
+        stream->Release();
+        return nullptr;
+    }
     IXmlReader* reader = nullptr;
     hr = factory(__uuidof(IXmlReader), reinterpret_cast<void**>(&reader), nullptr);
     if (SUCCEEDED(hr)) {
         reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit);
+        reader->SetProperty(XmlReaderProperty_MaxElementDepth, kDeepestNesting);
         hr = reader->SetInput(stream);
     }
     XmlNodeType type = XmlNodeType_None;
@@ -153,7 +170,12 @@ CControlUI* SkinReader::Read()
             reader->GetLineNumber(&line);
             At(line);
         }
-        Problem(L"malformed XML (" + HresultText(hr) + L"); the rest of the file is ignored");
+        if (hr == static_cast<HRESULT>(SC_E_MAXELEMENTDEPTH)) {
+            Problem(L"elements nested more than " + NumberText(kDeepestNesting) +
+                    L" deep; the rest of the file is ignored");
+        } else {
+            Problem(L"malformed XML (" + HresultText(hr) + L"); the rest of the file is ignored");
+        }
     }
     if (reader) {
         reader->Release();
