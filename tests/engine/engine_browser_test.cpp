@@ -29,6 +29,7 @@ namespace {
 using enginetest::ClientEvent;
 using enginetest::PopupRequest;
 using enginetest::RecordingClient;
+using testsupport::HttpResponse;
 using testsupport::HttpServer;
 
 constexpr DWORD kEngineTimeoutMs = 20000;
@@ -109,6 +110,10 @@ protected:
                       "style=\"display:block;width:100%;height:100vh\">link</a></body></html>");
         server_->Page("/opened", kTitledPage);
         server_->Page("/linked", kTitledPage);
+        server_->Page("/with-image", "<html><body><img src=\"/image.png\"></body></html>");
+        HttpResponse image;
+        image.contentType = "image/png";
+        server_->Route("/image.png", image);
     }
 
     static void TearDownTestSuite()
@@ -158,10 +163,10 @@ protected:
     void DumpEvents() const
     {
         for (const ClientEvent& e : client_->Events())
-            std::printf("event %s thread=%lu url=%s text=%s main=%d redirect=%d code=%d disp=%d gesture=%d\n",
+            std::printf("event %s thread=%lu url=%s text=%s main=%d redirect=%d code=%d disp=%d gesture=%d type=%d\n",
                         e.callback.c_str(), e.thread, CefString(e.url).ToString().c_str(),
                         CefString(e.text).ToString().c_str(), e.mainFrame, e.redirect, e.errorCode, e.disposition,
-                        e.userGesture);
+                        e.userGesture, e.resourceType);
     }
 
     bool SawEvent(const std::function<bool(const ClientEvent&)>& matches) const
@@ -173,8 +178,9 @@ protected:
         return false;
     }
 
-    // Every callback so far arrived on an engine thread: the pop-up and
-    // redirect callbacks on the engine's IO thread, all others on its UI thread.
+    // Every callback so far arrived on an engine thread: the pop-up, resource
+    // handler and redirect callbacks on the engine's IO thread, all others on
+    // its UI thread.
     void ExpectEachOnItsEngineThread() const { ExpectEachOnItsEngineThread(*client_); }
 
     static void ExpectEachOnItsEngineThread(const RecordingClient& client)
@@ -185,7 +191,8 @@ protected:
         DWORD ioThread = 0;
         for (const ClientEvent& event : events) {
             EXPECT_NE(event.thread, GetCurrentThreadId()) << event.callback;
-            const bool onIoThread = event.callback == "OnBeforePopup" || event.callback == "OnResourceRedirect";
+            const bool onIoThread = event.callback == "OnBeforePopup" || event.callback == "GetResourceHandler" ||
+                                    event.callback == "OnResourceRedirect";
             DWORD& expected = onIoThread ? ioThread : uiThread;
             if (!expected)
                 expected = event.thread;
@@ -286,6 +293,22 @@ TEST_F(EngineBrowser, ServerRedirectArrivesWithTheRedirectFlag)
     }));
     EXPECT_TRUE(SawEvent([&](const ClientEvent& e) {
         return e.callback == "OnResourceRedirect" && e.url == target && e.mainFrame;
+    }));
+    ExpectEachOnItsEngineThread();
+}
+
+TEST_F(EngineBrowser, RequestsTellWhatTheyLoad)
+{
+    const std::wstring page = server_->WideUrl("/with-image");
+    const std::wstring image = server_->WideUrl("/image.png");
+    LoadAndWait(page);
+    ASSERT_TRUE(client_->WaitForEvent(
+        [&](const ClientEvent& e) { return e.callback == "GetResourceHandler" && e.url == image; }, kEngineTimeoutMs));
+    EXPECT_TRUE(SawEvent([&](const ClientEvent& e) {
+        return e.callback == "GetResourceHandler" && e.url == page && e.resourceType == RT_MAIN_FRAME;
+    }));
+    EXPECT_TRUE(SawEvent([&](const ClientEvent& e) {
+        return e.callback == "GetResourceHandler" && e.url == image && e.resourceType == RT_IMAGE;
     }));
     ExpectEachOnItsEngineThread();
 }

@@ -156,6 +156,19 @@ bool RecordingClient::OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<Ce
     return false;
 }
 
+CefRefPtr<CefResourceHandler> RecordingClient::GetResourceHandler(CefRefPtr<CefBrowser> browser,
+                                                                  CefRefPtr<CefFrame> frame,
+                                                                  CefRefPtr<CefRequest> request)
+{
+    ClientEvent event;
+    event.callback = "GetResourceHandler";
+    event.url = request->GetURL();
+    event.mainFrame = frame && frame->IsMain();
+    event.resourceType = request->GetResourceType();
+    Record(event, browser);
+    return nullptr;
+}
+
 void RecordingClient::OnResourceRedirect(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
                                          CefRefPtr<CefRequest>, CefString& newUrl)
 {

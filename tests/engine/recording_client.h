@@ -1,6 +1,6 @@
 // A browser client for the engine tests: it records every callback it gets
 // with the thread it arrived on, keeps its first browser, and lets a test
-// decide what happens to pop-ups.
+// decide what happens to pop-ups and which requests get a resource handler.
 #pragma once
 
 #include "instance_counter.h"
@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct ClientEvent {
     int errorCode = 0;
     cef_window_open_disposition_t disposition = WOD_UNKNOWN;
     bool userGesture = false;
+    cef_resource_type_t resourceType = RT_MAIN_FRAME;  // what a request loads (GetResourceHandler)
 };
 
 struct PopupRequest {
@@ -84,6 +86,8 @@ public:
     // CefRequestHandler
     bool OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, CefRefPtr<CefRequest> request,
                         bool isRedirect) override;
+    CefRefPtr<CefResourceHandler> GetResourceHandler(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
+                                                     CefRefPtr<CefRequest> request) override;
     void OnResourceRedirect(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, CefRefPtr<CefRequest> request,
                             CefString& newUrl) override;
 
