@@ -27,6 +27,8 @@
 namespace {
 
 using enginetest::ClientEvent;
+using enginetest::InstanceCounter;
+using enginetest::PlaceholderResourceHandler;
 using enginetest::PopupRequest;
 using enginetest::RecordingClient;
 using testsupport::HttpResponse;
@@ -114,6 +116,7 @@ protected:
         HttpResponse image;
         image.contentType = "image/png";
         server_->Route("/image.png", image);
+        server_->Page("/held-back", kTitledPage);
     }
 
     static void TearDownTestSuite()
@@ -310,6 +313,23 @@ TEST_F(EngineBrowser, RequestsTellWhatTheyLoad)
     EXPECT_TRUE(SawEvent([&](const ClientEvent& e) {
         return e.callback == "GetResourceHandler" && e.url == image && e.resourceType == RT_IMAGE;
     }));
+    ExpectEachOnItsEngineThread();
+}
+
+TEST_F(EngineBrowser, APlaceholderResourceHandlerCancelsItsRequest)
+{
+    const std::wstring url = server_->WideUrl("/held-back");
+    client_->AnswerWithPlaceholder(url);
+    browser_->GetMainFrame()->LoadURL(url);
+    ASSERT_TRUE(client_->WaitForEvent(
+        [&](const ClientEvent& e) { return e.callback == "OnLoadError" && e.url == url; }, kEngineTimeoutMs));
+    EXPECT_TRUE(SawEvent([&](const ClientEvent& e) {
+        return e.callback == "OnLoadError" && e.url == url && e.mainFrame && e.errorCode == ERR_ABORTED;
+    }));
+    EXPECT_FALSE(SawEvent([&](const ClientEvent& e) { return e.callback == "OnLoadEnd" && e.url == url; }));
+    EXPECT_EQ(server_->CountRequests("/held-back"), 0u);
+    EXPECT_TRUE(driver::WaitFor([] { return InstanceCounter<PlaceholderResourceHandler>::Live() == 0; },
+                                kEngineTimeoutMs));
     ExpectEachOnItsEngineThread();
 }
 

@@ -10,6 +10,12 @@ void RecordingClient::SetPopupPolicy(PopupPolicy policy)
     popupPolicy_ = std::move(policy);
 }
 
+void RecordingClient::AnswerWithPlaceholder(const std::wstring& url)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    placeholderUrls_.insert(url);
+}
+
 void RecordingClient::SetMainFrameLoadedHook(std::function<void()> hook)
 {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -166,6 +172,9 @@ CefRefPtr<CefResourceHandler> RecordingClient::GetResourceHandler(CefRefPtr<CefB
     event.mainFrame = frame && frame->IsMain();
     event.resourceType = request->GetResourceType();
     Record(event, browser);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (placeholderUrls_.count(event.url))
+        return new PlaceholderResourceHandler;
     return nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include "instance_counter.h"
 
 #include "engine/cef_client.h"
+#include "engine/cef_resource_handler.h"
 
 #include <windows.h>
 
@@ -37,6 +38,11 @@ struct PopupRequest {
     cef_window_open_disposition_t disposition = WOD_UNKNOWN;
 };
 
+// The only resource handler this layer can make: one without callbacks.
+class PlaceholderResourceHandler : public CefResourceHandler, public InstanceCounter<PlaceholderResourceHandler> {
+    IMPLEMENT_REFCOUNTING(PlaceholderResourceHandler);
+};
+
 class RecordingClient : public CefClient,
                         public CefDisplayHandler,
                         public CefLifeSpanHandler,
@@ -49,6 +55,8 @@ public:
     using PopupPolicy = std::function<bool(const PopupRequest&, CefWindowInfo&, CefRefPtr<CefClient>&)>;
 
     void SetPopupPolicy(PopupPolicy policy);
+    // GetResourceHandler answers requests for this address with a PlaceholderResourceHandler.
+    void AnswerWithPlaceholder(const std::wstring& url);
     // Runs on the engine's UI thread after each OnLoadEnd of a main frame.
     void SetMainFrameLoadedHook(std::function<void()> hook);
 
@@ -94,12 +102,13 @@ public:
 private:
     void Record(ClientEvent event, const CefRefPtr<CefBrowser>& browser);
 
-    // Guards everything below: written on the engine's UI thread, read and
-    // set by the tests on the main thread.
+    // Guards everything below: written and read on the engine's UI and IO
+    // threads, read and set by the tests on the main thread.
     mutable std::mutex mutex_;
     std::vector<ClientEvent> events_;
     CefRefPtr<CefBrowser> browser_;
     PopupPolicy popupPolicy_;
+    std::set<std::wstring> placeholderUrls_;
     std::function<void()> mainFrameLoadedHook_;
 
     IMPLEMENT_REFCOUNTING(RecordingClient);
