@@ -117,6 +117,8 @@ protected:
         image.contentType = "image/png";
         server_->Route("/image.png", image);
         server_->Page("/held-back", kTitledPage);
+        server_->Page("/language", "<html><head><script>document.title = 'language ' + navigator.language;</script>"
+                                   "</head><body>page</body></html>");
     }
 
     static void TearDownTestSuite()
@@ -260,6 +262,18 @@ TEST_F(EngineBrowser, MainFrameNavigationArrivesWithItsAddressAndTitle)
     CefRefPtr<CefFrame> mainFrame = browser_->GetMainFrame();
     EXPECT_TRUE(mainFrame->IsMain());
     EXPECT_EQ(mainFrame->GetURL().ToWString(), url);
+    ExpectEachOnItsEngineThread();
+}
+
+TEST_F(EngineBrowser, PagesSeeTheLocaleTheEngineWasStartedWith)
+{
+    // main starts the engine with the launcher's settings.
+    const std::wstring locale = LauncherEngineSettings().locale.ToWString();
+    ASSERT_FALSE(locale.empty());
+    browser_->GetMainFrame()->LoadURL(server_->WideUrl("/language"));
+    EXPECT_TRUE(client_->WaitForEvent(
+        [&](const ClientEvent& e) { return e.callback == "OnTitleChange" && e.text == L"language " + locale; },
+        kEngineTimeoutMs));
     ExpectEachOnItsEngineThread();
 }
 
