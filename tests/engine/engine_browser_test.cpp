@@ -245,8 +245,45 @@ TEST_F(EngineBrowser, IsCreatedAsAChildOfTheWindowAndReportedOnTheEngineUiThread
     EXPECT_EQ(rect.right - rect.left, testsupport::BrowserHostWindow::kClientWidth);
     EXPECT_EQ(rect.bottom - rect.top, testsupport::BrowserHostWindow::kClientHeight);
     EXPECT_GT(browser_->GetIdentifier(), 0);
-    EXPECT_TRUE(browser_->IsSame(client_->Browser()));
     ExpectEachOnItsEngineThread();
+}
+
+TEST_F(EngineBrowser, ABrowserHandedOverAgainIsTheSameAndAnotherBrowserIsNot)
+{
+    // loaded is set on the engine's UI thread and read here, both under mutex.
+    std::mutex mutex;
+    CefRefPtr<CefBrowser> loaded;
+    client_->SetMainFrameLoadedHook([&](CefRefPtr<CefBrowser> browser) {
+        std::lock_guard<std::mutex> lock(mutex);
+        loaded = browser;
+    });
+    LoadAndWait(server_->WideUrl("/titled"));
+    ASSERT_TRUE(driver::WaitFor(
+        [&] {
+            std::lock_guard<std::mutex> lock(mutex);
+            return loaded != nullptr;
+        },
+        kEngineTimeoutMs));
+    client_->SetMainFrameLoadedHook(nullptr);
+    // OnLoadEnd's browser is a proxy of its own for the browser OnAfterCreated gave.
+    EXPECT_NE(loaded.get(), browser_.get());
+    EXPECT_TRUE(browser_->IsSame(loaded));
+    EXPECT_TRUE(loaded->IsSame(browser_));
+
+    testsupport::BrowserHostWindow otherWindow;
+    CefRefPtr<RecordingClient> otherClient = new RecordingClient;
+    ASSERT_TRUE(CefBrowserHost::CreateBrowser(otherWindow.ChildBrowserInfo(), otherClient.get(), "about:blank",
+                                              CefBrowserSettings(), nullptr));
+    ASSERT_TRUE(otherClient->WaitForCallback("OnAfterCreated", kEngineTimeoutMs));
+    CefRefPtr<CefBrowser> other = otherClient->Browser();
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(browser_->IsSame(other));
+    EXPECT_FALSE(other->IsSame(loaded));
+
+    other->GetHost()->CloseBrowser(true);
+    other = nullptr;
+    EXPECT_TRUE(otherClient->WaitForCallback("OnBeforeClose", kEngineTimeoutMs));
+    otherClient = nullptr;
 }
 
 TEST_F(EngineBrowser, MainFrameNavigationArrivesWithItsAddressAndTitle)
@@ -509,7 +546,7 @@ TEST_F(EngineBrowser, RunMessageLoopEndsOnAQuitRequestedBeforeOrWhileItRuns)
 TEST_F(EngineBrowser, QuitFromTheEngineUiThreadEndsTheRunningLoopAndTheEngineGoesOn)
 {
     std::atomic<DWORD> quitThread{0};
-    client_->SetMainFrameLoadedHook([&] {
+    client_->SetMainFrameLoadedHook([&](CefRefPtr<CefBrowser>) {
         quitThread = GetCurrentThreadId();
         CefQuitMessageLoop();
     });

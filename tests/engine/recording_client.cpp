@@ -16,7 +16,7 @@ void RecordingClient::AnswerWithPlaceholder(const std::wstring& url)
     placeholderUrls_.insert(url);
 }
 
-void RecordingClient::SetMainFrameLoadedHook(std::function<void()> hook)
+void RecordingClient::SetMainFrameLoadedHook(MainFrameLoadedHook hook)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     mainFrameLoadedHook_ = std::move(hook);
@@ -129,13 +129,13 @@ void RecordingClient::OnLoadEnd(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFram
     Record(event, browser);
     if (!event.mainFrame)
         return;
-    std::function<void()> hook;
+    MainFrameLoadedHook hook;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         hook = mainFrameLoadedHook_;
     }
     if (hook)
-        hook();
+        hook(browser);
 }
 
 void RecordingClient::OnLoadError(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, ErrorCode errorCode,

@@ -57,8 +57,10 @@ public:
     void SetPopupPolicy(PopupPolicy policy);
     // GetResourceHandler answers requests for this address with a PlaceholderResourceHandler.
     void AnswerWithPlaceholder(const std::wstring& url);
-    // Runs on the engine's UI thread after each OnLoadEnd of a main frame.
-    void SetMainFrameLoadedHook(std::function<void()> hook);
+    // Runs on the engine's UI thread after each OnLoadEnd of a main frame,
+    // with the browser that callback was given.
+    using MainFrameLoadedHook = std::function<void(CefRefPtr<CefBrowser>)>;
+    void SetMainFrameLoadedHook(MainFrameLoadedHook hook);
 
     // Every callback so far, oldest first.
     std::vector<ClientEvent> Events() const;
@@ -109,7 +111,7 @@ private:
     CefRefPtr<CefBrowser> browser_;
     PopupPolicy popupPolicy_;
     std::set<std::wstring> placeholderUrls_;
-    std::function<void()> mainFrameLoadedHook_;
+    MainFrameLoadedHook mainFrameLoadedHook_;
 
     IMPLEMENT_REFCOUNTING(RecordingClient);
 };
