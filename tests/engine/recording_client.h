@@ -50,7 +50,7 @@ class RecordingClient : public CefClient,
                         public CefRequestHandler,
                         public InstanceCounter<RecordingClient> {
 public:
-    // Decides a pop-up on the engine's UI thread: return true to cancel it;
+    // Decides a pop-up on the engine's IO thread: return true to cancel it;
     // windowInfo and client may be changed.
     using PopupPolicy = std::function<bool(const PopupRequest&, CefWindowInfo&, CefRefPtr<CefClient>&)>;
 
