@@ -26,8 +26,10 @@ constexpr std::size_t Expected(std::size_t on64Bit, std::size_t on32Bit)
     static_assert(offsetof(type, member) == Expected(on64Bit, on32Bit), "offset of " #type "::" #member)
 
 static_assert(sizeof(cef_errorcode_t) == 4 && sizeof(cef_state_t) == 4 && sizeof(cef_log_severity_t) == 4 &&
-                  sizeof(cef_window_open_disposition_t) == 4 && sizeof(cef_return_value_t) == 4,
+                  sizeof(cef_window_open_disposition_t) == 4 && sizeof(cef_return_value_t) == 4 &&
+                  sizeof(cef_resource_type_t) == 4,
               "the engine's enumerations are 32-bit integers");
+static_assert(RT_IMAGE == 4 && RT_XHR == 13 && RT_SERVICE_WORKER == 15, "the engine's resource types");
 ENGINE_CHECK_SIZE(cef_main_args_t, 8, 4);
 ENGINE_CHECK_SIZE(cef_plain_handler_t, 32, 16);
 

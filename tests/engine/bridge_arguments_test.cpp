@@ -42,7 +42,11 @@ class PlainClient : public CefClient {
     IMPLEMENT_REFCOUNTING(PlainClient);
 };
 
-class Overriding : public CefClient, public CefLifeSpanHandler, public CefRequestHandler, public CefDisplayHandler {
+class Overriding : public CefClient,
+                   public CefLifeSpanHandler,
+                   public CefRequestHandler,
+                   public CefDisplayHandler,
+                   public CefLoadHandler {
 public:
     bool OnBeforeBrowse(CefRefPtr<CefBrowser>, CefRefPtr<CefFrame> frame, CefRefPtr<CefRequest> request,
                         bool isRedirect) override
@@ -83,12 +87,23 @@ public:
         return false;
     }
 
+    void OnLoadError(CefRefPtr<CefBrowser>, CefRefPtr<CefFrame> frame, ErrorCode errorCode, const CefString& errorText,
+                     const CefString& failedUrl) override
+    {
+        seenMainFrame = frame->IsMain();
+        seenErrorCode = errorCode;
+        seenErrorText = errorText;
+        seenUrl = failedUrl;
+    }
+
     CefString seenUrl;
     bool seenMainFrame = false;
     bool seenRedirect = false;
     cef_window_open_disposition_t seenDisposition = WOD_UNKNOWN;
     bool seenGesture = false;
     int seenPopupWidth = 0;
+    cef_errorcode_t seenErrorCode = ERR_NONE;
+    CefString seenErrorText;
     CefRefPtr<CefClient> popupClient;
 
     IMPLEMENT_REFCOUNTING(Overriding);
@@ -195,6 +210,31 @@ TEST(BridgeArguments, ChangedRedirectTargetsAndTooltipsReachTheEngine)
     display->base.release(&display->base);
 
     EXPECT_EQ(browser.OutstandingReferences(), 0);
+    EXPECT_TRUE(handler->HasOneRef());
+}
+
+TEST(BridgeArguments, LoadErrorsArriveWithCodeTextAndAddress)
+{
+    CefRefPtr<Overriding> handler = new Overriding;
+    cef_load_handler_t* table = NewEngineReference(CefRefPtr<CefLoadHandler>(handler));
+    FakeEngineObject<cef_browser_t> browser;
+    FakeEngineObject<cef_frame_t> frame;
+    frame.table().is_main = &IsMainFrame;
+    // Text of its own: the engine tests cannot show it, as this engine sends none for network errors.
+    const CefString text(L"\x8FDE\x63A5\x5931\x8D25 (connection failed)");
+    const CefString url(L"http://127.0.0.1/game?server=3");
+    const cef_string_t engineText = engine_internal::EngineView(text);
+    const cef_string_t engineUrl = engine_internal::EngineView(url);
+
+    table->on_load_error(table, browser.HandOver(), frame.HandOver(), ERR_CONNECTION_FAILED, &engineText,
+                         &engineUrl);
+    EXPECT_EQ(handler->seenErrorCode, ERR_CONNECTION_FAILED);
+    EXPECT_EQ(handler->seenErrorText.ToWString(), text.ToWString());
+    EXPECT_EQ(handler->seenUrl.ToWString(), url.ToWString());
+    EXPECT_TRUE(handler->seenMainFrame);
+    EXPECT_EQ(browser.OutstandingReferences(), 0);
+    EXPECT_EQ(frame.OutstandingReferences(), 0);
+    table->base.release(&table->base);
     EXPECT_TRUE(handler->HasOneRef());
 }
 

@@ -27,8 +27,11 @@
 namespace {
 
 using enginetest::ClientEvent;
+using enginetest::InstanceCounter;
+using enginetest::PlaceholderResourceHandler;
 using enginetest::PopupRequest;
 using enginetest::RecordingClient;
+using testsupport::HttpResponse;
 using testsupport::HttpServer;
 
 constexpr DWORD kEngineTimeoutMs = 20000;
@@ -109,6 +112,13 @@ protected:
                       "style=\"display:block;width:100%;height:100vh\">link</a></body></html>");
         server_->Page("/opened", kTitledPage);
         server_->Page("/linked", kTitledPage);
+        server_->Page("/with-image", "<html><body><img src=\"/image.png\"></body></html>");
+        HttpResponse image;
+        image.contentType = "image/png";
+        server_->Route("/image.png", image);
+        server_->Page("/held-back", kTitledPage);
+        server_->Page("/language", "<html><head><script>document.title = 'language ' + navigator.language;</script>"
+                                   "</head><body>page</body></html>");
     }
 
     static void TearDownTestSuite()
@@ -158,10 +168,10 @@ protected:
     void DumpEvents() const
     {
         for (const ClientEvent& e : client_->Events())
-            std::printf("event %s thread=%lu url=%s text=%s main=%d redirect=%d code=%d disp=%d gesture=%d\n",
+            std::printf("event %s thread=%lu url=%s text=%s main=%d redirect=%d code=%d disp=%d gesture=%d type=%d\n",
                         e.callback.c_str(), e.thread, CefString(e.url).ToString().c_str(),
                         CefString(e.text).ToString().c_str(), e.mainFrame, e.redirect, e.errorCode, e.disposition,
-                        e.userGesture);
+                        e.userGesture, e.resourceType);
     }
 
     bool SawEvent(const std::function<bool(const ClientEvent&)>& matches) const
@@ -173,8 +183,9 @@ protected:
         return false;
     }
 
-    // Every callback so far arrived on an engine thread: the pop-up and
-    // redirect callbacks on the engine's IO thread, all others on its UI thread.
+    // Every callback so far arrived on an engine thread: the pop-up, resource
+    // handler and redirect callbacks on the engine's IO thread, all others on
+    // its UI thread.
     void ExpectEachOnItsEngineThread() const { ExpectEachOnItsEngineThread(*client_); }
 
     static void ExpectEachOnItsEngineThread(const RecordingClient& client)
@@ -185,7 +196,8 @@ protected:
         DWORD ioThread = 0;
         for (const ClientEvent& event : events) {
             EXPECT_NE(event.thread, GetCurrentThreadId()) << event.callback;
-            const bool onIoThread = event.callback == "OnBeforePopup" || event.callback == "OnResourceRedirect";
+            const bool onIoThread = event.callback == "OnBeforePopup" || event.callback == "GetResourceHandler" ||
+                                    event.callback == "OnResourceRedirect";
             DWORD& expected = onIoThread ? ioThread : uiThread;
             if (!expected)
                 expected = event.thread;
@@ -233,8 +245,45 @@ TEST_F(EngineBrowser, IsCreatedAsAChildOfTheWindowAndReportedOnTheEngineUiThread
     EXPECT_EQ(rect.right - rect.left, testsupport::BrowserHostWindow::kClientWidth);
     EXPECT_EQ(rect.bottom - rect.top, testsupport::BrowserHostWindow::kClientHeight);
     EXPECT_GT(browser_->GetIdentifier(), 0);
-    EXPECT_TRUE(browser_->IsSame(client_->Browser()));
     ExpectEachOnItsEngineThread();
+}
+
+TEST_F(EngineBrowser, ABrowserHandedOverAgainIsTheSameAndAnotherBrowserIsNot)
+{
+    // loaded is set on the engine's UI thread and read here, both under mutex.
+    std::mutex mutex;
+    CefRefPtr<CefBrowser> loaded;
+    client_->SetMainFrameLoadedHook([&](CefRefPtr<CefBrowser> browser) {
+        std::lock_guard<std::mutex> lock(mutex);
+        loaded = browser;
+    });
+    LoadAndWait(server_->WideUrl("/titled"));
+    ASSERT_TRUE(driver::WaitFor(
+        [&] {
+            std::lock_guard<std::mutex> lock(mutex);
+            return loaded != nullptr;
+        },
+        kEngineTimeoutMs));
+    client_->SetMainFrameLoadedHook(nullptr);
+    // OnLoadEnd's browser is a proxy of its own for the browser OnAfterCreated gave.
+    EXPECT_NE(loaded.get(), browser_.get());
+    EXPECT_TRUE(browser_->IsSame(loaded));
+    EXPECT_TRUE(loaded->IsSame(browser_));
+
+    testsupport::BrowserHostWindow otherWindow;
+    CefRefPtr<RecordingClient> otherClient = new RecordingClient;
+    ASSERT_TRUE(CefBrowserHost::CreateBrowser(otherWindow.ChildBrowserInfo(), otherClient.get(), "about:blank",
+                                              CefBrowserSettings(), nullptr));
+    ASSERT_TRUE(otherClient->WaitForCallback("OnAfterCreated", kEngineTimeoutMs));
+    CefRefPtr<CefBrowser> other = otherClient->Browser();
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(browser_->IsSame(other));
+    EXPECT_FALSE(other->IsSame(loaded));
+
+    other->GetHost()->CloseBrowser(true);
+    other = nullptr;
+    EXPECT_TRUE(otherClient->WaitForCallback("OnBeforeClose", kEngineTimeoutMs));
+    otherClient = nullptr;
 }
 
 TEST_F(EngineBrowser, MainFrameNavigationArrivesWithItsAddressAndTitle)
@@ -250,6 +299,18 @@ TEST_F(EngineBrowser, MainFrameNavigationArrivesWithItsAddressAndTitle)
     CefRefPtr<CefFrame> mainFrame = browser_->GetMainFrame();
     EXPECT_TRUE(mainFrame->IsMain());
     EXPECT_EQ(mainFrame->GetURL().ToWString(), url);
+    ExpectEachOnItsEngineThread();
+}
+
+TEST_F(EngineBrowser, PagesSeeTheLocaleTheEngineWasStartedWith)
+{
+    // main starts the engine with the launcher's settings.
+    const std::wstring locale = LauncherEngineSettings().locale.ToWString();
+    ASSERT_FALSE(locale.empty());
+    browser_->GetMainFrame()->LoadURL(server_->WideUrl("/language"));
+    EXPECT_TRUE(client_->WaitForEvent(
+        [&](const ClientEvent& e) { return e.callback == "OnTitleChange" && e.text == L"language " + locale; },
+        kEngineTimeoutMs));
     ExpectEachOnItsEngineThread();
 }
 
@@ -287,6 +348,39 @@ TEST_F(EngineBrowser, ServerRedirectArrivesWithTheRedirectFlag)
     EXPECT_TRUE(SawEvent([&](const ClientEvent& e) {
         return e.callback == "OnResourceRedirect" && e.url == target && e.mainFrame;
     }));
+    ExpectEachOnItsEngineThread();
+}
+
+TEST_F(EngineBrowser, RequestsTellWhatTheyLoad)
+{
+    const std::wstring page = server_->WideUrl("/with-image");
+    const std::wstring image = server_->WideUrl("/image.png");
+    LoadAndWait(page);
+    ASSERT_TRUE(client_->WaitForEvent(
+        [&](const ClientEvent& e) { return e.callback == "GetResourceHandler" && e.url == image; }, kEngineTimeoutMs));
+    EXPECT_TRUE(SawEvent([&](const ClientEvent& e) {
+        return e.callback == "GetResourceHandler" && e.url == page && e.resourceType == RT_MAIN_FRAME;
+    }));
+    EXPECT_TRUE(SawEvent([&](const ClientEvent& e) {
+        return e.callback == "GetResourceHandler" && e.url == image && e.resourceType == RT_IMAGE;
+    }));
+    ExpectEachOnItsEngineThread();
+}
+
+TEST_F(EngineBrowser, APlaceholderResourceHandlerCancelsItsRequest)
+{
+    const std::wstring url = server_->WideUrl("/held-back");
+    client_->AnswerWithPlaceholder(url);
+    browser_->GetMainFrame()->LoadURL(url);
+    ASSERT_TRUE(client_->WaitForEvent(
+        [&](const ClientEvent& e) { return e.callback == "OnLoadError" && e.url == url; }, kEngineTimeoutMs));
+    EXPECT_TRUE(SawEvent([&](const ClientEvent& e) {
+        return e.callback == "OnLoadError" && e.url == url && e.mainFrame && e.errorCode == ERR_ABORTED;
+    }));
+    EXPECT_FALSE(SawEvent([&](const ClientEvent& e) { return e.callback == "OnLoadEnd" && e.url == url; }));
+    EXPECT_EQ(server_->CountRequests("/held-back"), 0u);
+    EXPECT_TRUE(driver::WaitFor([] { return InstanceCounter<PlaceholderResourceHandler>::Live() == 0; },
+                                kEngineTimeoutMs));
     ExpectEachOnItsEngineThread();
 }
 
@@ -452,7 +546,7 @@ TEST_F(EngineBrowser, RunMessageLoopEndsOnAQuitRequestedBeforeOrWhileItRuns)
 TEST_F(EngineBrowser, QuitFromTheEngineUiThreadEndsTheRunningLoopAndTheEngineGoesOn)
 {
     std::atomic<DWORD> quitThread{0};
-    client_->SetMainFrameLoadedHook([&] {
+    client_->SetMainFrameLoadedHook([&](CefRefPtr<CefBrowser>) {
         quitThread = GetCurrentThreadId();
         CefQuitMessageLoop();
     });

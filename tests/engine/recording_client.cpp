@@ -10,7 +10,13 @@ void RecordingClient::SetPopupPolicy(PopupPolicy policy)
     popupPolicy_ = std::move(policy);
 }
 
-void RecordingClient::SetMainFrameLoadedHook(std::function<void()> hook)
+void RecordingClient::AnswerWithPlaceholder(const std::wstring& url)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    placeholderUrls_.insert(url);
+}
+
+void RecordingClient::SetMainFrameLoadedHook(MainFrameLoadedHook hook)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     mainFrameLoadedHook_ = std::move(hook);
@@ -123,13 +129,13 @@ void RecordingClient::OnLoadEnd(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFram
     Record(event, browser);
     if (!event.mainFrame)
         return;
-    std::function<void()> hook;
+    MainFrameLoadedHook hook;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         hook = mainFrameLoadedHook_;
     }
     if (hook)
-        hook();
+        hook(browser);
 }
 
 void RecordingClient::OnLoadError(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, ErrorCode errorCode,
@@ -154,6 +160,22 @@ bool RecordingClient::OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<Ce
     event.redirect = isRedirect;
     Record(event, browser);
     return false;
+}
+
+CefRefPtr<CefResourceHandler> RecordingClient::GetResourceHandler(CefRefPtr<CefBrowser> browser,
+                                                                  CefRefPtr<CefFrame> frame,
+                                                                  CefRefPtr<CefRequest> request)
+{
+    ClientEvent event;
+    event.callback = "GetResourceHandler";
+    event.url = request->GetURL();
+    event.mainFrame = frame && frame->IsMain();
+    event.resourceType = request->GetResourceType();
+    Record(event, browser);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (placeholderUrls_.count(event.url))
+        return new PlaceholderResourceHandler;
+    return nullptr;
 }
 
 void RecordingClient::OnResourceRedirect(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,

@@ -1,16 +1,18 @@
 // A browser client for the engine tests: it records every callback it gets
 // with the thread it arrived on, keeps its first browser, and lets a test
-// decide what happens to pop-ups.
+// decide what happens to pop-ups and which requests get a resource handler.
 #pragma once
 
 #include "instance_counter.h"
 
 #include "engine/cef_client.h"
+#include "engine/cef_resource_handler.h"
 
 #include <windows.h>
 
 #include <functional>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,12 +29,18 @@ struct ClientEvent {
     int errorCode = 0;
     cef_window_open_disposition_t disposition = WOD_UNKNOWN;
     bool userGesture = false;
+    cef_resource_type_t resourceType = RT_MAIN_FRAME;  // what a request loads (GetResourceHandler)
 };
 
 struct PopupRequest {
     CefRefPtr<CefBrowser> browser;
     std::wstring targetUrl;
     cef_window_open_disposition_t disposition = WOD_UNKNOWN;
+};
+
+// The only resource handler this layer can make: one without callbacks.
+class PlaceholderResourceHandler : public CefResourceHandler, public InstanceCounter<PlaceholderResourceHandler> {
+    IMPLEMENT_REFCOUNTING(PlaceholderResourceHandler);
 };
 
 class RecordingClient : public CefClient,
@@ -42,13 +50,17 @@ class RecordingClient : public CefClient,
                         public CefRequestHandler,
                         public InstanceCounter<RecordingClient> {
 public:
-    // Decides a pop-up on the engine's UI thread: return true to cancel it;
+    // Decides a pop-up on the engine's IO thread: return true to cancel it;
     // windowInfo and client may be changed.
     using PopupPolicy = std::function<bool(const PopupRequest&, CefWindowInfo&, CefRefPtr<CefClient>&)>;
 
     void SetPopupPolicy(PopupPolicy policy);
-    // Runs on the engine's UI thread after each OnLoadEnd of a main frame.
-    void SetMainFrameLoadedHook(std::function<void()> hook);
+    // GetResourceHandler answers requests for this address with a PlaceholderResourceHandler.
+    void AnswerWithPlaceholder(const std::wstring& url);
+    // Runs on the engine's UI thread after each OnLoadEnd of a main frame,
+    // with the browser that callback was given.
+    using MainFrameLoadedHook = std::function<void(CefRefPtr<CefBrowser>)>;
+    void SetMainFrameLoadedHook(MainFrameLoadedHook hook);
 
     // Every callback so far, oldest first.
     std::vector<ClientEvent> Events() const;
@@ -84,19 +96,22 @@ public:
     // CefRequestHandler
     bool OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, CefRefPtr<CefRequest> request,
                         bool isRedirect) override;
+    CefRefPtr<CefResourceHandler> GetResourceHandler(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
+                                                     CefRefPtr<CefRequest> request) override;
     void OnResourceRedirect(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, CefRefPtr<CefRequest> request,
                             CefString& newUrl) override;
 
 private:
     void Record(ClientEvent event, const CefRefPtr<CefBrowser>& browser);
 
-    // Guards everything below: written on the engine's UI thread, read and
-    // set by the tests on the main thread.
+    // Guards everything below: written and read on the engine's UI and IO
+    // threads, read and set by the tests on the main thread.
     mutable std::mutex mutex_;
     std::vector<ClientEvent> events_;
     CefRefPtr<CefBrowser> browser_;
     PopupPolicy popupPolicy_;
-    std::function<void()> mainFrameLoadedHook_;
+    std::set<std::wstring> placeholderUrls_;
+    MainFrameLoadedHook mainFrameLoadedHook_;
 
     IMPLEMENT_REFCOUNTING(RecordingClient);
 };

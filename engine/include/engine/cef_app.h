@@ -62,10 +62,15 @@ void CefShutdown();
 // messages until CefQuitMessageLoop has been called (from any thread, also
 // before this call), until no browser reported through a life-span handler is
 // still open, or until a WM_QUIT arrives (which is posted again for the
-// caller's own loop). A quit request ends one run.
+// caller's own loop). A quit request ends one run. Only browsers whose client
+// has a life-span handler count, from OnAfterCreated on: so this also returns
+// at once right after the asynchronous CreateBrowser, before OnAfterCreated,
+// and whenever the clients have no life-span handler.
 void CefRunMessageLoop();
 
 // Requests the end of CefRunMessageLoop. With the engine initialised with its
-// single-threaded loop this forwards to the engine; otherwise the request is
-// recorded for the next or current run.
+// single-threaded loop this forwards to the engine, from whatever thread it is
+// called on, while the engine accepts it only on the main thread (the one
+// running its loop): call it there. Otherwise the request is recorded for the
+// next or current run, from any thread.
 void CefQuitMessageLoop();

@@ -53,6 +53,10 @@ public:
     {
         return RV_CONTINUE;
     }
+    // Return nullptr to let the engine load the request. A CefResourceHandler
+    // has no callbacks in this layer, so the engine cannot be served by one:
+    // returning one cancels the request before it is sent (a frame's load
+    // then fails with ERR_ABORTED).
     virtual CefRefPtr<CefResourceHandler> GetResourceHandler(CefRefPtr<CefBrowser> browser,
                                                              CefRefPtr<CefFrame> frame,
                                                              CefRefPtr<CefRequest> request)

@@ -85,10 +85,25 @@ enum cef_errorcode_t {
     ERR_INSECURE_RESPONSE = -501,
 };
 
-// What a request loads; only the kinds the launcher tells apart are named.
+// What a request loads. Every kind this engine reports is named: a value
+// outside an enumeration's list would be undefined behaviour here.
 enum cef_resource_type_t {
     RT_MAIN_FRAME = 0,
-    RT_SUB_FRAME = 1,
+    RT_SUB_FRAME,
+    RT_STYLESHEET,
+    RT_SCRIPT,
+    RT_IMAGE,
+    RT_FONT_RESOURCE,
+    RT_SUB_RESOURCE,
+    RT_OBJECT,
+    RT_MEDIA,
+    RT_WORKER,
+    RT_SHARED_WORKER,
+    RT_PREFETCH,
+    RT_FAVICON,
+    RT_XHR,
+    RT_PING,
+    RT_SERVICE_WORKER,
 };
 
 enum cef_window_open_disposition_t {
