@@ -203,8 +203,9 @@ protected:
                 expected = event.thread;
             EXPECT_EQ(event.thread, expected) << event.callback;
         }
-        if (uiThread && ioThread)
+        if (uiThread && ioThread) {
             EXPECT_NE(uiThread, ioThread);
+        }
     }
 
     static HttpServer* server_;
