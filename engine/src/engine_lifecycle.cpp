@@ -5,6 +5,7 @@
 #include "bridges.h"
 #include "capi/capi_app.h"
 #include "engine_state.h"
+#include "open_browsers.h"
 #include "value_interop.h"
 
 #include <atomic>
@@ -16,6 +17,10 @@ namespace {
 
 // Read on any thread, written on the main thread.
 std::atomic<EngineMode> g_engineMode{EngineMode::kNotStarted};
+
+// How long the shut-down waits for open browsers to close. A close takes well
+// under a second; past this the engine is ended with them open.
+constexpr DWORD kBrowserCloseTimeoutMs = 10000;
 
 }  // namespace
 
@@ -77,6 +82,11 @@ void CefShutdown()
     const EngineMode mode = CurrentEngineMode();
     if (mode != EngineMode::kSingleThreadedLoop && mode != EngineMode::kMultiThreadedLoop)
         return;
+    // The engine's shut-down waits for its UI thread without processing this
+    // thread's messages; a browser still open then may send to a window of
+    // this thread and never get an answer.
+    if (mode == EngineMode::kMultiThreadedLoop)
+        CloseOpenBrowsers(kBrowserCloseTimeoutMs);
     SetEngineMode(EngineMode::kEnded);
     cef_shutdown();
 }

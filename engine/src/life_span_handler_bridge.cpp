@@ -49,7 +49,7 @@ void ENGINE_CALLBACK OnAfterCreated(cef_life_span_handler_t* self, cef_browser_t
 {
     const CefRefPtr<CefBrowser> created = Wrap(browser);
     if (created)
-        NoteBrowserCreated(created->GetIdentifier());
+        NoteBrowserCreated(created);
     HandlerOf(self)->OnAfterCreated(created);
 }
 

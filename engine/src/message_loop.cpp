@@ -6,14 +6,16 @@
 #include "engine/cef_app.h"
 
 #include "capi/capi_app.h"
+#include "engine/cef_browser_host.h"
 #include "engine_state.h"
 #include "open_browsers.h"
 
 #include <windows.h>
 
 #include <atomic>
+#include <map>
 #include <mutex>
-#include <set>
+#include <vector>
 
 namespace engine_internal {
 
@@ -27,88 +29,158 @@ public:
         return signals;
     }
 
+    // A request made while no run is in progress is dropped: it was meant
+    // for no loop (a client whose last browser closed while the program was
+    // busy elsewhere), and must not end a later run early.
     void RequestQuit()
     {
-        quitRequested_.store(true);
-        SetEvent(wake_);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_running)
+            return;
+        m_quitRequested = true;
+        SetEvent(m_wake);
     }
 
-    // True once for each request.
-    bool TakeQuitRequest() { return quitRequested_.exchange(false); }
-
-    void BrowserCreated(int browserIdentifier)
+    void BeginRun()
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        openBrowsers_.insert(browserIdentifier);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_running = true;
+        m_quitRequested = false;
+    }
+
+    void EndRun()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_running = false;
+        m_quitRequested = false;
+    }
+
+    bool QuitRequested() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_quitRequested;
+    }
+
+    void BrowserCreated(CefRefPtr<CefBrowser> browser)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_openBrowsers[browser->GetIdentifier()] = browser;
     }
 
     void BrowserClosed(int browserIdentifier)
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        openBrowsers_.erase(browserIdentifier);
-        if (openBrowsers_.empty())
-            SetEvent(wake_);
+        // The reference goes outside the lock: releasing it calls into the engine.
+        CefRefPtr<CefBrowser> closed;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            const auto found = m_openBrowsers.find(browserIdentifier);
+            if (found == m_openBrowsers.end())
+                return;
+            closed = found->second;
+            m_openBrowsers.erase(found);
+            if (m_openBrowsers.empty())
+                SetEvent(m_wake);
+        }
     }
 
     bool AnyBrowserOpen() const
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return !openBrowsers_.empty();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return !m_openBrowsers.empty();
     }
 
-    // Waits for a window message of the calling thread or a signal.
-    void Wait() const { MsgWaitForMultipleObjectsEx(1, &wake_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE); }
+    std::vector<CefRefPtr<CefBrowser>> OpenBrowsers() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        std::vector<CefRefPtr<CefBrowser>> browsers;
+        for (const auto& entry : m_openBrowsers)
+            browsers.push_back(entry.second);
+        return browsers;
+    }
+
+    // Waits for a window message of the calling thread, a signal or the timeout.
+    void Wait(DWORD timeoutMs) const
+    {
+        MsgWaitForMultipleObjectsEx(1, &m_wake, timeoutMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
 
 private:
-    LoopSignals() : wake_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
+    LoopSignals() : m_wake(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
 
-    // Set on any thread, taken by the thread running the loop.
-    std::atomic<bool> quitRequested_{false};
-    // Guards openBrowsers_: changed on the engine's UI thread, read by the loop's thread.
-    mutable std::mutex mutex_;
-    std::set<int> openBrowsers_;
+    // Guards the members below: the engine's UI thread and any thread that
+    // requests a quit change them, the loop's thread reads them.
+    mutable std::mutex m_mutex;
+    bool m_running = false;
+    bool m_quitRequested = false;
+    std::map<int, CefRefPtr<CefBrowser>> m_openBrowsers;
     // Auto-reset; set on any thread, waited for by the loop's thread.
-    const HANDLE wake_;
+    const HANDLE m_wake;
 };
 
-// Dispatches every waiting message; false when WM_QUIT came (it is posted
-// again, so that the caller's own loop ends too).
-bool DispatchWaitingMessages()
+// Dispatches every waiting message. A WM_QUIT is not dispatched: it is kept
+// in quitExitCode and true is returned.
+bool DispatchWaitingMessages(int& quitExitCode)
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return false;
+            quitExitCode = static_cast<int>(message.wParam);
+            return true;
         }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return true;
+    return false;
 }
 
 void RunUntilQuitOrLastBrowserClosed()
 {
     LoopSignals& signals = LoopSignals::Instance();
+    signals.BeginRun();
+    int quitExitCode = 0;
     for (;;) {
-        if (signals.TakeQuitRequest() || !signals.AnyBrowserOpen())
-            return;
-        signals.Wait();
-        if (!DispatchWaitingMessages())
-            return;
+        if (signals.QuitRequested() || !signals.AnyBrowserOpen())
+            break;
+        signals.Wait(INFINITE);
+        if (DispatchWaitingMessages(quitExitCode)) {
+            // Again for the caller's own loop.
+            PostQuitMessage(quitExitCode);
+            break;
+        }
     }
+    signals.EndRun();
 }
 
 }  // namespace
 
-void NoteBrowserCreated(int browserIdentifier)
+void NoteBrowserCreated(CefRefPtr<CefBrowser> browser)
 {
-    LoopSignals::Instance().BrowserCreated(browserIdentifier);
+    LoopSignals::Instance().BrowserCreated(browser);
 }
 
 void NoteBrowserClosed(int browserIdentifier)
 {
     LoopSignals::Instance().BrowserClosed(browserIdentifier);
+}
+
+bool CloseOpenBrowsers(DWORD timeoutMs)
+{
+    LoopSignals& signals = LoopSignals::Instance();
+    for (const CefRefPtr<CefBrowser>& browser : signals.OpenBrowsers())
+        browser->GetHost()->CloseBrowser(true);
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    bool quitSeen = false;
+    int quitExitCode = 0;
+    while (signals.AnyBrowserOpen()) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline)
+            break;
+        signals.Wait(static_cast<DWORD>(deadline - now));
+        quitSeen = DispatchWaitingMessages(quitExitCode) || quitSeen;
+    }
+    if (quitSeen)
+        PostQuitMessage(quitExitCode);
+    return !signals.AnyBrowserOpen();
 }
 
 }  // namespace engine_internal

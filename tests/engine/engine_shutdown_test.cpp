@@ -1,5 +1,6 @@
-// Ending the engine: what the engine held of ours is released, and the calls
-// the launcher makes after the engine has ended return.
+// Ending the engine: browsers still open are closed first, what the engine
+// held of ours is released, and the calls the launcher makes after the engine
+// has ended return.
 #include "engine_test_main.h"
 #include "driver.h"
 #include "recording_client.h"
@@ -28,18 +29,30 @@ const char kPage[] = "<html><head><title>shutdown</title></head><body>page</body
 // reference RunEngineTestMain keeps while the tests run.
 enginetest::TestApp* g_app = nullptr;
 
+int CountOf(const RecordingClient& client, const char* callback)
+{
+    int count = 0;
+    for (const enginetest::ClientEvent& event : client.Events())
+        count += event.callback == callback ? 1 : 0;
+    return count;
+}
+
 bool CreateChildBrowser(const testsupport::BrowserHostWindow& window, CefRefPtr<CefClient> client)
 {
     return CefBrowserHost::CreateBrowser(window.ChildBrowserInfo(), client, "about:blank", CefBrowserSettings(), nullptr);
 }
 
-TEST(EngineShutdown, ReleasesWhatItHeldAndLaterCallsReturn)
+// The first browser is closed by the test; the second is still open, with a
+// loaded page, when the engine is ended: the shut-down closes it first and
+// processes this thread's messages meanwhile (its window's close talks to the
+// host window on this thread).
+TEST(EngineShutdown, ClosesOpenBrowsersReleasesWhatItHeldAndLaterCallsReturn)
 {
     testsupport::BrowserHostWindow firstWindow;
     testsupport::BrowserHostWindow secondWindow;
+    CefRefPtr<RecordingClient> second = new RecordingClient;
     {
         CefRefPtr<RecordingClient> first = new RecordingClient;
-        CefRefPtr<RecordingClient> second = new RecordingClient;
         ASSERT_TRUE(CreateChildBrowser(firstWindow, first.get()));
         ASSERT_TRUE(CreateChildBrowser(secondWindow, second.get()));
         for (RecordingClient* client : {first.get(), second.get()}) {
@@ -47,16 +60,19 @@ TEST(EngineShutdown, ReleasesWhatItHeldAndLaterCallsReturn)
             client->Browser()->GetMainFrame()->LoadString(kPage, "http://127.0.0.1/shutdown");
             ASSERT_TRUE(client->WaitForCallback("OnTitleChange", kEngineTimeoutMs));
         }
-        // The engine is ended with no browser open, as it requires.
-        for (RecordingClient* client : {first.get(), second.get()}) {
-            client->Browser()->GetHost()->CloseBrowser(true);
-            ASSERT_TRUE(client->WaitForCallback("OnBeforeClose", kEngineTimeoutMs));
-        }
+        first->Browser()->GetHost()->CloseBrowser(true);
+        ASSERT_TRUE(first->WaitForCallback("OnBeforeClose", kEngineTimeoutMs));
     }
-    // The engine lets go of a client once the closed browser is gone.
-    EXPECT_TRUE(driver::WaitFor([] { return RecordingClient::Live() == 0; }, kEngineTimeoutMs));
+    ASSERT_TRUE(driver::WaitFor([] { return RecordingClient::Live() == 1; }, kEngineTimeoutMs));
+    ASSERT_NE(second->Browser(), nullptr);
+    EXPECT_EQ(CountOf(*second, "OnBeforeClose"), 0);
 
     testsupport::ShutDownEngineMarked();
+    EXPECT_EQ(CountOf(*second, "OnBeforeClose"), 1) << "the open browser was not closed before the engine ended";
+    EXPECT_EQ(second->Browser(), nullptr);
+    // The engine asked the browser's top-level window to close, and it did.
+    EXPECT_TRUE(driver::WaitFor([&] { return !secondWindow.IsOpen(); }, kEngineTimeoutMs));
+    second = nullptr;
     EXPECT_EQ(RecordingClient::Live(), 0);
     ASSERT_NE(g_app, nullptr);
     EXPECT_TRUE(g_app->HasOneRef()) << "the engine still holds the application object";

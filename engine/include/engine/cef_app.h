@@ -52,17 +52,21 @@ bool CefInitialize(const CefMainArgs& args, const CefSettings& settings, CefRefP
                    void* windowsSandboxInfo);
 
 // Ends the engine. Only the first call after a successful CefInitialize reaches
-// the engine; any other call returns at once.
+// the engine; any other call returns at once. With the multi-threaded loop it
+// first closes every browser still open and processes the calling thread's
+// messages until their closes have arrived (at most ten seconds), so that no
+// browser window waits on this thread while the engine ends. A browser's close
+// asks its top-level window to close, as any close of a browser does.
 void CefShutdown();
 
 // Runs until the engine's quit is requested. With the engine's multi-threaded
 // message loop (or before initialisation, or after shutdown) the engine's own
 // loop is not entered: before initialisation and after shutdown this returns
 // at once; in multi-threaded mode it processes the calling thread's window
-// messages until CefQuitMessageLoop has been called (from any thread, also
-// before this call), until no browser reported through a life-span handler is
-// still open, or until a WM_QUIT arrives (which is posted again for the
-// caller's own loop). A quit request ends one run. Only browsers whose client
+// messages until CefQuitMessageLoop is called (from any thread, while the run
+// is in progress; a request made before the run is dropped), until no browser
+// reported through a life-span handler is still open, or until a WM_QUIT
+// arrives (which is posted again for the caller's own loop). Only browsers whose client
 // has a life-span handler count, from OnAfterCreated on: so this also returns
 // at once right after the asynchronous CreateBrowser, before OnAfterCreated,
 // and whenever the clients have no life-span handler.
@@ -71,6 +75,6 @@ void CefRunMessageLoop();
 // Requests the end of CefRunMessageLoop. With the engine initialised with its
 // single-threaded loop this forwards to the engine, from whatever thread it is
 // called on, while the engine accepts it only on the main thread (the one
-// running its loop): call it there. Otherwise the request is recorded for the
-// next or current run, from any thread.
+// running its loop): call it there. Otherwise it ends the run in progress,
+// from any thread, and is dropped when no run is in progress.
 void CefQuitMessageLoop();
