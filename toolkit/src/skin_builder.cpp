@@ -1,5 +1,7 @@
 #include "skin_builder.h"
 
+#include "system_library.h"
+
 #include <objbase.h>
 #include <shlwapi.h>
 #include <xmllite.h>
@@ -37,7 +39,7 @@ using CreateXmlReaderFunction = HRESULT(WINAPI*)(REFIID riid, void** reader, IMa
 CreateXmlReaderFunction XmlReaderFactory()
 {
     static CreateXmlReaderFunction factory = [] {
-        HMODULE library = LoadLibraryExW(L"xmllite.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        HMODULE library = LoadFromSystemFolder(L"xmllite.dll");
         FARPROC proc = library ? GetProcAddress(library, "CreateXmlReader") : nullptr;
         return reinterpret_cast<CreateXmlReaderFunction>(reinterpret_cast<void*>(proc));
     }();

@@ -186,6 +186,12 @@ LRESULT CALLBACK CWindowWnd::WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPA
     const LRESULT result = self->HandleMessage(uMsg, wParam, lParam);
     SetWindowLongPtrW(hWnd, kObjectSlot, 0);
     self->m_hWnd = nullptr;
+    if (self->m_modal) {
+        // Destroyed inside a sent message (a close sent from another thread or
+        // process), the modal loop would wait in GetMessage for a posted
+        // message that may never come: wake it to see the window gone.
+        PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+    }
     self->m_modal = nullptr;
     self->OnFinalMessage(hWnd);
     return result;
