@@ -1,10 +1,23 @@
 #include "ui/form_login.h"
 
+#include "browser/login_globals.h"
+#include "browser/window_messages.h"
 #include "engine/cef_app.h"
+#include "ui/form_game.h"
+#include "ui/form_login_browser.h"
+#include "ui/open_url.h"
+#include "ui/publisher_site.h"
 
 namespace {
 
 constexpr wchar_t kSkinFile[] = L"FormLogin.xml";
+constexpr wchar_t kLoginBrowserCaption[] = L"LoginBrowser";
+constexpr DWORD kLoginBrowserStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+constexpr DWORD kLoginBrowserExStyle = WS_EX_WINDOWEDGE;
+constexpr wchar_t kOfficialButton[] = L"officialbtn";
+constexpr wchar_t kRechargeButton[] = L"rechargebtn";
+constexpr wchar_t kForumButton[] = L"forumbtn";
+constexpr wchar_t kServiceButton[] = L"servicebtn";
 constexpr int kProgramExitCode = 0;
 
 }  // namespace
@@ -15,9 +28,45 @@ NOTIFY_MAP_END()
 
 CDuiFormLogin::CDuiFormLogin() : CXMLWnd(kSkinFile) {}
 
+LRESULT CDuiFormLogin::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+    switch (uMsg) {
+    case WM_MOVE:
+        OnMoved();
+        break;
+    case WM_OPEN_GAME:
+        OnOpenGame(reinterpret_cast<const wchar_t*>(lParam));
+        break;
+    case WM_GAME_CLOSED:
+        OnGameClosed();
+        break;
+    }
+    return result;
+}
+
+void CDuiFormLogin::InitWindow()
+{
+    CenterWindow();
+    RECT outer;
+    GetWindowRect(m_hWnd, &outer);
+    m_loginBrowser = new CDuiFormLoginBrowser;
+    m_loginBrowser->Create(m_hWnd, kLoginBrowserCaption, kLoginBrowserStyle, kLoginBrowserExStyle);
+    m_loginBrowser->FollowLoginWindow(outer.left, outer.top);
+    m_loginBrowser->ShowWindow(true, true);
+}
+
 void CDuiFormLogin::OnClick(TNotifyUI& msg)
 {
-    if (SenderIs(msg, kCloseButtonName)) {
+    if (SenderIs(msg, kOfficialButton)) {
+        OpenUrl(OfficialSiteAddress());
+    } else if (SenderIs(msg, kRechargeButton)) {
+        OpenUrl(PaymentPageAddress());
+    } else if (SenderIs(msg, kForumButton)) {
+        OpenUrl(OfficialSiteAddress());
+    } else if (SenderIs(msg, kServiceButton)) {
+        OpenUrl(OfficialSiteAddress());
+    } else if (SenderIs(msg, kCloseButtonName)) {
         // The engine goes first; the quit message then ends the entry's modal loop.
         CefShutdown();
         CefQuitMessageLoop();
@@ -34,4 +83,48 @@ void CDuiFormLogin::Notify(TNotifyUI& msg)
 CControlUI* CDuiFormLogin::CreateControl(const wchar_t* className)
 {
     return nullptr;
+}
+
+void CDuiFormLogin::OnMoved()
+{
+    // Moves made while InitWindow centres this window come before the login browser exists.
+    if (!m_loginBrowser)
+        return;
+    RECT outer;
+    GetWindowRect(m_hWnd, &outer);
+    m_loginBrowser->FollowLoginWindow(outer.left, outer.top);
+}
+
+void CDuiFormLogin::OnOpenGame(const wchar_t* address)
+{
+    ShowWindow(false);
+    m_loginBrowser->ShowWindow(false);
+    const std::wstring gameAddress = address ? address : L"";
+    ReloadLoginPage();
+    if (!m_gameForm)
+        OpenGameWindow(gameAddress);
+}
+
+void CDuiFormLogin::OnGameClosed()
+{
+    ShowWindow(true, true);
+    m_loginBrowser->ShowWindow(true, true);
+    m_gameForm = nullptr;
+}
+
+void CDuiFormLogin::ReloadLoginPage()
+{
+    // Neither call waits for the engine's UI thread, which is waiting in its
+    // send of WM_OPEN_GAME.
+    if (CefRefPtr<CefBrowser> browser = g_loginHandler->GetBrowser())
+        browser->GetMainFrame()->LoadURL(LoginPageAddress());
+}
+
+void CDuiFormLogin::OpenGameWindow(const std::wstring& address)
+{
+    m_gameForm = new CDuiFormGame;
+    m_gameForm->CreateGameWindow(m_hWnd, address);
+    m_gameForm->SetOwnerWindow(m_hWnd);
+    m_gameForm->SetGameUrl(address);
+    m_gameForm->ShowWindow(true, true);
 }

@@ -1,14 +1,25 @@
 // The login window: the launcher's first window, run modally by the process
-// entry. Its close button ends the program.
+// entry. The login browser window floats over its frame; a game address
+// reported by a browser hands over to the game window, and the game window's
+// close brings both back. Its close button ends the program.
 #pragma once
 
 #include "ui/xml_wnd.h"
+
+#include <string>
+
+class CDuiFormGame;
+class CDuiFormLoginBrowser;
 
 class CDuiFormLogin : public CXMLWnd {
 public:
     CDuiFormLogin();
 
+    // CWindowWnd
+    LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+
     // WindowImplBase
+    void InitWindow() override;
     void OnClick(TNotifyUI& msg) override;
 
     // INotifyUI
@@ -18,4 +29,20 @@ public:
     CControlUI* CreateControl(const wchar_t* className) override;
 
     NOTIFY_MAP_DECLARE()
+
+private:
+    void OnMoved();
+    // address is valid only during the call: a browser's thread waits in its send.
+    void OnOpenGame(const wchar_t* address);
+    void OnGameClosed();
+    // Sends the login browser back to the login page.
+    void ReloadLoginPage();
+    void OpenGameWindow(const std::wstring& address);
+
+    // Created once by InitWindow; destroyed with this window, never deleted here.
+    CDuiFormLoginBrowser* m_loginBrowser = nullptr;
+    // The open game window, or null. It frees itself once its window is gone,
+    // after telling this window (WM_GAME_CLOSED), which only compares this
+    // pointer with null from then on.
+    CDuiFormGame* m_gameForm = nullptr;
 };

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -93,13 +94,19 @@ TEST_F(Launcher, ShowsOneSkinnedLoginWindowAndItsCloseButtonEndsTheProgram)
     const HWND login = WaitForLoginWindow(m_process.id);
     ASSERT_NE(login, nullptr) << "no login window";
 
-    // One top-level skinned window in all of the launcher's processes.
-    size_t skinnedWindows = 0;
+    // Two top-level skinned windows in all of the launcher's processes: the
+    // login window and the login browser window that it owns.
+    std::vector<HWND> skinnedWindows;
     for (DWORD id : driver::ProcessesNamed(kExecutableName)) {
-        for (HWND window : driver::TopLevelWindows(kWindowClass, nullptr, id))
-            skinnedWindows += driver::IsVisible(window) ? 1 : 0;
+        for (HWND window : driver::TopLevelWindows(kWindowClass, nullptr, id)) {
+            if (driver::IsVisible(window))
+                skinnedWindows.push_back(window);
+        }
     }
-    EXPECT_EQ(skinnedWindows, 1u);
+    ASSERT_EQ(skinnedWindows.size(), 2u);
+    const HWND loginBrowser = skinnedWindows[0] == login ? skinnedWindows[1] : skinnedWindows[0];
+    EXPECT_EQ(driver::WindowText(loginBrowser), L"LoginBrowser");
+    EXPECT_EQ(driver::Owner(loginBrowser), login);
 
     // The skin came from the folder beside the executable, not the current one.
     const RECT bounds = driver::WindowRect(login);

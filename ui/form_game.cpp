@@ -1,0 +1,192 @@
+#include "ui/form_game.h"
+
+#include "browser/browser_settings.h"
+#include "browser/window_messages.h"
+#include "engine/cef_browser_host.h"
+#include "toolkit/control.h"
+#include "ui/branding.h"
+#include "ui/game_layout.h"
+#include "ui/open_url.h"
+#include "ui/publisher_site.h"
+
+namespace {
+
+constexpr wchar_t kSkinFile[] = L"FormGame.xml";
+// WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW.
+constexpr DWORD kGameWindowStyle = 0x96CF0000;
+constexpr DWORD kGameWindowExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+// Where the browser's window starts, until the first layout after the engine reports it.
+constexpr RECT kInitialBrowserRect = {0, kGameTopBarHeight, 627, kGameTopBarHeight + 374};
+constexpr wchar_t kTopBarName[] = L"topBg";
+constexpr wchar_t kOfficialButton[] = L"officialbtn";
+constexpr wchar_t kRechargeButton[] = L"rechargebtn";
+constexpr wchar_t kForumButton[] = L"forumbtn";
+constexpr wchar_t kServiceButton[] = L"servicebtn";
+
+}  // namespace
+
+NOTIFY_MAP_BEGIN(CDuiFormGame, CNotifyPump)
+NOTIFY_MAP_ON_TYPE(kNotifyClick, &CDuiFormGame::OnClick)
+NOTIFY_MAP_END()
+
+CDuiFormGame::CDuiFormGame() : CXMLWnd(kSkinFile), m_client(new SimpleHandler) {}
+
+CDuiFormGame::~CDuiFormGame() = default;
+
+HWND CDuiFormGame::CreateGameWindow(HWND parent, const std::wstring& gameUrl)
+{
+    m_gameUrl = gameUrl;
+    // Known from the start, so that a window that fails while opening still reports its close.
+    m_ownerWindow = parent;
+    return Create(parent, kGameTitle, kGameWindowStyle, kGameWindowExStyle);
+}
+
+void CDuiFormGame::SetGameUrl(const std::wstring& gameUrl)
+{
+    m_gameUrl = gameUrl;
+}
+
+void CDuiFormGame::SetOwnerWindow(HWND owner)
+{
+    m_ownerWindow = owner;
+}
+
+LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+    switch (uMsg) {
+    case WM_MOVE:
+        if (CanLayOut())
+            UpdateLayout();
+        break;
+    case WM_SIZE:
+        if (CanLayOut())
+            UpdateLayout();
+        // Once the size change is done, the activation pass lays out again.
+        PostMessageW(m_hWnd, WM_ACTIVATE, 0, 0);
+        break;
+    case WM_ACTIVATE:
+        if (CanLayOut())
+            UpdateLayout();
+        break;
+    case WM_DESTROY:
+        // Alt+F4, the system menu, the taskbar and the owner's own end close
+        // the window without the close button.
+        ReportClosed();
+        break;
+    }
+    return result;
+}
+
+void CDuiFormGame::OnFinalMessage(HWND hWnd)
+{
+    delete this;
+}
+
+void CDuiFormGame::InitWindow()
+{
+    CefWindowInfo windowInfo;
+    windowInfo.SetAsChild(m_hWnd, kInitialBrowserRect);
+    CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
+    m_topBg = m_pm.FindControl(kTopBarName);
+    CenterAndShow();
+}
+
+void CDuiFormGame::OnClick(TNotifyUI& msg)
+{
+    if (SenderIs(msg, kOfficialButton)) {
+        OpenUrl(OfficialSiteAddress());
+    } else if (SenderIs(msg, kRechargeButton)) {
+        OpenUrl(PaymentPageAddress());
+    } else if (SenderIs(msg, kForumButton)) {
+        OpenUrl(OfficialSiteAddress());
+    } else if (SenderIs(msg, kServiceButton)) {
+        OpenUrl(OfficialSiteAddress());
+    } else if (SenderIs(msg, kCloseButtonName)) {
+        // Before the toolkit's default closes the window.
+        ReportClosed();
+    }
+    WindowImplBase::OnClick(msg);
+}
+
+LRESULT CDuiFormGame::ResponseDefaultKeyEvent(WPARAM wParam)
+{
+    return WindowImplBase::ResponseDefaultKeyEvent(wParam);
+}
+
+LRESULT CDuiFormGame::OnNcHitTest(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled)
+{
+    return WindowImplBase::OnNcHitTest(uMsg, wParam, lParam, bHandled);
+}
+
+LRESULT CDuiFormGame::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled)
+{
+    // Minimise, maximise, restore and moves by the system menu end in a layout pass.
+    if (m_topBg)
+        PostMessageW(m_hWnd, WM_ACTIVATE, 0, 0);
+    return WindowImplBase::OnSysCommand(uMsg, wParam, lParam, bHandled);
+}
+
+void CDuiFormGame::Notify(TNotifyUI& msg)
+{
+    WindowImplBase::Notify(msg);
+}
+
+CControlUI* CDuiFormGame::CreateControl(const wchar_t* className)
+{
+    return nullptr;
+}
+
+void CDuiFormGame::CenterAndShow()
+{
+    RECT workArea = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    const POINT position = GameWindowPosition(workArea);
+    SetWindowPos(m_hWnd, HWND_TOP, position.x, position.y, kGameWindowSize.cx, kGameWindowSize.cy, SWP_SHOWWINDOW);
+    ShowWindow(true, true);
+    UpdateWindow(m_hWnd);
+    UpdateLayout();
+}
+
+void CDuiFormGame::UpdateLayout()
+{
+    RECT client = {};
+    GetClientRect(m_hWnd, &client);
+    const SIZE clientSize = {client.right - client.left, client.bottom - client.top};
+    const RECT topBar = {0, 0, clientSize.cx, m_topBg ? m_topBg->GetHeight() : 0};
+    if (m_topBg)
+        m_topBg->SetPos(topBar);
+    if (const HWND browserWindow = LiveBrowserWindow()) {
+        const RECT browser = WindowedBrowserRect(clientSize);
+        MoveWindow(browserWindow, browser.left, browser.top, browser.right - browser.left,
+                   browser.bottom - browser.top, TRUE);
+        UpdateWindow(m_hWnd);
+    }
+    InvalidateRect(m_hWnd, &client, TRUE);
+    ::ShowWindow(m_hWnd, SW_SHOW);
+    UpdateWindow(m_hWnd);
+}
+
+HWND CDuiFormGame::LiveBrowserWindow()
+{
+    const CefRefPtr<CefBrowser> browser = m_client->GetBrowser();
+    if (!browser)
+        return nullptr;
+    // The client drops a browser only when the engine reports its close,
+    // which comes after its window has gone.
+    const HWND window = browser->GetHost()->GetWindowHandle();
+    return window && IsWindow(window) && IsChild(m_hWnd, window) ? window : nullptr;
+}
+
+bool CDuiFormGame::CanLayOut() const
+{
+    return m_topBg && m_client;
+}
+
+void CDuiFormGame::ReportClosed()
+{
+    if (m_closeReported)
+        return;
+    m_closeReported = true;
+    PostMessageW(m_ownerWindow, WM_GAME_CLOSED, 0, 0);
+}

@@ -1,0 +1,19 @@
+// Where the game window and its browser go: plain arithmetic on rectangles.
+#pragma once
+
+#include <windows.h>
+
+// The game window's size.
+inline constexpr SIZE kGameWindowSize = {1250, 700};
+// The top bar's height, where the browser starts.
+inline constexpr int kGameTopBarHeight = 32;
+
+// The game window's top-left corner: centred by the work area's right and
+// bottom edges alone (its left and top are not looked at), each division
+// truncating toward zero, so a work area smaller than the window gives a
+// negative position.
+POINT GameWindowPosition(const RECT& workArea);
+
+// The browser's rectangle in the windowed game window's client area, below
+// the top bar, with margins of 2 on the left, 1 on the right and 2 at the bottom.
+RECT WindowedBrowserRect(SIZE client);

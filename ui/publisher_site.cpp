@@ -1,0 +1,25 @@
+#include "ui/publisher_site.h"
+
+namespace {
+
+constexpr wchar_t kOfficialSite[] = ZARNITH_OFFICIAL_SITE;
+constexpr wchar_t kLoginHost[] = ZARNITH_LOGIN_HOST;
+constexpr wchar_t kPaymentPath[] = L"/media.php?s=/Pay/index.html";
+constexpr wchar_t kLoginPath[] = L"/commonpage/statics/1000226/micro/login.html";
+
+}  // namespace
+
+std::wstring OfficialSiteAddress()
+{
+    return kOfficialSite;
+}
+
+std::wstring PaymentPageAddress()
+{
+    return std::wstring(kOfficialSite) + kPaymentPath;
+}
+
+std::wstring LoginPageAddress()
+{
+    return std::wstring(kLoginHost) + kLoginPath;
+}

@@ -1,0 +1,13 @@
+// The publisher's web addresses. The hosts are chosen when the launcher is
+// built (ZARNITH_OFFICIAL_SITE and ZARNITH_LOGIN_HOST); by default both are
+// the demo publisher site on loopback.
+#pragma once
+
+#include <string>
+
+// The official site; the site, forum and customer-service buttons open it.
+std::wstring OfficialSiteAddress();
+// The payment page on the official site's host.
+std::wstring PaymentPageAddress();
+// The login page that the login browser shows.
+std::wstring LoginPageAddress();
