@@ -140,6 +140,13 @@ void HttpServer::Redirect(const std::string& pathAndQuery, const std::string& lo
     Route(pathAndQuery, std::move(response));
 }
 
+void HttpServer::Reset()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    routes_.clear();
+    requested_.clear();
+}
+
 void HttpServer::ServeFolder(const std::wstring& folder)
 {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -225,6 +232,8 @@ void HttpServer::ServeConnection(SOCKET connection)
         buffer.erase(0, bodyLength);
 
         const HttpResponse response = Answer(target);
+        if (response.delayMs)
+            Sleep(response.delayMs);
         std::string reply = "HTTP/1.1 " + std::to_string(response.status) + " " + ReasonPhrase(response.status) + "\r\n";
         reply += "Content-Type: " + response.contentType + "\r\n";
         reply += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";

@@ -20,6 +20,8 @@ struct HttpResponse {
     std::string contentType = "text/html; charset=utf-8";
     std::string body;
     std::vector<std::pair<std::string, std::string>> headers;
+    // How long the server waits before it answers (a slow page).
+    DWORD delayMs = 0;
 };
 
 class HttpServer {
@@ -32,6 +34,9 @@ public:
 
     // Whether the server is listening (false when the port was taken).
     bool IsListening() const { return listener_ != INVALID_SOCKET; }
+
+    // Forgets every route and every request seen so far.
+    void Reset();
 
     // Answers requests for exactly this path and query.
     void Route(const std::string& pathAndQuery, HttpResponse response);

@@ -1,0 +1,154 @@
+#include "launcher_session.h"
+
+#include <vector>
+
+namespace launchertest {
+
+namespace {
+
+constexpr wchar_t kWineEngineSwitches[] = ZARNITH_WINE_ENGINE_SWITCHES;
+constexpr wchar_t kBrowserWindowClass[] = L"CefBrowserWindow";
+// The login page's account field, in the login browser's client coordinates.
+constexpr POINT kAccountField = {313, 146};
+
+// A folder that is not the executable's, to start the launcher in.
+std::wstring ElsewhereFolder()
+{
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    return folder;
+}
+
+testsupport::HttpServer& DemoSite()
+{
+    static testsupport::HttpServer site(kSitePort);
+    return site;
+}
+
+}  // namespace
+
+std::wstring GamePageTitle(const std::wstring& server, const std::wstring& account)
+{
+    return L"Zarnith \x00B7 " + server + L" \x00B7 " + account;
+}
+
+std::wstring LauncherExecutable()
+{
+    return std::wstring(ZARNITH_DIST_DIR_DOS) + L"\\" + kExecutableName;
+}
+
+HWND BrowserWindowIn(HWND host)
+{
+    for (HWND window : driver::DescendantWindows(host)) {
+        if (driver::WindowClass(window) == kBrowserWindowClass)
+            return window;
+    }
+    return nullptr;
+}
+
+bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs)
+{
+    return driver::WaitFor(
+        [&] {
+            const HWND browser = BrowserWindowIn(host);
+            return browser && driver::WindowText(browser) == title;
+        },
+        timeoutMs);
+}
+
+HWND FindVisibleWindow(DWORD processId, const wchar_t* caption)
+{
+    for (HWND window : driver::TopLevelWindows(kWindowClass, caption, processId)) {
+        if (driver::IsVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
+bool NoLauncherProcessLeft()
+{
+    return driver::WaitFor([] { return driver::ProcessesNamed(kExecutableName).empty(); }, kExitTimeoutMs);
+}
+
+LauncherSession::LauncherSession() : m_site(DemoSite())
+{
+    m_site.Reset();
+    m_site.ServeFolder(ZARNITH_DEMO_SITE_DOS);
+}
+
+LauncherSession::~LauncherSession()
+{
+    if (m_process.handle) {
+        driver::KillProcessTree(m_process);
+        driver::CloseProcess(m_process);
+    }
+}
+
+bool LauncherSession::Start(bool waitForPage)
+{
+    m_process = driver::StartProcess(LauncherExecutable(), kWineEngineSwitches, ElsewhereFolder());
+    if (!m_process.handle)
+        return false;
+    const bool windows = driver::WaitFor(
+        [&] {
+            m_loginBrowser = FindVisibleWindow(m_process.id, kLoginBrowserCaption);
+            m_login = m_loginBrowser ? driver::Owner(m_loginBrowser) : nullptr;
+            return m_login && driver::IsVisible(m_login);
+        },
+        kStartTimeoutMs);
+    if (!windows)
+        return false;
+    return !waitForPage || WaitForPageTitle(m_loginBrowser, kLoginPageTitle);
+}
+
+void LauncherSession::LogInAs(const std::wstring& account)
+{
+    driver::ClickInWindow(m_loginBrowser, kAccountField);
+    driver::PressKeyCombination({VK_CONTROL, 'A'});
+    driver::TypeText(account);
+    driver::PressKey(VK_RETURN);
+}
+
+HWND LauncherSession::WaitForGameWindow(DWORD timeoutMs) const
+{
+    HWND game = nullptr;
+    driver::WaitFor(
+        [&] {
+            for (HWND window : driver::TopLevelWindows(kWindowClass, kGameCaption, m_process.id)) {
+                if (window != m_login && driver::IsVisible(window))
+                    game = window;
+            }
+            return game != nullptr;
+        },
+        timeoutMs);
+    return game;
+}
+
+size_t LauncherSession::CountGameWindows() const
+{
+    size_t count = 0;
+    for (HWND window : driver::TopLevelWindows(kWindowClass, kGameCaption, m_process.id))
+        count += window != m_login ? 1 : 0;
+    return count;
+}
+
+bool LauncherSession::LoginWindowsVisible() const
+{
+    return driver::IsVisible(m_login) && driver::IsVisible(m_loginBrowser);
+}
+
+bool LauncherSession::LoginWindowsHidden() const
+{
+    return IsWindow(m_login) && !driver::IsVisible(m_login) && !driver::IsVisible(m_loginBrowser);
+}
+
+bool LauncherSession::EndsWith(DWORD expectedExitCode, DWORD* exitCode)
+{
+    DWORD code = 0;
+    const bool ended = driver::WaitForExit(m_process, kExitTimeoutMs, &code);
+    if (exitCode)
+        *exitCode = code;
+    return ended && code == expectedExitCode;
+}
+
+}  // namespace launchertest

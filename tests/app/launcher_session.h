@@ -1,0 +1,88 @@
+// The launcher as a player meets it: the demo publisher site served on its
+// loopback address, Zarnith.exe started from the runnable folder under Wine,
+// and its windows found and driven with real input.
+#pragma once
+
+#include "driver.h"
+#include "http_server.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace launchertest {
+
+inline constexpr wchar_t kExecutableName[] = L"Zarnith.exe";
+inline constexpr wchar_t kWindowClass[] = L"XMLWnd";
+inline constexpr wchar_t kGameCaption[] = L"Zarnith";
+inline constexpr wchar_t kLoginBrowserCaption[] = L"LoginBrowser";
+// The demo site's port, where the launcher's built-in addresses point.
+inline constexpr unsigned short kSitePort = ZARNITH_DEMO_SITE_PORT;
+inline constexpr char kLoginPagePath[] = "/commonpage/statics/1000226/micro/login.html";
+// Titles the engine writes into a browser's own window.
+inline constexpr wchar_t kLoginPageTitle[] = L"Zarnith \x767B\x5F55";  // "Zarnith 登录"
+// The demo game page's title: "Zarnith · <server> · <account>".
+std::wstring GamePageTitle(const std::wstring& server, const std::wstring& account);
+
+// Generous bounds for the launcher and its engine under Wine.
+inline constexpr DWORD kStartTimeoutMs = 30000;
+inline constexpr DWORD kPageTimeoutMs = 30000;
+inline constexpr DWORD kExitTimeoutMs = 30000;
+inline constexpr DWORD kWindowTimeoutMs = 10000;
+
+// The runnable folder's Zarnith.exe.
+std::wstring LauncherExecutable();
+
+// The engine's browser window among the window's descendants, or null.
+HWND BrowserWindowIn(HWND host);
+// Waits until a browser window inside host carries the title.
+bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs = kPageTimeoutMs);
+
+// The launcher's visible skinned top-level windows with this caption.
+HWND FindVisibleWindow(DWORD processId, const wchar_t* caption);
+
+// Every launcher process, the engine's sub-processes included, is gone.
+bool NoLauncherProcessLeft();
+
+class LauncherSession {
+public:
+    // Serves the demo site, from one server for the whole test program (a
+    // port just closed cannot always be listened on again at once), with no
+    // routes of earlier sessions and no requests seen yet; nothing starts yet.
+    LauncherSession();
+    // Kills whatever is left of the launcher.
+    ~LauncherSession();
+    LauncherSession(const LauncherSession&) = delete;
+    LauncherSession& operator=(const LauncherSession&) = delete;
+
+    testsupport::HttpServer& Site() { return m_site; }
+
+    // Starts the launcher and waits for its login window and login browser
+    // window; with waitForPage, also for the login page's title. Returns
+    // whether all of that appeared.
+    bool Start(bool waitForPage = true);
+    const driver::Process& Process() const { return m_process; }
+    HWND Login() const { return m_login; }
+    HWND LoginBrowser() const { return m_loginBrowser; }
+
+    // Logs in with real input: clicks into the login page's account field,
+    // replaces its text and presses Enter.
+    void LogInAs(const std::wstring& account);
+    // The visible game window, waited for; null when none appears.
+    HWND WaitForGameWindow(DWORD timeoutMs = kWindowTimeoutMs) const;
+    // All of the launcher's game windows, visible or not.
+    size_t CountGameWindows() const;
+    bool LoginWindowsVisible() const;
+    bool LoginWindowsHidden() const;
+
+    // Waits for the launcher to end; true when it ended with exitCode in time.
+    bool EndsWith(DWORD expectedExitCode, DWORD* exitCode = nullptr);
+
+private:
+    testsupport::HttpServer& m_site;
+    driver::Process m_process;
+    HWND m_login = nullptr;
+    HWND m_loginBrowser = nullptr;
+};
+
+}  // namespace launchertest

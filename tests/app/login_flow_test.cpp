@@ -1,0 +1,245 @@
+// The login window, the login browser window and the hand-over to the game,
+// as a player meets them: Zarnith.exe under Wine with the real engine and the
+// demo publisher site, driven with real input.
+#include "launcher_session.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+using launchertest::LauncherSession;
+
+// The login window's size and close button, as its skin lays them out.
+constexpr SIZE kLoginWindowSize = {1120, 640};
+constexpr POINT kLoginCloseButton = {1100, 18};
+// Where the login browser window sits from the login window's outer corner,
+// and the browser inside it.
+constexpr POINT kLoginBrowserOffset = {483, 217};
+constexpr SIZE kLoginBrowserSize = {627, 406};
+// The game page's "换服" link (a second game address), from the page's right edge.
+constexpr int kSwitchServerLinkFromRight = 64;
+constexpr int kGamePageLinksY = 24;
+constexpr int kCloseButtonFromRight = 20;
+constexpr int kTopBarButtonY = 16;
+
+RECT WorkArea()
+{
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+POINT TopLeft(HWND window)
+{
+    const RECT rect = driver::WindowRect(window);
+    return {rect.left, rect.top};
+}
+
+SIZE SizeOf(const RECT& rect)
+{
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+bool FollowsLogin(HWND login, HWND loginBrowser)
+{
+    const POINT login_ = TopLeft(login);
+    const POINT browser = TopLeft(loginBrowser);
+    return browser.x == login_.x + kLoginBrowserOffset.x && browser.y == login_.y + kLoginBrowserOffset.y;
+}
+
+void ClickGameCloseButton(HWND game)
+{
+    const RECT client = driver::ClientRectOnScreen(game);
+    driver::ClickInWindow(game, {client.right - client.left - kCloseButtonFromRight, kTopBarButtonY});
+}
+
+class LoginFlow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(driver::ProcessesNamed(launchertest::kExecutableName).empty()) << "a launcher is already running";
+        ASSERT_TRUE(m_session.Site().IsListening()) << "the demo site's port is taken";
+    }
+
+    // The close button ends the program cleanly: exit code 0, nothing left.
+    void ExpectCloseButtonEndsTheProgram()
+    {
+        ASSERT_TRUE(driver::BringToForeground(m_session.Login()));
+        driver::ClickInWindow(m_session.Login(), kLoginCloseButton);
+        EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(m_session.Login()); }, launchertest::kExitTimeoutMs))
+            << "the login window stayed";
+        ExpectCleanEnd();
+    }
+
+    void ExpectCleanEnd()
+    {
+        DWORD exitCode = 1;
+        EXPECT_TRUE(m_session.EndsWith(0, &exitCode)) << "exit code " << exitCode;
+        EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
+    }
+
+    size_t LoginPageRequests() { return m_session.Site().CountRequests(launchertest::kLoginPagePath); }
+
+    LauncherSession m_session;
+};
+
+TEST_F(LoginFlow, TheLoginWindowIsCentredAndCarriesTheLoginBrowserWindowWhereverItMoves)
+{
+    ASSERT_TRUE(m_session.Start());
+    const HWND login = m_session.Login();
+    const HWND loginBrowser = m_session.LoginBrowser();
+
+    const RECT work = WorkArea();
+    const RECT outer = driver::WindowRect(login);
+    ASSERT_EQ(SizeOf(outer).cx, kLoginWindowSize.cx);
+    ASSERT_EQ(SizeOf(outer).cy, kLoginWindowSize.cy);
+    EXPECT_EQ(outer.left, work.left + (work.right - work.left - kLoginWindowSize.cx) / 2);
+    EXPECT_EQ(outer.top, work.top + (work.bottom - work.top - kLoginWindowSize.cy) / 2);
+
+    EXPECT_EQ(driver::Owner(loginBrowser), login);
+    EXPECT_EQ(driver::Style(loginBrowser) & WS_CHILD, 0) << "an owned top-level window";
+    EXPECT_TRUE(FollowsLogin(login, loginBrowser));
+    const HWND browser = launchertest::BrowserWindowIn(loginBrowser);
+    ASSERT_NE(browser, nullptr);
+    const RECT browserRect = driver::WindowRect(browser);
+    const RECT host = driver::ClientRectOnScreen(loginBrowser);
+    EXPECT_EQ(browserRect.left, host.left);
+    EXPECT_EQ(browserRect.top, host.top);
+    EXPECT_EQ(SizeOf(browserRect).cx, kLoginBrowserSize.cx);
+    EXPECT_EQ(SizeOf(browserRect).cy, kLoginBrowserSize.cy);
+
+    // A click on the login window activates it.
+    driver::ClickInWindow(login, {200, 600});
+    ASSERT_TRUE(driver::WaitFor([&] { return GetForegroundWindow() == login; }, launchertest::kWindowTimeoutMs));
+
+    // A move by a program: the login browser window follows, keeping its
+    // size, its place above the login window and the activation.
+    const SIZE browserSize = SizeOf(driver::WindowRect(loginBrowser));
+    SetWindowPos(login, nullptr, 100, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(driver::WaitFor([&] { return FollowsLogin(login, loginBrowser); }, launchertest::kWindowTimeoutMs));
+    EXPECT_EQ(TopLeft(loginBrowser).x, 100 + kLoginBrowserOffset.x);
+    EXPECT_EQ(SizeOf(driver::WindowRect(loginBrowser)).cx, browserSize.cx);
+    EXPECT_EQ(SizeOf(driver::WindowRect(loginBrowser)).cy, browserSize.cy);
+    EXPECT_EQ(GetForegroundWindow(), login);
+    // (Wine without a window manager reorders an owner and its owned
+    // window on activation by itself, so the z-order is not compared here.)
+
+    // A real drag of the caption.
+    const POINT before = TopLeft(login);
+    const POINT grip = {before.x + 300, before.y + 18};
+    driver::DragMouse(grip, {grip.x + 120, grip.y + 70});
+    EXPECT_TRUE(driver::WaitFor([&] { return TopLeft(login).x == before.x + 120 && TopLeft(login).y == before.y + 70; },
+                                launchertest::kWindowTimeoutMs))
+        << "the drag did not move the login window";
+    EXPECT_TRUE(driver::WaitFor([&] { return FollowsLogin(login, loginBrowser); }, launchertest::kWindowTimeoutMs));
+    EXPECT_EQ(SizeOf(driver::WindowRect(loginBrowser)).cx, browserSize.cx);
+
+    ExpectCloseButtonEndsTheProgram();
+}
+
+TEST_F(LoginFlow, APlayersLoginOpensOneGameWindowWhoseCloseBringsTheLoginBack)
+{
+    ASSERT_TRUE(m_session.Start());
+    const HWND login = m_session.Login();
+    ASSERT_EQ(LoginPageRequests(), 1u);
+
+    m_session.LogInAs(L"tester");
+    const HWND game = m_session.WaitForGameWindow();
+    ASSERT_NE(game, nullptr) << "no game window after the login";
+    EXPECT_TRUE(m_session.LoginWindowsHidden());
+    EXPECT_EQ(driver::Owner(game), login);
+    // The game window shows the address the login page navigated to.
+    EXPECT_TRUE(launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"1", L"tester")));
+    // The login page was asked for again, behind the scenes: once for the
+    // login page's own navigation and once for the game browser's first one
+    // (its address has the marker too).
+    EXPECT_TRUE(driver::WaitFor([&] { return LoginPageRequests() == 3; }, launchertest::kPageTimeoutMs));
+    EXPECT_EQ(m_session.CountGameWindows(), 1u);
+
+    // A second game address, from the game page itself: the login page is
+    // reloaded again, but no second game window opens.
+    const HWND gameBrowser = launchertest::BrowserWindowIn(game);
+    ASSERT_NE(gameBrowser, nullptr);
+    const RECT page = driver::ClientRectOnScreen(gameBrowser);
+    ASSERT_TRUE(driver::BringToForeground(game));
+    driver::ClickInWindow(gameBrowser, {page.right - page.left - kSwitchServerLinkFromRight, kGamePageLinksY});
+    EXPECT_TRUE(launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"2", L"player")));
+    EXPECT_TRUE(driver::WaitFor([&] { return LoginPageRequests() == 4; }, launchertest::kPageTimeoutMs));
+    EXPECT_EQ(m_session.CountGameWindows(), 1u);
+    EXPECT_TRUE(m_session.LoginWindowsHidden());
+
+    // The game window's close button brings both login windows back.
+    ClickGameCloseButton(game);
+    EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs));
+    EXPECT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
+    EXPECT_EQ(m_session.CountGameWindows(), 0u);
+
+    // A new login opens a new game window.
+    ASSERT_TRUE(launchertest::WaitForPageTitle(m_session.LoginBrowser(), launchertest::kLoginPageTitle));
+    m_session.LogInAs(L"again");
+    const HWND second = m_session.WaitForGameWindow();
+    ASSERT_NE(second, nullptr) << "no game window after the second login";
+    EXPECT_TRUE(launchertest::WaitForPageTitle(second, launchertest::GamePageTitle(L"1", L"again")));
+    EXPECT_TRUE(m_session.LoginWindowsHidden());
+
+    ClickGameCloseButton(second);
+    ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
+    ExpectCloseButtonEndsTheProgram();
+}
+
+TEST_F(LoginFlow, ASystemCloseEndsTheProgramWithAGameWindowOpen)
+{
+    ASSERT_TRUE(m_session.Start());
+    m_session.LogInAs(L"tester");
+    const HWND game = m_session.WaitForGameWindow();
+    ASSERT_NE(game, nullptr);
+    ASSERT_TRUE(launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"1", L"tester")));
+    // As the taskbar or a log-off closes the (hidden) login window.
+    PostMessageW(m_session.Login(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    ExpectCleanEnd();
+}
+
+TEST_F(LoginFlow, AltF4InTheLoginPageClosesTheLoginWindowAndEndsTheProgram)
+{
+    ASSERT_TRUE(m_session.Start());
+    ASSERT_TRUE(driver::BringToForeground(m_session.Login()));
+    // The account field has the focus, as when the player types there.
+    driver::ClickInWindow(m_session.LoginBrowser(), {313, 146});
+    driver::TypeText(L"x");
+    driver::PressKeyCombination({VK_MENU, VK_F4});
+    EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(m_session.Login()); }, launchertest::kExitTimeoutMs))
+        << "the login window stayed";
+    ExpectCleanEnd();
+}
+
+TEST_F(LoginFlow, AGameAddressOfTenThousandCharactersStillHandsOver)
+{
+    const std::string longValue(10000, 'x');
+    m_session.Site().Page(launchertest::kLoginPagePath,
+                          "<html><head><title>long</title></head><body><script>"
+                          "if (!sessionStorage.handedOver) { sessionStorage.handedOver = 1; location.href = "
+                          "'/game/play.html?client=2&server=1&account=" +
+                              longValue + "'; }</script></body></html>");
+    ASSERT_TRUE(m_session.Start(false));
+    const HWND game = m_session.WaitForGameWindow(launchertest::kPageTimeoutMs);
+    ASSERT_NE(game, nullptr);
+    // The window text keeps the title's first 4095 characters.
+    const std::wstring title = launchertest::GamePageTitle(L"1", std::wstring(10000, L'x'));
+    EXPECT_TRUE(driver::WaitFor(
+        [&] {
+            const HWND browser = launchertest::BrowserWindowIn(game);
+            const std::wstring text = browser ? driver::WindowText(browser) : L"";
+            return text.size() > 1000 && title.compare(0, text.size(), text) == 0;
+        },
+        launchertest::kPageTimeoutMs));
+    EXPECT_EQ(m_session.CountGameWindows(), 1u);
+    ClickGameCloseButton(game);
+    ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
+    ExpectCloseButtonEndsTheProgram();
+}
+
+}  // namespace
