@@ -1,7 +1,9 @@
 // The settings folder under the real roaming application-data folder of the
 // Wine prefix. The folder is worked out once per process, so this program has
 // its own process and a single test walks through its whole life.
+#include "app/hot_key_settings.h"
 #include "app/settings.h"
+#include "hot_key_printing.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -69,13 +71,18 @@ TEST(GetConfigDir, CreatedOnceUnderTheRoamingFolderAndOnlyRead)
 
     // No settings file: the defaults, and reading creates nothing.
     EXPECT_EQ(ReadConfigInt(L"Config", L"BossHotKey", 120, L""), 120u);
+    const ConfiguredHotKeys defaults = ReadConfiguredHotKeys();
+    EXPECT_EQ(defaults.fullScreen, HotKey({0x1B, 0}));
+    EXPECT_EQ(defaults.boss, HotKey({0x78, 0}));
     EXPECT_TRUE(FolderEntries(folder).empty());
 
     // The settings file is read afresh by each later reader, and left as it was.
     const std::string contents = "[Config]\r\nFullScreenHotKey=65\r\nBossHotKey=4678\r\n";
     ASSERT_TRUE(WriteWholeFile(expected + L"Ostrel.ini", contents));
     EXPECT_EQ(ReadConfigInt(L"Config", L"BossHotKey", 120, L""), 4678u);
-    EXPECT_EQ(ReadConfigInt(L"Config", L"FullScreenHotKey", 27, L""), 65u);
+    const ConfiguredHotKeys configured = ReadConfiguredHotKeys();
+    EXPECT_EQ(configured.fullScreen, HotKey({0x41, 6}));
+    EXPECT_EQ(configured.boss, HotKey({0x46, MOD_ALT}));
     EXPECT_EQ(ReadWholeFile(expected + L"Ostrel.ini"), contents);
     EXPECT_EQ(FolderEntries(folder), std::vector<std::wstring>{L"Ostrel.ini"});
 
