@@ -9,8 +9,9 @@ SETUP_STAMP="$ZARNITH_CACHE/.setup-done"
 
 export WINEPREFIX="$ZARNITH_CACHE/wine"
 export WINEDEBUG="${WINEDEBUG:--all}"
-# No Mono or Gecko install dialogs: the launcher needs neither.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=;mshtml=}"
+# No Mono or Gecko install dialogs: the launcher needs neither. No menu
+# entries or icons on this machine for shortcuts made inside the prefix.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=;mshtml=;winemenubuilder.exe=d}"
 
 # Engine switches that only Wine needs (the engine crashes in text layout without them).
 WINE_ENGINE_SWITCHES=(--disable-gpu --disable-direct-write)
