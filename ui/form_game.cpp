@@ -12,8 +12,6 @@
 namespace {
 
 constexpr wchar_t kSkinFile[] = L"FormGame.xml";
-// WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW.
-constexpr DWORD kGameWindowStyle = 0x96CF0000;
 constexpr DWORD kGameWindowExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
 // Where the browser's window starts, until the first layout after the engine reports it.
 constexpr RECT kInitialBrowserRect = {0, kGameTopBarHeight, 627, kGameTopBarHeight + 374};
@@ -22,6 +20,8 @@ constexpr wchar_t kOfficialButton[] = L"officialbtn";
 constexpr wchar_t kRechargeButton[] = L"rechargebtn";
 constexpr wchar_t kForumButton[] = L"forumbtn";
 constexpr wchar_t kServiceButton[] = L"servicebtn";
+constexpr wchar_t kBossKeyButton[] = L"bosskeybtn";
+constexpr wchar_t kFullScreenButton[] = L"fullscreenbtn";
 
 }  // namespace
 
@@ -29,7 +29,10 @@ NOTIFY_MAP_BEGIN(CDuiFormGame, CNotifyPump)
 NOTIFY_MAP_ON_TYPE(kNotifyClick, &CDuiFormGame::OnClick)
 NOTIFY_MAP_END()
 
-CDuiFormGame::CDuiFormGame() : CXMLWnd(kSkinFile), m_client(new SimpleHandler) {}
+CDuiFormGame::CDuiFormGame() : CXMLWnd(kSkinFile), m_client(new SimpleHandler)
+{
+    m_trayIcon.cbSize = sizeof(m_trayIcon);
+}
 
 CDuiFormGame::~CDuiFormGame() = default;
 
@@ -38,7 +41,7 @@ HWND CDuiFormGame::CreateGameWindow(HWND parent, const std::wstring& gameUrl)
     m_gameUrl = gameUrl;
     // Known from the start, so that a window that fails while opening still reports its close.
     m_ownerWindow = parent;
-    return Create(parent, kGameTitle, kGameWindowStyle, kGameWindowExStyle);
+    return Create(parent, kGameTitle, kWindowedStyle, kGameWindowExStyle);
 }
 
 void CDuiFormGame::SetGameUrl(const std::wstring& gameUrl)
@@ -56,23 +59,41 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
     switch (uMsg) {
     case WM_MOVE:
+        // Also in full screen: the full-screen branch keeps the window over the screen.
         if (CanLayOut())
             UpdateLayout();
         break;
     case WM_SIZE:
-        if (CanLayOut())
+        if (CanLayOut() && !m_fullScreen)
             UpdateLayout();
         // Once the size change is done, the activation pass lays out again.
         PostMessageW(m_hWnd, WM_ACTIVATE, 0, 0);
         break;
     case WM_ACTIVATE:
-        if (CanLayOut())
+        if (CanLayOut() && !m_bossHidden && !m_fullScreen)
             UpdateLayout();
+        break;
+    case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE && m_fullScreen) {
+            LeaveFullScreen();
+            m_fullScreen = false;
+        }
+        break;
+    case WM_HOTKEY:
+        OnHotKey(wParam);
+        break;
+    case WM_TRAY_NOTIFY:
+        OnTrayNotify(static_cast<UINT>(lParam));
+        break;
+    case WM_EXIT_FULLSCREEN:
+        LeaveFullScreen();
         break;
     case WM_DESTROY:
         // Alt+F4, the system menu, the taskbar and the owner's own end close
         // the window without the close button.
         ReportClosed();
+        // An icon left behind would stay in the notification area.
+        RemoveTrayIcon();
         break;
     }
     return result;
@@ -85,6 +106,7 @@ void CDuiFormGame::OnFinalMessage(HWND hWnd)
 
 void CDuiFormGame::InitWindow()
 {
+    RegisterHotKeys();
     CefWindowInfo windowInfo;
     windowInfo.SetAsChild(m_hWnd, kInitialBrowserRect);
     CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
@@ -105,6 +127,10 @@ void CDuiFormGame::OnClick(TNotifyUI& msg)
     } else if (SenderIs(msg, kCloseButtonName)) {
         // Before the toolkit's default closes the window.
         ReportClosed();
+    } else if (SenderIs(msg, kBossKeyButton)) {
+        OnBossKey();
+    } else if (SenderIs(msg, kFullScreenButton)) {
+        EnterFullScreen();
     }
     WindowImplBase::OnClick(msg);
 }
@@ -153,18 +179,32 @@ void CDuiFormGame::UpdateLayout()
     RECT client = {};
     GetClientRect(m_hWnd, &client);
     const SIZE clientSize = {client.right - client.left, client.bottom - client.top};
-    const RECT topBar = {0, 0, clientSize.cx, m_topBg ? m_topBg->GetHeight() : 0};
-    if (m_topBg)
-        m_topBg->SetPos(topBar);
+    const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (m_fullScreen) {
+        SetWindowLongW(m_hWnd, GWL_STYLE, kFullScreenStyle);
+        SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, screen.cx, screen.cy, 0);
+    } else {
+        PlaceTopBar(clientSize);
+    }
     if (const HWND browserWindow = LiveBrowserWindow()) {
-        const RECT browser = WindowedBrowserRect(clientSize);
-        MoveWindow(browserWindow, browser.left, browser.top, browser.right - browser.left,
-                   browser.bottom - browser.top, TRUE);
+        if (m_fullScreen) {
+            MoveWindow(browserWindow, 0, 0, screen.cx, screen.cy, TRUE);
+        } else {
+            PlaceTopBar(clientSize);
+            const RECT browser = WindowedBrowserRect(clientSize);
+            MoveWindow(browserWindow, browser.left, browser.top, browser.right - browser.left,
+                       browser.bottom - browser.top, TRUE);
+        }
         UpdateWindow(m_hWnd);
     }
     InvalidateRect(m_hWnd, &client, TRUE);
     ::ShowWindow(m_hWnd, SW_SHOW);
     UpdateWindow(m_hWnd);
+}
+
+void CDuiFormGame::PlaceTopBar(SIZE client)
+{
+    m_topBg->SetPos({0, 0, client.cx, m_topBg->GetHeight()});
 }
 
 HWND CDuiFormGame::LiveBrowserWindow()

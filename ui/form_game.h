@@ -8,7 +8,11 @@
 #include "engine/cef_ref_ptr.h"
 #include "ui/xml_wnd.h"
 
+#include <shellapi.h>
+
 #include <string>
+
+class CDuiFormFullScreen;
 
 class CDuiFormGame : public CXMLWnd {
 public:
@@ -44,9 +48,30 @@ public:
     NOTIFY_MAP_DECLARE()
 
 private:
+    // WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW.
+    static constexpr DWORD kWindowedStyle = 0x96CF0000;
+    // WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN: no frame, no caption; the
+    // layout shows the window again.
+    static constexpr DWORD kFullScreenStyle = 0x86000000;
+
+    // Full screen (form_game_full_screen.cpp).
+    void EnterFullScreen();
+    void LeaveFullScreen();
+
+    // Hot keys, the notification-area icon and the boss key (form_game_boss_key.cpp).
+    void RegisterHotKeys();
+    void HideToTray();
+    // Whether an icon was there and has been removed.
+    bool RemoveTrayIcon();
+    void OnHotKey(WPARAM hotKeyId);
+    void OnTrayNotify(UINT mouseMessage);
+    void OnBossKey();
+
     void CenterAndShow();
     // Places the top bar and the browser's window for the window's size.
     void UpdateLayout();
+    // The top bar spans the client width at its own height.
+    void PlaceTopBar(SIZE client);
     // The browser's own window while it is alive and still a child of this
     // window; null before the engine has reported the browser and after its
     // window has gone.
@@ -57,10 +82,27 @@ private:
 
     HWND m_ownerWindow = nullptr;
     std::wstring m_gameUrl;
+    NOTIFYICONDATAW m_trayIcon = {};
+    // The last add of the icon succeeded and it has not been removed since.
+    bool m_trayIconShown = false;
+    // Hidden by the boss key: activation lays nothing out meanwhile.
+    bool m_bossHidden = false;
+    bool m_fullScreen = false;
+    // The windowed placement, saved on entering full screen.
+    WINDOWPLACEMENT m_savedPlacement = {};
+    // The open full-screen bar, or null; it frees itself once its window is
+    // gone, so it is reached only through its window handle.
+    CDuiFormFullScreen* m_fullScreenBar = nullptr;
+    HWND m_fullScreenBarWindow = nullptr;
     // The client of this window's browser; its list is written on the
     // engine's UI thread and read here on the main thread (it locks itself).
     CefRefPtr<SimpleHandler> m_client;
     // The skin's top bar, found by InitWindow; no layout happens before.
     CControlUI* m_topBg = nullptr;
+    // Global atoms; 0 while no such hot key is registered for this window.
+    UINT m_fullScreenHotKeyId = 0;
+    UINT m_bossHotKeyId = 0;
+    // The boss key's registration succeeded: it can bring a hidden window back.
+    bool m_bossHotKeyWorks = false;
     bool m_closeReported = false;
 };
