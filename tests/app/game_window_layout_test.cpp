@@ -269,6 +269,9 @@ TEST_F(GameWindowInProcess, EachWayOfClosingReportsTheCloseToTheOwnerOnce)
          }},
         {"Alt+F4 in the game page",
          [](HWND game, HWND browser) {
+             // A click into the game page does not always bring the window to the foreground.
+             if (!driver::BringToForeground(game))
+                 return false;
              driver::ClickInWindow(browser, {400, 300});
              if (!driver::WaitFor([&] { return GetForegroundWindow() == game; }, launchertest::kWindowTimeoutMs))
                  return false;

@@ -233,8 +233,11 @@ TEST_F(GameWindow, TheCloseButtonAltF4AndASystemCloseEachBringTheLoginWindowsBac
          }},
         {"Alt+F4 in the game page",
          [](HWND game) {
-             // The player clicks into the game page first: after the hand-over
-             // the keyboard is still with the hidden login page.
+             // After the hand-over the keyboard is still with the hidden login
+             // page, and a click into the game page does not always move it:
+             // the game window is brought to the foreground first.
+             if (!driver::BringToForeground(game))
+                 return false;
              driver::ClickInWindow(launchertest::BrowserWindowIn(game), {400, 300});
              if (!driver::WaitFor([&] { return GetForegroundWindow() == game; }, launchertest::kWindowTimeoutMs))
                  return false;
