@@ -5,7 +5,10 @@
 #include "bridges.h"
 #include "capi/capi_app.h"
 #include "engine_state.h"
+#include "shutdown_announcement.h"
 #include "value_interop.h"
+
+#include <windows.h>
 
 #include <atomic>
 #include <cstring>
@@ -78,5 +81,7 @@ void CefShutdown()
     if (mode != EngineMode::kSingleThreadedLoop && mode != EngineMode::kMultiThreadedLoop)
         return;
     SetEngineMode(EngineMode::kEnded);
+    OutputDebugStringA(kEngineShutdownBegins);
     cef_shutdown();
+    OutputDebugStringA(kEngineShutdownEnds);
 }

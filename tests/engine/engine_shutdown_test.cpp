@@ -1,10 +1,13 @@
-// Ending the engine: what the engine held of ours is released, and the calls
-// the launcher makes after the engine has ended return.
+// Ending the engine: what the engine held of ours is released, the calls
+// the launcher makes after the engine has ended return, and the engine's own
+// shut-down call is announced for the test runner.
 #include "engine_test_main.h"
+#include "debug_string_recorder.h"
 #include "driver.h"
 #include "recording_client.h"
 #include "test_app.h"
 #include "browser_host_window.h"
+#include "shutdown_announcement.h"
 
 #include "browser/engine_settings.h"
 #include "engine/cef_app.h"
@@ -14,6 +17,8 @@
 
 #include <chrono>
 #include <future>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -27,6 +32,17 @@ const char kPage[] = "<html><head><title>shutdown</title></head><body>page</body
 // The application object. Its only holder besides the engine is the
 // reference RunEngineTestMain keeps while the tests run.
 enginetest::TestApp* g_app = nullptr;
+
+// The shut-down announcements among the debug strings, in order.
+std::vector<std::string> ShutdownAnnouncements(const std::vector<std::string>& debugStrings)
+{
+    std::vector<std::string> announcements;
+    for (const std::string& text : debugStrings) {
+        if (text == engine_internal::kEngineShutdownBegins || text == engine_internal::kEngineShutdownEnds)
+            announcements.push_back(text);
+    }
+    return announcements;
+}
 
 bool CreateChildBrowser(const testsupport::BrowserHostWindow& window, CefRefPtr<CefClient> client)
 {
@@ -56,7 +72,8 @@ TEST(EngineShutdown, ReleasesWhatItHeldAndLaterCallsReturn)
     // The engine lets go of a client once the closed browser is gone.
     EXPECT_TRUE(driver::WaitFor([] { return RecordingClient::Live() == 0; }, kEngineTimeoutMs));
 
-    testsupport::ShutDownEngineMarked();
+    enginetest::DebugStringRecorder debugStrings;
+    CefShutdown();
     EXPECT_EQ(RecordingClient::Live(), 0);
     ASSERT_NE(g_app, nullptr);
     EXPECT_TRUE(g_app->HasOneRef()) << "the engine still holds the application object";
@@ -74,6 +91,12 @@ TEST(EngineShutdown, ReleasesWhatItHeldAndLaterCallsReturn)
     EXPECT_FALSE(CefInitialize(CefMainArgs(GetModuleHandleW(nullptr)), LauncherEngineSettings(),
                                g_app, nullptr));
     EXPECT_TRUE(g_app->HasOneRef());
+
+    // The engine's own shut-down call was announced before and after, once:
+    // the later calls do not reach the engine and announce nothing.
+    const std::vector<std::string> once = {engine_internal::kEngineShutdownBegins,
+                                           engine_internal::kEngineShutdownEnds};
+    EXPECT_EQ(ShutdownAnnouncements(debugStrings.Strings()), once);
 }
 
 }  // namespace
