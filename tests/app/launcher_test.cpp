@@ -1,7 +1,6 @@
 // The launcher as a user starts it: Zarnith.exe from the runnable folder,
 // under Wine, driven with real input.
 #include "driver.h"
-#include "shutdown_markers.h"
 
 #include <gtest/gtest.h>
 
@@ -55,20 +54,14 @@ bool NoLauncherProcessLeft()
     return driver::WaitFor([] { return driver::ProcessesNamed(kExecutableName).empty(); }, kExitTimeoutMs);
 }
 
-// Closing the launcher ends the engine, and the close button does so before
-// its window goes, so the stretch marked for the test runner
-// (shutdown_markers.h) begins with the request to close; the end marker comes
-// only when the launcher ended cleanly with 0.
 void ExpectCleanEndAfter(const std::function<void()>& requestClose, const driver::Process& process, HWND login)
 {
-    testsupport::PrintMarker(testsupport::kShutdownBegins);
     requestClose();
     ASSERT_TRUE(driver::WaitFor([login] { return !IsWindow(login); }, kExitTimeoutMs)) << "the window stayed";
     DWORD exitCode = 1;
     ASSERT_TRUE(driver::WaitForExit(process, kExitTimeoutMs, &exitCode)) << "the launcher did not end";
     ASSERT_EQ(exitCode, 0u);
     ASSERT_TRUE(NoLauncherProcessLeft());
-    testsupport::PrintMarker(testsupport::kShutdownEnds);
 }
 
 class Launcher : public testing::Test {
