@@ -8,8 +8,6 @@
 namespace {
 
 constexpr char kKeeperPage[] = "/keeper";
-// Time for the engine to report a browser closed after its window went.
-constexpr DWORD kBrowserCloseSettleMs = 500;
 
 struct SharedState {
     testsupport::HttpServer site;
@@ -66,10 +64,11 @@ CefRefPtr<CefBrowser> SharedBrowsingEnvironment::KeeperBrowser()
         shared.site.Page(kKeeperPage, "<html><body>keeper</body></html>");
         shared.keeperHost = std::make_unique<testsupport::BrowserHostWindow>();
         shared.keeperClient = new ObservedHandler;
-        CefBrowserHost::CreateBrowser(shared.keeperHost->ChildBrowserInfo(), shared.keeperClient.get(), shared.site.WideUrl(kKeeperPage),
-                                      CefBrowserSettings(), nullptr);
-        driver::WaitFor([&] { return shared.keeperClient->GetBrowser() != nullptr; },
-                                      kEngineStepTimeoutMs);
+        EXPECT_TRUE(CefBrowserHost::CreateBrowser(shared.keeperHost->ChildBrowserInfo(), shared.keeperClient.get(),
+                                                  shared.site.WideUrl(kKeeperPage), CefBrowserSettings(), nullptr));
+        EXPECT_TRUE(driver::WaitFor([&] { return shared.keeperClient->GetBrowser() != nullptr; },
+                                    kEngineStepTimeoutMs))
+            << "the keeper browser did not open";
         shared.keeperBrowser = shared.keeperClient->GetBrowser();
     }
     return shared.keeperBrowser;
@@ -81,8 +80,12 @@ void SharedBrowsingEnvironment::TearDown()
         return;
     if (g_shared->keeperBrowser) {
         const HWND host = HostOf(g_shared->keeperBrowser);
+        const CefRefPtr<ObservedHandler> client = g_shared->keeperClient;
         g_shared->keeperBrowser->GetHost()->CloseBrowser(true);
-        driver::WaitFor([host] { return !IsWindow(host); }, kEngineStepTimeoutMs);
+        EXPECT_TRUE(driver::WaitFor([host] { return !IsWindow(host); }, kEngineStepTimeoutMs))
+            << "the keeper's host window stayed";
+        EXPECT_TRUE(driver::WaitFor([client] { return client->GetBrowser() == nullptr; }, kEngineStepTimeoutMs))
+            << "the engine did not report the keeper browser closed";
     }
     delete g_shared;
     g_shared = nullptr;
@@ -93,19 +96,22 @@ void BrowserFixture::TearDown()
     // A host window that goes takes its browser with it; the engine then
     // reports the browser closed to its client.
     for (const auto& host : m_hosts) {
-        const HWND window = host->handle();
-        if (IsWindow(window)) {
-            DestroyWindow(window);
-            driver::PumpMessagesFor(kBrowserCloseSettleMs);
-        }
+        if (host->IsOpen())
+            DestroyWindow(host->handle());
     }
     m_hosts.clear();
+    for (const CefRefPtr<SimpleHandler>& client : m_clients) {
+        EXPECT_TRUE(driver::WaitFor([client] { return client->GetBrowser() == nullptr; }, kEngineStepTimeoutMs))
+            << "the engine did not report a browser of the test closed";
+    }
+    m_clients.clear();
 }
 
 CefRefPtr<CefBrowser> BrowserFixture::OpenBrowser(CefRefPtr<SimpleHandler> client, const std::string& pathAndQuery)
 {
     EXPECT_NE(SharedBrowsingEnvironment::KeeperBrowser(), nullptr) << "the keeper browser did not open";
     m_hosts.push_back(std::make_unique<testsupport::BrowserHostWindow>());
+    m_clients.push_back(client);
     const testsupport::BrowserHostWindow& host = *m_hosts.back();
     const size_t requestsBefore = Site().CountRequests(pathAndQuery);
     EXPECT_TRUE(CefBrowserHost::CreateBrowser(host.ChildBrowserInfo(), client, Site().WideUrl(pathAndQuery),
@@ -140,7 +146,7 @@ void BrowserFixture::Close(const CefRefPtr<CefBrowser>& browser)
 
 bool BrowserFixture::LoopEndsByQuitRequest(DWORD guardMs)
 {
-    SharedBrowsingEnvironment::KeeperBrowser();
+    EXPECT_NE(SharedBrowsingEnvironment::KeeperBrowser(), nullptr) << "the keeper browser did not open";
     const UINT_PTR guard = SetTimer(nullptr, 0, guardMs, &EndLoopWithQuitMessage);
     CefRunMessageLoop();
     KillTimer(nullptr, guard);

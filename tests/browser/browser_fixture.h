@@ -28,12 +28,15 @@ public:
     static testsupport::HttpServer& Site();
     static CefRefPtr<CefBrowser> KeeperBrowser();
 
-    // Closes the keeper and lets go of the engine's objects while the engine still runs.
+    // Closes the keeper, waits until the engine has reported it closed, and
+    // lets go of the engine's objects while the engine still runs.
     void TearDown() override;
 };
 
 class BrowserFixture : public testing::Test {
 protected:
+    // Closes the browsers the test opened and waits until the engine has
+    // reported each of their clients without a browser.
     void TearDown() override;
 
     static testsupport::HttpServer& Site() { return SharedBrowsingEnvironment::Site(); }
@@ -59,4 +62,5 @@ protected:
 
 private:
     std::vector<std::unique_ptr<testsupport::BrowserHostWindow>> m_hosts;
+    std::vector<CefRefPtr<SimpleHandler>> m_clients;
 };
