@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,12 +54,11 @@ protected:
     // Closes the browser and waits until its host window is gone.
     void Close(const CefRefPtr<CefBrowser>& browser);
 
-    // Runs the engine's message loop with a guard that ends it after guardMs
-    // with a quit message; true when the loop ended by itself, that is, because
-    // a quit was requested.
-    static bool LoopEndsByQuitRequest(DWORD guardMs);
-    // Takes any quit request made earlier, so the next probe sees only new ones.
-    static void ForgetEarlierQuitRequests();
+    // Runs the engine's message loop, does the action from inside it (a quit
+    // request counts only while a loop runs), and ends the loop with a quit
+    // message after guardMs; true when the loop ended by itself, that is,
+    // because a quit was requested meanwhile.
+    static bool LoopEndsByQuitRequest(DWORD guardMs, std::function<void()> action);
 
 private:
     std::vector<std::unique_ptr<testsupport::BrowserHostWindow>> m_hosts;
