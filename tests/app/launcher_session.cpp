@@ -87,9 +87,10 @@ LauncherSession::~LauncherSession()
     }
 }
 
-bool LauncherSession::Start(bool waitForPage)
+bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirectory)
 {
-    m_process = driver::StartProcess(LauncherExecutable(), kWineEngineSwitches, ElsewhereFolder());
+    m_process = driver::StartProcess(LauncherExecutable(), kWineEngineSwitches,
+                                     workingDirectory.empty() ? ElsewhereFolder() : workingDirectory);
     if (!m_process.handle)
         return false;
     const bool windows = driver::WaitFor(

@@ -60,10 +60,11 @@ public:
     // Only while the site is served.
     testsupport::HttpServer& Site() { return *m_site; }
 
-    // Starts the launcher and waits for its login window and login browser
-    // window; with waitForPage, also for the login page's title. Returns
-    // whether all of that appeared.
-    bool Start(bool waitForPage = true);
+    // Starts the launcher (in workingDirectory, else a folder that is not
+    // its own) and waits for its login window and login browser window; with
+    // waitForPage, also for the login page's title. Returns whether all of
+    // that appeared.
+    bool Start(bool waitForPage = true, const std::wstring& workingDirectory = std::wstring());
     const driver::Process& Process() const { return m_process; }
     HWND Login() const { return m_login; }
     HWND LoginBrowser() const { return m_loginBrowser; }
