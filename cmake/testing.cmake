@@ -14,12 +14,13 @@ set(ZARNITH_TEST_ATTEMPTS 3)
 set(ZARNITH_WINE_ENGINE_SWITCHES --disable-gpu --disable-direct-write)
 
 # zarnith_add_test(<name> SOURCES <files...> [LIBS <targets...>] [ENGINE] [TIMEOUT <seconds>] [LABELS <labels...>]
-#                  [ARGS <arguments...>])
+#                  [ARGS <arguments...>] [SCREEN <width>x<height>])
 # ENGINE: the program starts the browser engine, so the engine runtime is
 # staged beside it and its main must hand engine sub-processes to the engine.
 # ARGS: the program's command-line arguments.
+# SCREEN: the program runs on a screen of that size of its own (scripts/run-on-screen).
 function(zarnith_add_test name)
-  cmake_parse_arguments(T "ENGINE" "TIMEOUT" "SOURCES;LIBS;LABELS;ARGS" ${ARGN})
+  cmake_parse_arguments(T "ENGINE" "TIMEOUT;SCREEN" "SOURCES;LIBS;LABELS;ARGS" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
@@ -34,8 +35,12 @@ function(zarnith_add_test name)
   # passed (its exit code, its GoogleTest summary, Wine's crash reports) and
   # exits with 0 only then; ctest goes by that exit code alone
   # (scripts/run-test says why).
+  set(_screen)
+  if(T_SCREEN)
+    set(_screen "${PROJECT_SOURCE_DIR}/scripts/run-on-screen" ${T_SCREEN})
+  endif()
   add_test(NAME ${name}
-    COMMAND python3 "${PROJECT_SOURCE_DIR}/scripts/run-test" --timeout ${T_TIMEOUT}
+    COMMAND ${_screen} python3 "${PROJECT_SOURCE_DIR}/scripts/run-test" --timeout ${T_TIMEOUT}
             --attempts ${ZARNITH_TEST_ATTEMPTS} $<TARGET_FILE:${name}> ${T_ARGS}
     WORKING_DIRECTORY "${ZARNITH_TEST_BIN_DIR}")
   math(EXPR _all_attempts "${T_TIMEOUT} * ${ZARNITH_TEST_ATTEMPTS} + 30")

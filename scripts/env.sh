@@ -7,7 +7,8 @@ ENGINE_INTEGRITY="sha512-Yz3nlRUjgVNtiwqzc384w9wQOn/psf6c4IfInWk6hmGGO5v1a3mXnCq
 WINE_READY_STAMP="$ZARNITH_CACHE/wine/.ready"
 SETUP_STAMP="$ZARNITH_CACHE/.setup-done"
 
-export WINEPREFIX="$ZARNITH_CACHE/wine"
+# scripts/run-on-screen names the prefix of a Wine session of its own here.
+export WINEPREFIX="${ZARNITH_SESSION_PREFIX:-$ZARNITH_CACHE/wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko install dialogs: the launcher needs neither. No menu
 # entries or icons on this machine for shortcuts made inside the prefix.
@@ -18,13 +19,14 @@ WINE_ENGINE_SWITCHES=(--disable-gpu --disable-direct-write)
 
 die() { echo "error: $*" >&2; exit 1; }
 
-# Starts a private Xvfb on the first free display number and exports DISPLAY.
+# Starts a private Xvfb on the first free display number and exports DISPLAY;
+# the screen is 1920x1080 unless a WIDTHxHEIGHT is given.
 # Sets XVFB_PID; the caller stops it with stop_xvfb.
 start_xvfb() {
-  local n
+  local size="${1:-1920x1080}" n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp -ac >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -ac >/dev/null 2>&1 &
     XVFB_PID=$!
     local i
     for i in $(seq 1 50); do

@@ -111,4 +111,17 @@ void CloseProcess(Process& process);
 // case-insensitively.
 std::vector<DWORD> ProcessesNamed(const wchar_t* imageName);
 
+// What a process holds (the handle needs query and memory-read access) ---------
+// The system's GetGuiResources where it has one. Wine has none (it fails with
+// ERROR_CALL_NOT_IMPLEMENTED); there GDI objects are the used entries of the
+// process's GDI handle table, read from its memory, and USER objects are its
+// windows (top-level ones, their descendants and message-only ones): the
+// USER objects a window that lingers keeps.
+
+DWORD GdiObjectCount(HANDLE process);
+DWORD UserObjectCount(HANDLE process);
+// Committed memory that belongs to the process alone ("private bytes"): the
+// system's figure, or where it gives none (Wine), the committed private regions.
+SIZE_T PrivateBytes(HANDLE process);
+
 }  // namespace driver
