@@ -6,7 +6,10 @@
 #include "capi/capi_app.h"
 #include "engine_state.h"
 #include "open_browsers.h"
+#include "shutdown_announcement.h"
 #include "value_interop.h"
+
+#include <windows.h>
 
 #include <atomic>
 #include <cstring>
@@ -88,5 +91,7 @@ void CefShutdown()
     if (mode == EngineMode::kMultiThreadedLoop)
         CloseOpenBrowsers(kBrowserCloseTimeoutMs);
     SetEngineMode(EngineMode::kEnded);
+    OutputDebugStringA(kEngineShutdownBegins);
     cef_shutdown();
+    OutputDebugStringA(kEngineShutdownEnds);
 }

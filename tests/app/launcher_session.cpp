@@ -70,10 +70,13 @@ bool NoLauncherProcessLeft()
     return driver::WaitFor([] { return driver::ProcessesNamed(kExecutableName).empty(); }, kExitTimeoutMs);
 }
 
-LauncherSession::LauncherSession() : m_site(DemoSite())
+LauncherSession::LauncherSession(SiteState site)
 {
-    m_site.Reset();
-    m_site.ServeFolder(ZARNITH_DEMO_SITE_DOS);
+    if (site == SiteState::Down)
+        return;
+    m_site = &DemoSite();
+    m_site->Reset();
+    m_site->ServeFolder(ZARNITH_DEMO_SITE_DOS);
 }
 
 LauncherSession::~LauncherSession()
@@ -84,9 +87,10 @@ LauncherSession::~LauncherSession()
     }
 }
 
-bool LauncherSession::Start(bool waitForPage)
+bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirectory)
 {
-    m_process = driver::StartProcess(LauncherExecutable(), kWineEngineSwitches, ElsewhereFolder());
+    m_process = driver::StartProcess(LauncherExecutable(), kWineEngineSwitches,
+                                     workingDirectory.empty() ? ElsewhereFolder() : workingDirectory);
     if (!m_process.handle)
         return false;
     const bool windows = driver::WaitFor(

@@ -46,21 +46,25 @@ bool NoLauncherProcessLeft();
 
 class LauncherSession {
 public:
-    // Serves the demo site, from one server for the whole test program (a
+    enum class SiteState { Served, Down };
+    // Served: the demo site, from one server for the whole test program (a
     // port just closed cannot always be listened on again at once), with no
-    // routes of earlier sessions and no requests seen yet; nothing starts yet.
-    LauncherSession();
+    // routes of earlier sessions and no requests seen yet. Down: nothing
+    // listens on the site's port in this program. Nothing starts yet.
+    explicit LauncherSession(SiteState site = SiteState::Served);
     // Kills whatever is left of the launcher.
     ~LauncherSession();
     LauncherSession(const LauncherSession&) = delete;
     LauncherSession& operator=(const LauncherSession&) = delete;
 
-    testsupport::HttpServer& Site() { return m_site; }
+    // Only while the site is served.
+    testsupport::HttpServer& Site() { return *m_site; }
 
-    // Starts the launcher and waits for its login window and login browser
-    // window; with waitForPage, also for the login page's title. Returns
-    // whether all of that appeared.
-    bool Start(bool waitForPage = true);
+    // Starts the launcher (in workingDirectory, else a folder that is not
+    // its own) and waits for its login window and login browser window; with
+    // waitForPage, also for the login page's title. Returns whether all of
+    // that appeared.
+    bool Start(bool waitForPage = true, const std::wstring& workingDirectory = std::wstring());
     const driver::Process& Process() const { return m_process; }
     HWND Login() const { return m_login; }
     HWND LoginBrowser() const { return m_loginBrowser; }
@@ -79,7 +83,7 @@ public:
     bool EndsWith(DWORD expectedExitCode, DWORD* exitCode = nullptr);
 
 private:
-    testsupport::HttpServer& m_site;
+    testsupport::HttpServer* m_site = nullptr;
     driver::Process m_process;
     HWND m_login = nullptr;
     HWND m_loginBrowser = nullptr;

@@ -1,7 +1,6 @@
 // The launcher as a user starts it: Zarnith.exe from the runnable folder,
 // under Wine, driven with real input.
 #include "driver.h"
-#include "shutdown_markers.h"
 
 #include <gtest/gtest.h>
 
@@ -38,16 +37,17 @@ std::wstring ElsewhereFolder()
     return folder;
 }
 
+// The login window once it is visible, or null when it did not become visible in time.
 HWND WaitForLoginWindow(DWORD processId)
 {
     HWND window = nullptr;
-    driver::WaitFor(
+    const bool visible = driver::WaitFor(
         [&] {
             window = driver::FindTopLevelWindow(kWindowClass, kLoginCaption, processId);
             return window && driver::IsVisible(window);
         },
         kStartTimeoutMs);
-    return window;
+    return visible ? window : nullptr;
 }
 
 // Every launcher process, the engine's sub-processes included, is gone.
@@ -56,20 +56,14 @@ bool NoLauncherProcessLeft()
     return driver::WaitFor([] { return driver::ProcessesNamed(kExecutableName).empty(); }, kExitTimeoutMs);
 }
 
-// Closing the launcher ends the engine, and the close button does so before
-// its window goes, so the stretch marked for the test runner
-// (shutdown_markers.h) begins with the request to close; the end marker comes
-// only when the launcher ended cleanly with 0.
 void ExpectCleanEndAfter(const std::function<void()>& requestClose, const driver::Process& process, HWND login)
 {
-    testsupport::PrintMarker(testsupport::kShutdownBegins);
     requestClose();
     ASSERT_TRUE(driver::WaitFor([login] { return !IsWindow(login); }, kExitTimeoutMs)) << "the window stayed";
     DWORD exitCode = 1;
     ASSERT_TRUE(driver::WaitForExit(process, kExitTimeoutMs, &exitCode)) << "the launcher did not end";
     ASSERT_EQ(exitCode, 0u);
     ASSERT_TRUE(NoLauncherProcessLeft());
-    testsupport::PrintMarker(testsupport::kShutdownEnds);
 }
 
 class Launcher : public testing::Test {
@@ -92,7 +86,7 @@ TEST_F(Launcher, ShowsOneSkinnedLoginWindowAndItsCloseButtonEndsTheProgram)
     m_process = driver::StartProcess(Executable(), kWineEngineSwitches, ElsewhereFolder());
     ASSERT_NE(m_process.handle, nullptr);
     const HWND login = WaitForLoginWindow(m_process.id);
-    ASSERT_NE(login, nullptr) << "no login window";
+    ASSERT_NE(login, nullptr) << "no visible login window";
 
     // Two top-level skinned windows in all of the launcher's processes: the
     // login window and the login browser window that it owns.
@@ -125,29 +119,83 @@ TEST_F(Launcher, ClosedByTheSystemItStillEndsCleanly)
     m_process = driver::StartProcess(Executable(), kWineEngineSwitches);
     ASSERT_NE(m_process.handle, nullptr);
     const HWND login = WaitForLoginWindow(m_process.id);
-    ASSERT_NE(login, nullptr);
+    ASSERT_NE(login, nullptr) << "no visible login window";
 
     ExpectCleanEndAfter([login] { PostMessageW(login, WM_SYSCOMMAND, SC_CLOSE, 0); }, m_process, login);
 }
 
-// The executable carries the application icon that the entry gives the login
-// window. (Wine answers WM_GETICON only inside the window's own process, so
-// the window's icon itself cannot be read from here.)
-TEST(LauncherResources, ApplicationIconGroupLoadsAtTheBigIconSize)
+// The layout of an icon group resource: a header, then one entry per image.
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width;
+    BYTE height;
+    BYTE colourCount;
+    BYTE reserved;
+    WORD planes;
+    WORD bitCount;
+    DWORD bytes;
+    WORD iconId;
+};
+struct IconGroupHeader {
+    WORD reserved;
+    WORD type;
+    WORD count;
+};
+#pragma pack(pop)
+
+// Notes each icon group's number; a group named by text is noted as 0.
+BOOL CALLBACK NoteIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR groups)
+{
+    const WORD number = IS_INTRESOURCE(name) ? static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)) : 0;
+    reinterpret_cast<std::vector<WORD>*>(groups)->push_back(number);
+    return TRUE;
+}
+
+const void* ResourceData(HMODULE image, LPCWSTR name, LPCWSTR type)
+{
+    const HRSRC resource = FindResourceW(image, name, type);
+    return resource ? LockResource(LoadResource(image, resource)) : nullptr;
+}
+
+// The application icon is the executable's only icon, group 107, and the
+// image that LoadIconW picks from it for the login window's big icon has the
+// big-icon size itself, so the window gets it unscaled. (Wine answers
+// WM_GETICON only inside the window's own process, so the window's icon
+// itself cannot be read from here.)
+TEST(LauncherResources, TheOnlyIconGroupIs107AndHoldsAnImageOfTheBigIconSize)
 {
     HMODULE image = LoadLibraryExW(Executable().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(image, nullptr);
-    EXPECT_NE(FindResourceW(image, MAKEINTRESOURCEW(kApplicationIconGroup), RT_GROUP_ICON), nullptr);
-    const HICON icon = LoadIconW(image, MAKEINTRESOURCEW(kApplicationIconGroup));
-    ASSERT_NE(icon, nullptr);
-    ICONINFO info = {};
-    ASSERT_TRUE(GetIconInfo(icon, &info));
-    BITMAP colour = {};
-    GetObjectW(info.hbmColor, sizeof colour, &colour);
-    EXPECT_EQ(colour.bmWidth, GetSystemMetrics(SM_CXICON));
-    EXPECT_EQ(colour.bmHeight, GetSystemMetrics(SM_CYICON));
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    std::vector<WORD> groups;
+    EnumResourceNamesW(image, RT_GROUP_ICON, &NoteIconGroup, reinterpret_cast<LONG_PTR>(&groups));
+    EXPECT_EQ(groups, std::vector<WORD>{kApplicationIconGroup});
+
+    const auto* group =
+        static_cast<const BYTE*>(ResourceData(image, MAKEINTRESOURCEW(kApplicationIconGroup), RT_GROUP_ICON));
+    ASSERT_NE(group, nullptr);
+    const int bigWidth = GetSystemMetrics(SM_CXICON);
+    const int bigHeight = GetSystemMetrics(SM_CYICON);
+    const int picked =
+        LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group), TRUE, bigWidth, bigHeight, LR_DEFAULTCOLOR);
+    const auto* header = reinterpret_cast<const IconGroupHeader*>(group);
+    const auto* entries = reinterpret_cast<const IconGroupEntry*>(group + sizeof(IconGroupHeader));
+    const IconGroupEntry* pickedEntry = nullptr;
+    for (WORD i = 0; i < header->count; ++i) {
+        if (entries[i].iconId == picked)
+            pickedEntry = &entries[i];
+    }
+    ASSERT_NE(pickedEntry, nullptr) << "the group has no image for the big icon";
+    EXPECT_EQ(pickedEntry->width, bigWidth);
+    EXPECT_EQ(pickedEntry->height, bigHeight);
+
+    // The image itself, not only the group's word for it: a bitmap of that
+    // width, its colour and mask rows stacked.
+    const auto* bitmap =
+        static_cast<const BITMAPINFOHEADER*>(ResourceData(image, MAKEINTRESOURCEW(picked), RT_ICON));
+    ASSERT_NE(bitmap, nullptr);
+    ASSERT_EQ(bitmap->biSize, sizeof(BITMAPINFOHEADER)) << "not a bitmap image";
+    EXPECT_EQ(bitmap->biWidth, bigWidth);
+    EXPECT_EQ(bitmap->biHeight, 2 * bigHeight);
     FreeLibrary(image);
 }
 

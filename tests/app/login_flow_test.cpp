@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -56,6 +57,34 @@ void ClickGameCloseButton(HWND game)
     const RECT client = driver::ClientRectOnScreen(game);
     driver::ClickInWindow(game, {client.right - client.left - kCloseButtonFromRight, kTopBarButtonY});
 }
+
+// Replaces one of the runnable folder's skin files while it lives.
+class ReplacedSkin {
+public:
+    ReplacedSkin(const wchar_t* skinFile, const char* xml)
+    {
+        const std::wstring executable = launchertest::LauncherExecutable();
+        m_path = executable.substr(0, executable.find_last_of(L'\\')) + L"\\skin\\" + skinFile;
+        m_saved = m_path + L".saved";
+        m_replaced = MoveFileExW(m_path.c_str(), m_saved.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+        const HANDLE file = CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        m_replaced = m_replaced && file != INVALID_HANDLE_VALUE &&
+                     WriteFile(file, xml, static_cast<DWORD>(strlen(xml)), &written, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+    }
+    ~ReplacedSkin() { MoveFileExW(m_saved.c_str(), m_path.c_str(), MOVEFILE_REPLACE_EXISTING); }
+    ReplacedSkin(const ReplacedSkin&) = delete;
+    ReplacedSkin& operator=(const ReplacedSkin&) = delete;
+
+    bool Replaced() const { return m_replaced; }
+
+private:
+    std::wstring m_path;
+    std::wstring m_saved;
+    bool m_replaced = false;
+};
 
 class LoginFlow : public testing::Test {
 protected:
@@ -214,6 +243,25 @@ TEST_F(LoginFlow, AltF4InTheLoginPageClosesTheLoginWindowAndEndsTheProgram)
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(m_session.Login()); }, launchertest::kExitTimeoutMs))
         << "the login window stayed";
     ExpectCleanEnd();
+}
+
+// A game skin without its top bar and buttons: the window opens with its
+// browser, lays nothing out, and a system close still brings the login back.
+TEST_F(LoginFlow, AGameSkinWithoutItsNamedControlsStillOpensAndCloses)
+{
+    const ReplacedSkin skin(L"FormGame.xml",
+                            "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
+                            "<Window size=\"1250,700\"><VerticalLayout bkcolor=\"#FF203040\"/></Window>");
+    ASSERT_TRUE(skin.Replaced());
+    ASSERT_TRUE(m_session.Start());
+    m_session.LogInAs(L"bare");
+    const HWND game = m_session.WaitForGameWindow();
+    ASSERT_NE(game, nullptr);
+    EXPECT_TRUE(launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"1", L"bare")));
+    PostMessageW(game, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs));
+    ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
+    ExpectCloseButtonEndsTheProgram();
 }
 
 TEST_F(LoginFlow, AGameAddressOfTenThousandCharactersStillHandsOver)

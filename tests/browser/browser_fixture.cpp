@@ -1,15 +1,12 @@
 #include "browser_fixture.h"
 
 #include "driver.h"
-
 #include "engine/cef_app.h"
 #include "engine/cef_browser_host.h"
 
 namespace {
 
 constexpr char kKeeperPage[] = "/keeper";
-// Time for the engine to report a browser closed after its window went.
-constexpr DWORD kBrowserCloseSettleMs = 500;
 
 struct SharedState {
     testsupport::HttpServer site;
@@ -52,6 +49,17 @@ void CALLBACK EndLoopWithQuitMessage(HWND, UINT, UINT_PTR, DWORD)
     PostQuitMessage(0);
 }
 
+// The action LoopEndsByQuitRequest does once its loop runs.
+std::function<void()> g_actionInLoop;
+
+void CALLBACK DoActionInLoop(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    if (g_actionInLoop)
+        g_actionInLoop();
+    g_actionInLoop = nullptr;
+}
+
 }  // namespace
 
 testsupport::HttpServer& SharedBrowsingEnvironment::Site()
@@ -66,10 +74,11 @@ CefRefPtr<CefBrowser> SharedBrowsingEnvironment::KeeperBrowser()
         shared.site.Page(kKeeperPage, "<html><body>keeper</body></html>");
         shared.keeperHost = std::make_unique<testsupport::BrowserHostWindow>();
         shared.keeperClient = new ObservedHandler;
-        CefBrowserHost::CreateBrowser(shared.keeperHost->ChildBrowserInfo(), shared.keeperClient.get(), shared.site.WideUrl(kKeeperPage),
-                                      CefBrowserSettings(), nullptr);
-        driver::WaitFor([&] { return shared.keeperClient->GetBrowser() != nullptr; },
-                                      kEngineStepTimeoutMs);
+        EXPECT_TRUE(CefBrowserHost::CreateBrowser(shared.keeperHost->ChildBrowserInfo(), shared.keeperClient.get(),
+                                                  shared.site.WideUrl(kKeeperPage), CefBrowserSettings(), nullptr));
+        EXPECT_TRUE(driver::WaitFor([&] { return shared.keeperClient->GetBrowser() != nullptr; },
+                                    kEngineStepTimeoutMs))
+            << "the keeper browser did not open";
         shared.keeperBrowser = shared.keeperClient->GetBrowser();
     }
     return shared.keeperBrowser;
@@ -81,8 +90,12 @@ void SharedBrowsingEnvironment::TearDown()
         return;
     if (g_shared->keeperBrowser) {
         const HWND host = HostOf(g_shared->keeperBrowser);
+        const CefRefPtr<ObservedHandler> client = g_shared->keeperClient;
         g_shared->keeperBrowser->GetHost()->CloseBrowser(true);
-        driver::WaitFor([host] { return !IsWindow(host); }, kEngineStepTimeoutMs);
+        EXPECT_TRUE(driver::WaitFor([host] { return !IsWindow(host); }, kEngineStepTimeoutMs))
+            << "the keeper's host window stayed";
+        EXPECT_TRUE(driver::WaitFor([client] { return client->GetBrowser() == nullptr; }, kEngineStepTimeoutMs))
+            << "the engine did not report the keeper browser closed";
     }
     delete g_shared;
     g_shared = nullptr;
@@ -93,19 +106,22 @@ void BrowserFixture::TearDown()
     // A host window that goes takes its browser with it; the engine then
     // reports the browser closed to its client.
     for (const auto& host : m_hosts) {
-        const HWND window = host->handle();
-        if (IsWindow(window)) {
-            DestroyWindow(window);
-            driver::PumpMessagesFor(kBrowserCloseSettleMs);
-        }
+        if (host->IsOpen())
+            DestroyWindow(host->handle());
     }
     m_hosts.clear();
+    for (const CefRefPtr<SimpleHandler>& client : m_clients) {
+        EXPECT_TRUE(driver::WaitFor([client] { return client->GetBrowser() == nullptr; }, kEngineStepTimeoutMs))
+            << "the engine did not report a browser of the test closed";
+    }
+    m_clients.clear();
 }
 
 CefRefPtr<CefBrowser> BrowserFixture::OpenBrowser(CefRefPtr<SimpleHandler> client, const std::string& pathAndQuery)
 {
     EXPECT_NE(SharedBrowsingEnvironment::KeeperBrowser(), nullptr) << "the keeper browser did not open";
     m_hosts.push_back(std::make_unique<testsupport::BrowserHostWindow>());
+    m_clients.push_back(client);
     const testsupport::BrowserHostWindow& host = *m_hosts.back();
     const size_t requestsBefore = Site().CountRequests(pathAndQuery);
     EXPECT_TRUE(CefBrowserHost::CreateBrowser(host.ChildBrowserInfo(), client, Site().WideUrl(pathAndQuery),
@@ -138,17 +154,16 @@ void BrowserFixture::Close(const CefRefPtr<CefBrowser>& browser)
     EXPECT_TRUE(driver::WaitFor([host] { return !IsWindow(host); }, kEngineStepTimeoutMs));
 }
 
-bool BrowserFixture::LoopEndsByQuitRequest(DWORD guardMs)
+bool BrowserFixture::LoopEndsByQuitRequest(DWORD guardMs, std::function<void()> action)
 {
-    SharedBrowsingEnvironment::KeeperBrowser();
+    EXPECT_NE(SharedBrowsingEnvironment::KeeperBrowser(), nullptr) << "the keeper browser did not open";
+    g_actionInLoop = std::move(action);
+    const UINT_PTR act = SetTimer(nullptr, 0, 0, &DoActionInLoop);
     const UINT_PTR guard = SetTimer(nullptr, 0, guardMs, &EndLoopWithQuitMessage);
     CefRunMessageLoop();
     KillTimer(nullptr, guard);
+    KillTimer(nullptr, act);
+    EXPECT_FALSE(static_cast<bool>(g_actionInLoop)) << "the loop ended before its action ran";
+    g_actionInLoop = nullptr;
     MSG quit;
-    return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) == FALSE;
-}
-
-void BrowserFixture::ForgetEarlierQuitRequests()
-{
-    LoopEndsByQuitRequest(kQuietPeriodMs / 10);
-}
+    return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) == FALSE;}

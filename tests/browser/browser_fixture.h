@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,12 +29,15 @@ public:
     static testsupport::HttpServer& Site();
     static CefRefPtr<CefBrowser> KeeperBrowser();
 
-    // Closes the keeper and lets go of the engine's objects while the engine still runs.
+    // Closes the keeper, waits until the engine has reported it closed, and
+    // lets go of the engine's objects while the engine still runs.
     void TearDown() override;
 };
 
 class BrowserFixture : public testing::Test {
 protected:
+    // Closes the browsers the test opened and waits until the engine has
+    // reported each of their clients without a browser.
     void TearDown() override;
 
     static testsupport::HttpServer& Site() { return SharedBrowsingEnvironment::Site(); }
@@ -50,13 +54,13 @@ protected:
     // Closes the browser and waits until its host window is gone.
     void Close(const CefRefPtr<CefBrowser>& browser);
 
-    // Runs the engine's message loop with a guard that ends it after guardMs
-    // with a quit message; true when the loop ended by itself, that is, because
-    // a quit was requested.
-    static bool LoopEndsByQuitRequest(DWORD guardMs);
-    // Takes any quit request made earlier, so the next probe sees only new ones.
-    static void ForgetEarlierQuitRequests();
+    // Runs the engine's message loop, does the action from inside it (a quit
+    // request counts only while a loop runs), and ends the loop with a quit
+    // message after guardMs; true when the loop ended by itself, that is,
+    // because a quit was requested meanwhile.
+    static bool LoopEndsByQuitRequest(DWORD guardMs, std::function<void()> action);
 
 private:
     std::vector<std::unique_ptr<testsupport::BrowserHostWindow>> m_hosts;
+    std::vector<CefRefPtr<SimpleHandler>> m_clients;
 };

@@ -1,11 +1,12 @@
 #include "game_address_recorder.h"
 
 #include "browser/login_globals.h"
-#include "browser/window_messages.h"
 
 namespace {
 
 constexpr wchar_t kRecorderClassName[] = L"GameAddressRecorder";
+// The message a client sends the login window with a game address: WM_OPEN_GAME, WM_USER + 1004.
+constexpr UINT kOpenGameMessage = 2028;
 
 }  // namespace
 
@@ -31,7 +32,7 @@ GameAddressRecorder::~GameAddressRecorder()
 
 LRESULT CALLBACK GameAddressRecorder::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_OPEN_GAME) {
+    if (message == kOpenGameMessage) {
         auto* recorder = reinterpret_cast<GameAddressRecorder*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (recorder)
             recorder->m_addresses.emplace_back(reinterpret_cast<const wchar_t*>(lParam));

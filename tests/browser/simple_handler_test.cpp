@@ -226,16 +226,15 @@ TEST_F(BrowserListTest, SecondBrowserComesAfterTheFirstAndQuitWaitsForBoth)
     ASSERT_FALSE(first->IsSame(second));
     EXPECT_TRUE(client->GetBrowser()->IsSame(first));
 
-    ForgetEarlierQuitRequests();
-    Close(first);
+    EXPECT_FALSE(LoopEndsByQuitRequest(kQuietPeriodMs, [&] { first->GetHost()->CloseBrowser(true); }))
+        << "quit was asked for while a browser was still open";
     ASSERT_TRUE(WaitFor([&] { return client->ClosedCount() == 1; }, kEngineStepTimeoutMs));
     EXPECT_TRUE(client->GetBrowser()->IsSame(second));
-    EXPECT_FALSE(LoopEndsByQuitRequest(kQuietPeriodMs)) << "quit was asked for while a browser was still open";
 
-    Close(second);
+    EXPECT_TRUE(LoopEndsByQuitRequest(kEngineStepTimeoutMs, [&] { second->GetHost()->CloseBrowser(true); }))
+        << "no quit after the last browser closed";
     ASSERT_TRUE(WaitFor([&] { return client->ClosedCount() == 2; }, kEngineStepTimeoutMs));
     EXPECT_EQ(client->GetBrowser(), nullptr);
-    EXPECT_TRUE(LoopEndsByQuitRequest(kEngineStepTimeoutMs)) << "no quit after the last browser closed";
 }
 
 TEST_F(BrowserListTest, CloseOfABrowserOfAnotherClientRemovesNothing)
@@ -247,16 +246,13 @@ TEST_F(BrowserListTest, CloseOfABrowserOfAnotherClientRemovesNothing)
     const CefRefPtr<CefBrowser> stranger = SharedBrowsingEnvironment::KeeperBrowser();
     ASSERT_NE(stranger, nullptr);
 
-    ForgetEarlierQuitRequests();
-    client->OnBeforeClose(stranger);
+    EXPECT_FALSE(LoopEndsByQuitRequest(kQuietPeriodMs, [&] { client->OnBeforeClose(stranger); }));
     EXPECT_TRUE(client->GetBrowser()->IsSame(own));
-    EXPECT_FALSE(LoopEndsByQuitRequest(kQuietPeriodMs));
 
     // A client with no browser at all still asks for the quit.
     CefRefPtr<SimpleHandler> empty(new SimpleHandler);
-    empty->OnBeforeClose(stranger);
+    EXPECT_TRUE(LoopEndsByQuitRequest(kEngineStepTimeoutMs, [&] { empty->OnBeforeClose(stranger); }));
     EXPECT_EQ(empty->GetBrowser(), nullptr);
-    EXPECT_TRUE(LoopEndsByQuitRequest(kEngineStepTimeoutMs));
 }
 
 class DisplayTest : public BrowserFixture {};

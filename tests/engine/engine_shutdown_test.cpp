@@ -1,11 +1,14 @@
 // Ending the engine: browsers still open are closed first, what the engine
-// held of ours is released, and the calls the launcher makes after the engine
-// has ended return.
+// held of ours is released, the calls the launcher makes after the engine has
+// ended return, and the engine's own shut-down call is announced for the test
+// runner.
 #include "engine_test_main.h"
+#include "debug_string_recorder.h"
 #include "driver.h"
 #include "recording_client.h"
 #include "test_app.h"
 #include "browser_host_window.h"
+#include "shutdown_announcement.h"
 
 #include "browser/engine_settings.h"
 #include "engine/cef_app.h"
@@ -15,6 +18,8 @@
 
 #include <chrono>
 #include <future>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -35,6 +40,17 @@ int CountOf(const RecordingClient& client, const char* callback)
     for (const enginetest::ClientEvent& event : client.Events())
         count += event.callback == callback ? 1 : 0;
     return count;
+}
+
+// The shut-down announcements among the debug strings, in order.
+std::vector<std::string> ShutdownAnnouncements(const std::vector<std::string>& debugStrings)
+{
+    std::vector<std::string> announcements;
+    for (const std::string& text : debugStrings) {
+        if (text == engine_internal::kEngineShutdownBegins || text == engine_internal::kEngineShutdownEnds)
+            announcements.push_back(text);
+    }
+    return announcements;
 }
 
 bool CreateChildBrowser(const testsupport::BrowserHostWindow& window, CefRefPtr<CefClient> client)
@@ -67,7 +83,8 @@ TEST(EngineShutdown, ClosesOpenBrowsersReleasesWhatItHeldAndLaterCallsReturn)
     ASSERT_NE(second->Browser(), nullptr);
     EXPECT_EQ(CountOf(*second, "OnBeforeClose"), 0);
 
-    testsupport::ShutDownEngineMarked();
+    enginetest::DebugStringRecorder debugStrings;
+    CefShutdown();
     EXPECT_EQ(CountOf(*second, "OnBeforeClose"), 1) << "the open browser was not closed before the engine ended";
     EXPECT_EQ(second->Browser(), nullptr);
     // The engine asked the browser's top-level window to close, and it did.
@@ -90,6 +107,12 @@ TEST(EngineShutdown, ClosesOpenBrowsersReleasesWhatItHeldAndLaterCallsReturn)
     EXPECT_FALSE(CefInitialize(CefMainArgs(GetModuleHandleW(nullptr)), LauncherEngineSettings(),
                                g_app, nullptr));
     EXPECT_TRUE(g_app->HasOneRef());
+
+    // The engine's own shut-down call was announced before and after, once:
+    // the later calls do not reach the engine and announce nothing.
+    const std::vector<std::string> once = {engine_internal::kEngineShutdownBegins,
+                                           engine_internal::kEngineShutdownEnds};
+    EXPECT_EQ(ShutdownAnnouncements(debugStrings.Strings()), once);
 }
 
 }  // namespace

@@ -20,6 +20,10 @@ using enginetest::InstanceCounter;
 constexpr char kOtherEngineApiHash[] = "0123456789abcdef0123456789abcdef01234567";
 // Far longer than a call that returns at once takes, far shorter than the test's time-out.
 constexpr std::chrono::seconds kPromptly{10};
+// The sizes of the engine's settings records in this engine version, which
+// the records' size members must carry (64-bit and 32-bit builds).
+constexpr size_t kEngineSettingsSize = sizeof(void*) == 8 ? 336 : 188;
+constexpr size_t kEngineBrowserSettingsSize = sizeof(void*) == 8 ? 312 : 204;
 
 class WatchedApp : public CefApp, public InstanceCounter<WatchedApp> {
 public:
@@ -74,7 +78,7 @@ TEST(EngineRecords, SettingsReachTheEngineWithTheirSizeAndText)
     settings.multi_threaded_message_loop = 1;
     settings.locale = "zh-CN";
     const cef_settings_t view = engine_internal::EngineView(settings);
-    EXPECT_EQ(view.size, sizeof(cef_settings_t));
+    EXPECT_EQ(view.size, kEngineSettingsSize);
     EXPECT_EQ(view.multi_threaded_message_loop, 1);
     EXPECT_EQ(engine_internal::FromEngine(&view.locale).ToWString(), L"zh-CN");
     EXPECT_EQ(view.cache_path.length, 0u);
@@ -100,7 +104,7 @@ TEST(EngineRecords, ChildWindowInfoDescribesAVisibleChildInTheGivenRectangle)
     CefBrowserSettings browserSettings;
     browserSettings.plugins = STATE_ENABLED;
     const cef_browser_settings_t settingsView = engine_internal::EngineView(browserSettings);
-    EXPECT_EQ(settingsView.size, sizeof(cef_browser_settings_t));
+    EXPECT_EQ(settingsView.size, kEngineBrowserSettingsSize);
     EXPECT_EQ(settingsView.plugins, STATE_ENABLED);
     EXPECT_EQ(settingsView.javascript, STATE_DEFAULT);
 }

@@ -3,7 +3,6 @@
 // registers, and installing over an installation in use.
 #include "driver.h"
 #include "folder_snapshot.h"
-#include "shutdown_markers.h"
 #include "system_state.h"
 
 #include <gtest/gtest.h>
@@ -200,11 +199,9 @@ protected:
         EXPECT_EQ(driver::Owner(browserWindow), login);
     }
 
-    // Closes the launcher the way the system does; it ends the engine, so the
-    // stretch is marked for the test runner.
+    // Closes the launcher the way the system does.
     void CloseLauncher(HWND login)
     {
-        testsupport::PrintMarker(testsupport::kShutdownBegins);
         PostMessageW(login, WM_SYSCOMMAND, SC_CLOSE, 0);
         DWORD exitCode = 1;
         ASSERT_TRUE(driver::WaitForExit(m_launcher, kLauncherExitTimeoutMs, &exitCode)) << "the launcher did not end";
@@ -212,7 +209,6 @@ protected:
         driver::CloseProcess(m_launcher);
         ASSERT_TRUE(
             driver::WaitFor([] { return driver::ProcessesNamed(kExecutable).empty(); }, kLauncherExitTimeoutMs));
-        testsupport::PrintMarker(testsupport::kShutdownEnds);
     }
 
     bool LauncherRuns() const { return WaitForSingleObject(m_launcher.handle, 0) == WAIT_TIMEOUT; }

@@ -1,8 +1,10 @@
-"""When scripts/run-test runs a test program again, and when it does not."""
+"""When scripts/run-test lets a test program pass, when it runs it again, and when not."""
+import contextlib
 import importlib.machinery
 import importlib.util
 import os
 import stat
+import io
 import tempfile
 import time
 import unittest
@@ -12,48 +14,214 @@ _LOADER = importlib.machinery.SourceFileLoader("run_test", _PATH)
 run_test = importlib.util.module_from_spec(importlib.util.spec_from_loader("run_test", _LOADER))
 _LOADER.exec_module(run_test)
 
-BEGINS = run_test.SHUTDOWN_BEGINS
-ENDS = run_test.SHUTDOWN_ENDS
-PASSED = "[  PASSED  ] 3 tests.\n"
-FAULT = "wine: Unhandled page fault on read access to 0000000000000010\n"
+PASSED = "[  PASSED  ] 3 tests.\r\n"
+FAILED = "[  FAILED  ] Launcher.ShowsOneSkinnedLoginWindowAndItsCloseButtonEndsTheProgram (30012 ms)\r\n"
+PAGE_FAULT = ("wine: Unhandled page fault on read access to 0000000000000010 at address 00006FFFF8F1C2D7 "
+              "(thread 0128), starting debugger...\n")
+# Wine's words for other unhandled exceptions, as Wine 8 prints them.
+OTHER_CRASHES = [
+    "wine: Unhandled stack overflow at address 0000000140002876 (thread 0114), starting debugger...\n",
+    "wine: Unhandled illegal instruction at address 000000014000166E (thread 0024), starting debugger...\n",
+    "wine: Unhandled division by zero at address 0000000140001666 (thread 0024), starting debugger...\n",
+    "wine: Unhandled privileged instruction at address 000000014000174D (thread 0154), starting debugger...\n",
+    "wine: Unhandled exception 0xe0001234 in thread 138 at address 000000007B013D7E (thread 0138), "
+    "starting debugger...\n",
+    "wine: Unimplemented function dwmapi.dll.DwmFlush called at address 000000007B00CD6C (thread 0024), "
+    "starting debugger...\n",
+    "wine: Assertion failed at address 000000007B00CD6C (thread 0024), starting debugger...\n",
+]
 
 
-class RepeatsOnlyAFailedEngineShutdown(unittest.TestCase):
-    def repeats(self, exit_code, output):
-        return run_test.failed_only_while_ending_engine(exit_code, output)
-
-    def test_fault_or_hang_inside_an_unfinished_shutdown_after_passing_tests(self):
-        self.assertTrue(self.repeats(0, PASSED + BEGINS + "\n" + FAULT))
-        self.assertTrue(self.repeats(None, PASSED + BEGINS + "\n"))
-        self.assertTrue(self.repeats(1, BEGINS + "\n" + FAULT + "[  FAILED  ] Launcher.Close\n" + BEGINS + "\n" + ENDS))
-
-    def test_a_finished_shutdown_or_no_shutdown_at_all(self):
-        self.assertFalse(self.repeats(0, PASSED + BEGINS + "\n" + ENDS + "\n"))
-        self.assertFalse(self.repeats(1, "[  FAILED  ] A.b\n"))
-        self.assertFalse(self.repeats(1, BEGINS + "\n" + ENDS + "\n[  FAILED  ] A.b\n" + BEGINS + "\n" + ENDS))
-
-    def test_anything_wrong_before_the_shutdown(self):
-        self.assertFalse(self.repeats(1, "[  FAILED  ] A.b\n" + BEGINS + "\n" + FAULT))
-        self.assertFalse(self.repeats(0, FAULT + PASSED + BEGINS + "\n"))
+def begins(process_id="0020"):
+    """The begin line as Wine 8 prints the engine layer's debug string."""
+    return f'{process_id}:0024:warn:debugstr:OutputDebugStringA "{run_test.SHUTDOWN_BEGINS}"\n'
 
 
-class StopsAHungShutdown(unittest.TestCase):
-    def test_a_program_silent_after_the_begin_marker_is_stopped(self):
-        with tempfile.TemporaryDirectory() as folder:
-            fake_wine = os.path.join(folder, "fake-wine-run")
-            with open(fake_wine, "w") as script:
-                script.write(f"#!/bin/sh\necho '{PASSED.strip()}'\necho '{BEGINS}'\nexec sleep 600\n")
-            os.chmod(fake_wine, stat.S_IRWXU)
-            saved = run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT
-            run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT = fake_wine, 1
-            try:
-                started = time.monotonic()
-                exit_code, output = run_test.run_once(["program.exe"], timeout=60)
-            finally:
-                run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT = saved
-            self.assertIsNone(exit_code)
-            self.assertLess(time.monotonic() - started, 30)
-            self.assertTrue(run_test.failed_only_while_ending_engine(exit_code, output))
+def ends(process_id="0020"):
+    return f'{process_id}:0024:warn:debugstr:OutputDebugStringA "{run_test.SHUTDOWN_ENDS}"\n'
+
+
+def passes(exit_code, output):
+    return run_test.failures(exit_code, output) == []
+
+
+def repeats(exit_code, output):
+    return not passes(exit_code, output) and run_test.engine_shutdown_fault(exit_code, output)
+
+
+class APassingProgram(unittest.TestCase):
+    def test_exits_with_0_after_its_summary_of_passed_tests(self):
+        self.assertTrue(passes(0, "[==========] 3 tests ran.\r\n" + PASSED))
+        self.assertTrue(passes(0, PASSED + begins() + ends()))
+        self.assertTrue(passes(0, begins("0100") + ends("0100") + PASSED + begins() + ends()))
+
+    def test_without_the_summary_or_with_no_test_run_it_fails(self):
+        self.assertFalse(passes(0, "[==========] 3 tests ran.\r\n"))
+        self.assertFalse(passes(0, "[  PASSED  ] 0 tests.\r\n"))
+        self.assertFalse(passes(0, ""))
+
+    def test_a_failed_test_fails_it_whatever_else(self):
+        self.assertFalse(passes(0, FAILED + PASSED))
+
+
+class ItsExitCodeCounts(unittest.TestCase):
+    def test_a_program_that_hangs_after_its_summary_fails_and_is_not_repeated(self):
+        self.assertFalse(passes(None, PASSED))
+        self.assertFalse(repeats(None, PASSED))
+        self.assertFalse(repeats(None, PASSED + begins() + ends()))
+
+    def test_a_program_that_aborts_or_exits_with_an_error_after_its_summary_fails(self):
+        # abort() of the C runtime ends the program with 3 and no report of Wine's.
+        self.assertFalse(passes(3, PASSED))
+        self.assertFalse(repeats(3, PASSED + begins() + ends()))
+        self.assertFalse(passes(1, PASSED + begins() + ends()))
+
+
+class EveryCrashReportOfWineFails(unittest.TestCase):
+    def test_whatever_its_words_even_with_exit_code_0(self):
+        for crash in [PAGE_FAULT] + OTHER_CRASHES:
+            with self.subTest(crash=crash):
+                self.assertFalse(passes(0, PASSED + crash))
+                self.assertFalse(passes(0, crash + PASSED))
+                self.assertFalse(repeats(0, PASSED + crash))
+
+    def test_the_debuggers_own_report_and_missing_libraries_fail_too(self):
+        self.assertFalse(passes(0, PASSED + "Unhandled exception: page fault on read access to 0x10\n"))
+        self.assertFalse(passes(0, PASSED + "wine: could not load kernel32.dll, status c0000135\n"))
+
+
+class RepeatsOnlyTheEnginesOwnShutdown(unittest.TestCase):
+    def test_a_fault_or_hang_inside_a_shutdown_that_never_ended(self):
+        self.assertTrue(repeats(0, PASSED + begins() + PAGE_FAULT))
+        self.assertTrue(repeats(None, PASSED + begins()))
+        for crash in OTHER_CRASHES:
+            with self.subTest(crash=crash):
+                self.assertTrue(repeats(0, PASSED + begins() + crash))
+        # Ended inside the engine's call without any report: it never came back.
+        self.assertTrue(repeats(0, PASSED + begins()))
+
+    def test_what_a_hang_of_another_programs_shutdown_causes_afterwards(self):
+        # The launcher hangs in the engine's shut-down; the test that waits
+        # for it to end fails after the begin and goes on.
+        output = begins("0100") + FAILED + begins("0200") + ends("0200") + "[  FAILED  ] 1 test\r\n"
+        self.assertTrue(repeats(1, output))
+
+    def test_not_a_shutdown_that_ended_and_then_went_wrong(self):
+        self.assertFalse(repeats(0, PASSED + begins() + ends() + PAGE_FAULT))
+        self.assertFalse(repeats(None, PASSED + begins() + ends()))
+
+    def test_not_when_something_went_wrong_before_the_begin(self):
+        self.assertFalse(repeats(1, FAILED + begins() + PAGE_FAULT))
+        self.assertFalse(repeats(0, PAGE_FAULT + PASSED + begins()))
+        self.assertFalse(repeats(1, OTHER_CRASHES[0] + begins("0100")))
+
+    def test_each_process_ends_only_its_own_stretch(self):
+        self.assertTrue(repeats(None, PASSED + begins("0100") + ends("0200")))
+        self.assertFalse(repeats(None, begins("0100") + begins("0200") + ends("0100") + ends("0200") + PASSED))
+
+    def test_a_process_id_used_again_is_another_process(self):
+        self.assertTrue(repeats(1, begins("0100") + FAILED + begins("0100") + ends("0100")))
+
+
+class NeverRepeatsAFaultOfTheProduct(unittest.TestCase):
+    """The launcher's close and exit, which used to lie inside the marked stretch."""
+
+    def test_a_close_button_that_does_nothing(self):
+        # No shut-down of the engine begins at all; the test waits and fails.
+        output = "[ RUN      ] Launcher.ShowsOneSkinnedLoginWindowAndItsCloseButtonEndsTheProgram\r\n"
+        output += "launcher_test.cpp(57): error: the window stayed\r\n" + FAILED
+        output += begins("0100") + ends("0100") + "[  FAILED  ] 1 test, listed below:\r\n"
+        self.assertFalse(repeats(1, output))
+
+    def test_an_error_exit_or_a_process_left_after_the_engine_ended(self):
+        for error in ["launcher_test.cpp(60): error: Expected equality of these values:\r\n  exitCode\r\n"
+                      "    Which is: 3\r\n  0u\r\n",
+                      "launcher_test.cpp(61): error: Value of: NoLauncherProcessLeft()\r\n"]:
+            with self.subTest(error=error):
+                self.assertFalse(repeats(1, begins("0100") + ends("0100") + error + FAILED))
+
+    def test_a_crash_of_the_launcher_after_its_engine_ended(self):
+        self.assertFalse(repeats(1, begins("0100") + ends("0100") + OTHER_CRASHES[0] + FAILED))
+
+
+class RunsTheProgram(unittest.TestCase):
+    """run-test itself with a stand-in for Wine: a shell script."""
+
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.runs = os.path.join(self.folder.name, "runs")
+        self.retry_log = os.path.join(self.folder.name, "retries.log")
+        self.saved = run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT, os.environ.get(run_test.RETRY_LOG_VARIABLE)
+        os.environ[run_test.RETRY_LOG_VARIABLE] = self.retry_log
+
+    def tearDown(self):
+        run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT, log = self.saved
+        if log is None:
+            os.environ.pop(run_test.RETRY_LOG_VARIABLE, None)
+        else:
+            os.environ[run_test.RETRY_LOG_VARIABLE] = log
+        self.folder.cleanup()
+
+    def fake_wine(self, body):
+        """A stand-in that counts its runs in a file and then runs the shell body."""
+        path = os.path.join(self.folder.name, "fake-wine-run")
+        with open(path, "w") as script:
+            script.write(f"#!/bin/sh\necho run >> '{self.runs}'\nrun=$(wc -l < '{self.runs}')\n{body}\n")
+        os.chmod(path, stat.S_IRWXU)
+        run_test.WINE_RUN = path
+
+    def run_test_script(self, *arguments):
+        """run-test's exit code; what it prints is left out of the test's output."""
+        with contextlib.redirect_stdout(io.StringIO()):
+            return run_test.main(list(arguments))
+
+    def run_count(self):
+        with open(self.runs) as runs:
+            return len(runs.readlines())
+
+    def retries_noted(self):
+        if not os.path.exists(self.retry_log):
+            return []
+        with open(self.retry_log) as log:
+            return log.readlines()
+
+    def test_wine_prints_the_debug_strings_with_process_ids(self):
+        self.fake_wine('echo "WINEDEBUG=$WINEDEBUG"')
+        _, output = run_test.run_once(["program.exe"], timeout=30)
+        channels = output.strip().split("=", 1)[1].split(",")
+        self.assertIn("+pid", channels)
+        self.assertIn("warn+debugstr", channels)
+
+    def test_a_program_silent_after_a_begin_is_stopped_and_run_again(self):
+        run_test.SHUTDOWN_TIMEOUT = 1
+        self.fake_wine(f"echo '{PASSED.strip()}'\n"
+                       f"if [ $run -eq 1 ]; then echo '{begins().strip()}' >&2; exec sleep 600; fi\n"
+                       f"echo '{begins().strip()}' >&2; echo '{ends().strip()}' >&2")
+        started = time.monotonic()
+        self.assertEqual(self.run_test_script("--timeout", "60", "--attempts", "3", "program.exe"), 0)
+        self.assertLess(time.monotonic() - started, 30)
+        self.assertEqual(self.run_count(), 2)
+        self.assertEqual(len(self.retries_noted()), 1)
+        self.assertIn("program.exe: attempt 1:", self.retries_noted()[0])
+
+    def test_a_hang_after_the_summary_fails_at_once(self):
+        self.fake_wine(f"echo '{PASSED.strip()}'\nexec sleep 600")
+        started = time.monotonic()
+        self.assertEqual(self.run_test_script("--timeout", "2", "--attempts", "3", "program.exe"), 1)
+        self.assertLess(time.monotonic() - started, 30)
+        self.assertEqual(self.run_count(), 1)
+        self.assertEqual(self.retries_noted(), [])
+
+    def test_abort_after_the_summary_fails_at_once(self):
+        self.fake_wine(f"echo '{PASSED.strip()}'\nexit 3")
+        self.assertEqual(self.run_test_script("--timeout", "30", "--attempts", "3", "program.exe"), 1)
+        self.assertEqual(self.run_count(), 1)
+
+    def test_a_shutdown_that_always_faults_fails_after_the_last_attempt(self):
+        self.fake_wine(f"echo '{PASSED.strip()}'\necho '{begins().strip()}' >&2\necho '{PAGE_FAULT.strip()}' >&2")
+        self.assertEqual(self.run_test_script("--timeout", "30", "--attempts", "3", "program.exe"), 1)
+        self.assertEqual(self.run_count(), 3)
+        self.assertEqual(len(self.retries_noted()), 2)
 
 
 if __name__ == "__main__":

@@ -1,7 +1,5 @@
 #include "engine_test_main.h"
 
-#include "shutdown_markers.h"
-
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -23,15 +21,8 @@ int RunEngineTestMain(int argc, char** argv, CefRefPtr<CefApp> app, const CefSet
         return 1;
     }
     const int result = RUN_ALL_TESTS();
-    ShutDownEngineMarked();
-    return result;
-}
-
-void ShutDownEngineMarked()
-{
-    PrintMarker(kShutdownBegins);
     CefShutdown();
-    PrintMarker(kShutdownEnds);
+    return result;
 }
 
 }  // namespace testsupport

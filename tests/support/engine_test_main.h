@@ -13,7 +13,4 @@ namespace testsupport {
 // sub-process; otherwise the tests' result (1 also when the engine did not start).
 int RunEngineTestMain(int argc, char** argv, CefRefPtr<CefApp> app, const CefSettings& settings);
 
-// CefShutdown between the markers of shutdown_markers.h.
-void ShutDownEngineMarked();
-
 }  // namespace testsupport

@@ -41,7 +41,11 @@ TEST_F(BadSkin, AMissingSkinFileGivesAnEmptyWindowThatStillWorks)
 
     const RECT rc = driver::WindowRect(handle);
     driver::ClickAt({rc.left + 20, rc.top + 20});
-    driver::PumpMessagesFor(kSettleMs);
+    // A key after the click: once it has arrived, the click has been handled
+    // with all it posted.
+    ASSERT_TRUE(driver::BringToForeground(handle));
+    driver::PressKey(VK_SHIFT);
+    ASSERT_TRUE(driver::WaitFor([&] { return !window.keysDown.empty(); }, kWaitMs));
     EXPECT_TRUE(IsWindow(handle));
     window.Close();
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(handle); }, kWaitMs));

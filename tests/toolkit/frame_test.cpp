@@ -114,15 +114,16 @@ TEST_F(Frame, DraggingTheCaptionMovesTheWindowButDraggingAButtonDoesNot)
     // The caption's buttons take the mouse themselves: pressing one and
     // leaving it neither moves the window nor clicks.
     driver::DragMouse(window.ScreenCentreOf(L"maxbtn"), {moved.left + 200, moved.top + 200});
-    driver::PumpMessagesFor(kSettleMs);
+    ASSERT_TRUE(ClickListedButton(window));
     EXPECT_TRUE(SameRect(driver::WindowRect(window), moved));
     EXPECT_FALSE(IsZoomed(window));
-    EXPECT_TRUE(window.clickedNames.empty());
+    EXPECT_EQ(window.clickedNames, std::vector<std::wstring>{TestWindow::kListedButton})
+        << "only the listed button clicked";
 
     // Below the caption nothing drags either.
     const POINT body = {moved.left + 240, moved.top + 300};
     driver::DragMouse(body, {body.x + 50, body.y + 5});
-    driver::PumpMessagesFor(kSettleMs);
+    ASSERT_TRUE(ClickListedButton(window));
     EXPECT_TRUE(SameRect(driver::WindowRect(window), moved));
 }
 
@@ -143,7 +144,7 @@ TEST_F(Frame, TheSizeBoxResizesDownToTheMinimumAndOnlyWhereTheSkinHasOne)
     driver::DragMouse(left, {left.x + 1000, left.y});
     // Wine's sizing loop stops one pixel short of the minimum width.
     ASSERT_TRUE(driver::WaitFor([&] { return SizeOf(driver::WindowRect(window)).cx <= 241; }, kWaitMs));
-    driver::PumpMessagesFor(kSettleMs);
+    ASSERT_TRUE(ClickListedButton(window)) << "the drag's release was not handled";
     EXPECT_NEAR(SizeOf(driver::WindowRect(window)).cx, 240, 1) << "mininfo stops the shrinking";
     EXPECT_EQ(driver::WindowRect(window).right, grown.right);
 
@@ -152,8 +153,13 @@ TEST_F(Frame, TheSizeBoxResizesDownToTheMinimumAndOnlyWhereTheSkinHasOne)
     const RECT fixedBefore = driver::WindowRect(fixed);
     const POINT fixedCorner = {fixedBefore.right - 2, fixedBefore.bottom - 2};
     driver::DragMouse(fixedCorner, {fixedCorner.x + 60, fixedCorner.y + 40});
-    driver::PumpMessagesFor(kSettleMs);
-    EXPECT_TRUE(SameRect(driver::WindowRect(fixed), fixedBefore));
+    // The same window's caption does drag: once it has moved, the corner's drag has been handled.
+    const POINT fixedGrip = {fixedBefore.left + 30, fixedBefore.top + 20};
+    driver::DragMouse(fixedGrip, {fixedGrip.x + 30, fixedGrip.y + 20});
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::WindowRect(fixed).left == fixedBefore.left + 30; }, kWaitMs));
+    EXPECT_EQ(driver::WindowRect(fixed).top, fixedBefore.top + 20);
+    EXPECT_EQ(SizeOf(driver::WindowRect(fixed)).cx, SizeOf(fixedBefore).cx) << "the fixed window was resized";
+    EXPECT_EQ(SizeOf(driver::WindowRect(fixed)).cy, SizeOf(fixedBefore).cy) << "the fixed window was resized";
 }
 
 TEST_F(Frame, WithoutCaptionAndSizingStylesTheSkinNeitherDragsNorResizes)
@@ -165,13 +171,13 @@ TEST_F(Frame, WithoutCaptionAndSizingStylesTheSkinNeitherDragsNorResizes)
     const RECT title = window.Find(L"title")->GetPos();
     const POINT grip = {before.left + title.left + 10, before.top + title.top + 10};
     driver::DragMouse(grip, {grip.x + 120, grip.y + 70});
-    driver::PumpMessagesFor(kSettleMs);
+    ASSERT_TRUE(ClickListedButton(window));
     EXPECT_TRUE(SameRect(driver::WindowRect(window), before)) << "the caption area dragged the window";
 
     const RECT unsized = driver::WindowRect(window);
     const POINT corner = {unsized.right - 2, unsized.bottom - 2};
     driver::DragMouse(corner, {corner.x + 60, corner.y + 40});
-    driver::PumpMessagesFor(kSettleMs);
+    ASSERT_TRUE(ClickListedButton(window));
     EXPECT_TRUE(SameRect(driver::WindowRect(window), unsized)) << "the size box resized the window";
 
     // With the caption style back, the same drag moves the window.
@@ -185,19 +191,23 @@ TEST_F(Frame, DoubleClickingTheCaptionMaximisesOnlyAResizableWindow)
 {
     TestWindow fixed(L"fixed.xml");
     Open(fixed);
-    const RECT fixedRect = driver::WindowRect(fixed);
-    driver::DoubleClickAt({fixedRect.left + 30, fixedRect.top + 20});
-    driver::PumpMessagesFor(kSettleMs);
-    EXPECT_FALSE(IsZoomed(fixed));
-    EXPECT_TRUE(SameRect(driver::WindowRect(fixed), fixedRect));
-
     TestWindow sizable(L"frame.xml");
     Open(sizable);
+    // Side by side, each caption clear of the other window.
+    SetWindowPos(fixed, nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(sizable, nullptr, 600, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const RECT fixedRect = driver::WindowRect(fixed);
     const RECT title = sizable.Find(L"title")->GetPos();
     const RECT rc = driver::WindowRect(sizable);
+
+    driver::DoubleClickAt({fixedRect.left + 30, fixedRect.top + 20});
     driver::DoubleClickAt({rc.left + title.left + 10, rc.top + title.top + 10});
-    EXPECT_TRUE(driver::WaitFor([&] { return IsZoomed(sizable) != FALSE; }, kWaitMs));
+    // The resizable window's double click comes after the fixed one's: once
+    // it has maximised its window, the fixed window's has been handled.
+    ASSERT_TRUE(driver::WaitFor([&] { return IsZoomed(sizable) != FALSE; }, kWaitMs));
     EXPECT_FALSE(sizable.Find(L"maxbtn")->IsVisible());
+    EXPECT_FALSE(IsZoomed(fixed));
+    EXPECT_TRUE(SameRect(driver::WindowRect(fixed), fixedRect));
 }
 
 TEST_F(Frame, EscapeAndReturnCloseNothing)
@@ -208,7 +218,8 @@ TEST_F(Frame, EscapeAndReturnCloseNothing)
     driver::PressKey(VK_ESCAPE);
     driver::PressKey(VK_RETURN);
     ASSERT_TRUE(driver::WaitFor([&] { return window.keysDown.size() == 2; }, kWaitMs));
-    driver::PumpMessagesFor(kSettleMs);
+    // A close that the keys posted would come before the click.
+    ASSERT_TRUE(ClickListedButton(window));
     EXPECT_EQ(window.keysDown[0], static_cast<WPARAM>(VK_ESCAPE));
     EXPECT_TRUE(IsWindow(window));
     EXPECT_TRUE(driver::IsVisible(window));

@@ -8,11 +8,9 @@
 
 namespace {
 
-// The input thread's longest wait for a window of the modal loop to appear or close.
-constexpr DWORD kCloseWaitMs = 5000;
+// The input thread's longest wait for a modal loop to start or a window to appear or close.
+constexpr DWORD kInputWaitMs = 5000;
 constexpr DWORD kPollMs = 10;
-// How long the input thread gives the modal loop to start.
-constexpr DWORD kLoopStartMs = 300;
 constexpr UINT kQuitCode = 7;
 constexpr UINT_PTR kTimerDelayMs = 200;
 
@@ -27,12 +25,37 @@ void CALLBACK PostQuit(HWND, UINT, UINT_PTR timer, DWORD)
     PostQuitMessage(static_cast<int>(kQuitCode));
 }
 
-// The input thread's wait: it sleeps, since the windows belong to the test's thread.
-void SleepUntil(const std::function<bool()>& done)
+// The message loops that have run on the test's thread since the count was
+// reset. A thread timer's message is dispatched only by a loop that runs.
+std::atomic<int> g_loopsRun{0};
+
+void CALLBACK CountLoop(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    for (DWORD waited = 0; !done() && waited < kCloseWaitMs; waited += kPollMs) {
+    KillTimer(nullptr, timer);
+    ++g_loopsRun;
+}
+
+// Call on the test's thread right before it enters a message loop.
+void CountTheNextLoopOnceItRuns()
+{
+    SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &CountLoop);
+}
+
+// The input thread's wait: it sleeps, since the windows belong to the test's
+// thread. Returns whether the condition became true in time.
+bool SleepUntil(const std::function<bool()>& done)
+{
+    for (DWORD waited = 0; !done(); waited += kPollMs) {
+        if (waited >= kInputWaitMs)
+            return false;
         Sleep(kPollMs);
     }
+    return true;
+}
+
+bool SleepUntilLoopsRun(int loops)
+{
+    return SleepUntil([loops] { return g_loopsRun >= loops; });
 }
 
 using ModalLoop = SkinnedWindowTest;
@@ -43,12 +66,16 @@ TEST_F(ModalLoop, EndsWhenTheWindowIsDestroyedAndGivesTheCloseCode)
     const HWND handle = window.CreateTopLevel();
     ASSERT_NE(handle, nullptr);
     const POINT close = window.ScreenCentreOf(L"closebtn");
-    std::thread input([close] {
-        Sleep(kLoopStartMs);
+    g_loopsRun = 0;
+    bool loopRan = false;
+    std::thread input([close, &loopRan] {
+        loopRan = SleepUntilLoopsRun(1);
         driver::ClickAt(close);
     });
+    CountTheNextLoopOnceItRuns();
     const UINT result = window.ShowModal();
     input.join();
+    ASSERT_TRUE(loopRan);
     EXPECT_FALSE(IsWindow(handle));
     EXPECT_EQ(result, static_cast<UINT>(IDOK));
     EXPECT_EQ(window.finalMessages, 1);
@@ -81,12 +108,16 @@ TEST_F(ModalLoop, TheOwnerIsTheActiveWindowOnceTheWindowHasClosed)
     const HWND handle = window.CreateTopLevel(owner);
     ASSERT_NE(handle, nullptr);
     const POINT close = window.ScreenCentreOf(L"closebtn");
-    std::thread input([close] {
-        Sleep(kLoopStartMs);
+    g_loopsRun = 0;
+    bool loopRan = false;
+    std::thread input([close, &loopRan] {
+        loopRan = SleepUntilLoopsRun(1);
         driver::ClickAt(close);
     });
+    CountTheNextLoopOnceItRuns();
     window.ShowModal();
     input.join();
+    ASSERT_TRUE(loopRan);
     EXPECT_FALSE(IsWindow(handle));
     EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_EQ(GetForegroundWindow(), owner.GetHWND());
@@ -111,24 +142,32 @@ TEST_F(ModalLoop, AnInnerLoopOverTheSameOwnerLeavesItDisabledForTheOuterLoop)
         // Clear of the outer window's buttons.
         SetWindowPos(created, nullptr, 900, 600, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         innerClose = inner.ScreenCentreOf(L"closebtn");
-        innerHandle = created;
         ownerEnabledInside = IsWindowEnabled(owner) != FALSE;
+        CountTheNextLoopOnceItRuns();
+        innerHandle = created;
         inner.ShowModal();
         ownerEnabledAfterInner = IsWindowEnabled(owner) != FALSE;
     };
     const POINT listed = outer.ScreenCentreOf(TestWindow::kListedButton);
     const POINT outerClose = outer.ScreenCentreOf(L"closebtn");
+    g_loopsRun = 0;
+    bool outerLoopRan = false;
+    bool innerLoopRan = false;
+    bool innerClosed = false;
     std::thread input([&] {
-        Sleep(kLoopStartMs);
+        outerLoopRan = SleepUntilLoopsRun(1);
         driver::ClickAt(listed);
-        SleepUntil([&] { return innerHandle != nullptr; });
-        Sleep(kLoopStartMs);
+        innerLoopRan = SleepUntil([&] { return innerHandle != nullptr; }) && SleepUntilLoopsRun(2);
         driver::ClickAt(innerClose);
-        SleepUntil([&] { return !IsWindow(innerHandle); });
+        innerClosed = SleepUntil([&] { return !IsWindow(innerHandle); });
         driver::ClickAt(outerClose);
     });
+    CountTheNextLoopOnceItRuns();
     outer.ShowModal();
     input.join();
+    ASSERT_TRUE(outerLoopRan);
+    ASSERT_TRUE(innerLoopRan) << "the inner window's loop did not run";
+    ASSERT_TRUE(innerClosed) << "the inner window did not close";
     EXPECT_EQ(outer.listedActions, 1);
     EXPECT_EQ(inner.finalMessages, 1) << "the inner window was closed by its button";
     EXPECT_FALSE(ownerEnabledInside);
@@ -151,14 +190,20 @@ TEST_F(ModalLoop, AnotherWindowWorksInsideTheLoopWhichAQuitFromAButtonEnds)
     SetWindowPos(gameHandle, nullptr, 600, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     const POINT gameClose = game.ScreenCentreOf(L"closebtn");
     const POINT loginQuit = login.ScreenCentreOf(TestWindow::kListedButton);
-    std::thread input([=] {
-        Sleep(kLoopStartMs);
+    g_loopsRun = 0;
+    bool loopRan = false;
+    bool gameClosed = false;
+    std::thread input([=, &loopRan, &gameClosed] {
+        loopRan = SleepUntilLoopsRun(1);
         driver::ClickAt(gameClose);
-        SleepUntil([gameHandle] { return !IsWindow(gameHandle); });
+        gameClosed = SleepUntil([gameHandle] { return !IsWindow(gameHandle); });
         driver::ClickAt(loginQuit);
     });
+    CountTheNextLoopOnceItRuns();
     login.ShowModal();
     input.join();
+    ASSERT_TRUE(loopRan);
+    ASSERT_TRUE(gameClosed) << "the game window did not close inside the loop";
     EXPECT_FALSE(IsWindow(gameHandle));
     EXPECT_EQ(game.finalMessages, 1);
     EXPECT_EQ(login.listedActions, 1);

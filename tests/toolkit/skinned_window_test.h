@@ -34,4 +34,16 @@ protected:
         }
         return created;
     }
+
+    // Clicks the window's listed button and waits for its action. The
+    // thread takes input in the order it was given, and the messages that
+    // earlier input posted before any later input, so once this click has
+    // arrived everything given before it has been handled: a check that
+    // something did not happen means something only after that.
+    bool ClickListedButton(TestWindow& window)
+    {
+        const int before = window.listedActions;
+        driver::ClickAt(window.ScreenCentreOf(TestWindow::kListedButton));
+        return driver::WaitFor([&] { return window.listedActions == before + 1; }, kWaitMs);
+    }
 };

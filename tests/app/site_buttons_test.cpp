@@ -1,0 +1,254 @@
+// The site buttons of the login window and of the game window hand the
+// publisher's addresses to the system, which opens them with its web-address
+// association; when that fails, the launcher falls back to "iexplore". The
+// launcher runs as a user starts it and is driven with real input. A recorder
+// (url_recorder.cpp) stands in for the web browser, so no browser is started.
+//
+// Measured under this Wine (8.0): ShellExecuteW opens an http address with the
+// command under HKEY_CLASSES_ROOT\http\shell\open\command, which is
+// HKEY_LOCAL_MACHINE\Software\Classes (HKEY_CURRENT_USER\Software\Classes is
+// not consulted); a command whose program is missing makes it return 2. A bare
+// "iexplore" is first handed to the system's program search, which looks in
+// the caller's current folder before system32, where Wine's own iexplore.exe
+// lives; App Paths (under the bare name, without ".exe") is read only when
+// that search finds nothing. So the recorder becomes "iexplore" as
+// iexplore.exe in the launcher's current folder.
+#include "launcher_session.h"
+#include "registry_value_override.h"
+#include "scratch_folder.h"
+#include "url_recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+#define SITE_ADDRESS(port) "http://127.0.0.1:" #port
+#define DEMO_SITE_ADDRESS(port) SITE_ADDRESS(port)
+// The build's default addresses: the demo site on its loopback port.
+constexpr char kOfficialSite[] = DEMO_SITE_ADDRESS(ZARNITH_DEMO_SITE_PORT);
+constexpr char kPaymentPage[] = DEMO_SITE_ADDRESS(ZARNITH_DEMO_SITE_PORT) "/media.php?s=/Pay/index.html";
+
+constexpr wchar_t kRecorderName[] = L"url_recorder.exe";
+constexpr wchar_t kFallbackBrowserName[] = L"iexplore.exe";
+constexpr wchar_t kMissingBrowserName[] = L"no_such_browser.exe";
+// Under HKEY_CLASSES_ROOT: what opens web addresses.
+constexpr wchar_t kHttpCommandKey[] = L"http\\shell\\open\\command";
+constexpr wchar_t kHttpsCommandKey[] = L"https\\shell\\open\\command";
+
+struct SiteButton {
+    const char* name;
+    POINT centre;  // client coordinates; in the game window, x counts from the right edge
+    const char* address;
+};
+
+// FormLogin.xml: a column of buttons 180 wide at x 64, from y 236 (the title
+// bar's 36 and an inset of 200), each 42 high and 14 apart.
+constexpr SiteButton kLoginSiteButtons[] = {
+    {"officialbtn", {154, 257}, kOfficialSite},
+    {"rechargebtn", {154, 313}, kPaymentPage},
+    {"forumbtn", {154, 369}, kOfficialSite},
+    {"servicebtn", {154, 425}, kOfficialSite},
+};
+constexpr POINT kLoginCloseButton = {1100, 18};
+
+// FormGame.xml: the top bar is 32 high (its last row an inset) and lays its
+// buttons out from the right edge of the client area, 2 apart: close,
+// maximise and minimise 40 each (restore is hidden), a gap of 8, full screen
+// 48, boss key 56, a gap of 16, then the site buttons, 64 each. The centres
+// are given as distances from the right edge.
+constexpr int kGameTopBarMiddle = 15;
+constexpr SiteButton kGameSiteButtons[] = {
+    {"officialbtn", {492, kGameTopBarMiddle}, kOfficialSite},
+    {"rechargebtn", {426, kGameTopBarMiddle}, kPaymentPage},
+    {"forumbtn", {360, kGameTopBarMiddle}, kOfficialSite},
+    {"servicebtn", {294, kGameTopBarMiddle}, kOfficialSite},
+};
+constexpr POINT kGameCloseButton = {20, kGameTopBarMiddle};
+constexpr SIZE kGameWindowSize = {1250, 700};
+
+// The demo login page (demo-site/.../login.html) in the 627 x 406 browser at
+// the login browser window's client origin: its background colour, a spot of
+// it outside the form, and the account field 300 wide in the middle, below
+// the heading and its label.
+constexpr COLORREF kLoginPageBackground = RGB(0x1b, 0x1f, 0x2a);
+constexpr POINT kLoginPageBackgroundSpot = {20, 390};
+constexpr wchar_t kAccount[] = L"tester";
+constexpr char kGamePagePath[] = "/game/play.html?client=2&server=1&account=tester";
+
+constexpr DWORD kRecordTimeoutMs = 10000;
+
+std::wstring ProgramFolder()
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+std::wstring RecordFileIn(const std::wstring& folder)
+{
+    return folder + L"\\" + kUrlRecordFileName;
+}
+
+// The whole lines a recorder has written so far.
+std::vector<std::string> RecordedLines(const std::wstring& recordFile)
+{
+    std::ifstream in(recordFile.c_str(), std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::string> lines;
+    for (size_t begin = 0, end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1)
+        lines.push_back(text.substr(begin, end - begin));
+    return lines;
+}
+
+// The line that follows the first `known` lines, once it is there; empty when
+// none came in time.
+std::string NextRecordedLine(const std::wstring& recordFile, size_t known)
+{
+    std::vector<std::string> lines;
+    driver::WaitFor([&] { return (lines = RecordedLines(recordFile)).size() > known; }, kRecordTimeoutMs);
+    return lines.size() > known ? lines[known] : std::string();
+}
+
+POINT FromRightEdge(HWND window, POINT offset)
+{
+    const RECT client = driver::ClientRectOnScreen(window);
+    return {client.right - client.left - offset.x, offset.y};
+}
+
+class SiteButtons : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(driver::ProcessesNamed(launchertest::kExecutableName).empty()) << "a launcher is already running";
+        ASSERT_TRUE(m_session.Site().IsListening()) << "the demo site's port is taken";
+        ASSERT_FALSE(m_launcherFolder.Path().empty());
+        DeleteFileW(BrowserRecord().c_str());
+        // Every web address opened goes to the recorder, never to Wine's winebrowser.
+        for (const wchar_t* key : {kHttpCommandKey, kHttpsCommandKey}) {
+            m_associations.push_back(std::make_unique<RegistryValueOverride>(HKEY_CLASSES_ROOT, key, RecorderCommand()));
+            ASSERT_TRUE(m_associations.back()->Applied()) << "cannot register the recorder under HKCR\\" << key;
+        }
+        ASSERT_TRUE(CopyFileW(Recorder().c_str(), (m_launcherFolder.Path() + L"\\" + kFallbackBrowserName).c_str(), TRUE));
+    }
+
+    std::wstring Recorder() const { return ProgramFolder() + L"\\" + kRecorderName; }
+    std::wstring RecorderCommand() const { return L"\"" + Recorder() + L"\" \"%1\""; }
+    // What the recorder registered as the web browser writes down.
+    std::wstring BrowserRecord() const { return RecordFileIn(ProgramFolder()); }
+    // What the recorder started as "iexplore" writes down.
+    std::wstring FallbackRecord() const { return RecordFileIn(m_launcherFolder.Path()); }
+    std::wstring MissingBrowserCommand() const
+    {
+        return L"\"" + m_launcherFolder.Path() + L"\\" + kMissingBrowserName + L"\" \"%1\"";
+    }
+
+    // Starts the launcher in the folder where "iexplore" finds the recorder
+    // and waits until the login page shows. Clicks on the login window before
+    // then were lost now and then, while the engine was still making its
+    // browser window.
+    bool StartAndWaitForLoginPage()
+    {
+        if (!m_session.Start(true, m_launcherFolder.Path()))
+            return false;
+        POINT backgroundSpot = kLoginPageBackgroundSpot;
+        ClientToScreen(m_session.LoginBrowser(), &backgroundSpot);
+        return driver::WaitFor([&] { return driver::PixelAt(backgroundSpot) == kLoginPageBackground; },
+                               launchertest::kPageTimeoutMs);
+    }
+
+    // Clicks the button and expects its address as the recorder's next line.
+    void ExpectOpened(HWND window, POINT client, const SiteButton& button)
+    {
+        const size_t known = RecordedLines(BrowserRecord()).size();
+        driver::ClickInWindow(window, client);
+        EXPECT_EQ(NextRecordedLine(BrowserRecord(), known), button.address) << button.name;
+    }
+
+    void ExpectCloseButtonEndsTheProgram()
+    {
+        ASSERT_TRUE(driver::BringToForeground(m_session.Login()));
+        driver::ClickInWindow(m_session.Login(), kLoginCloseButton);
+        DWORD exitCode = 1;
+        EXPECT_TRUE(m_session.EndsWith(0, &exitCode)) << "exit code " << exitCode;
+        EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
+    }
+
+    // Put back only after the session has ended the launcher, so that it
+    // never reaches the system's own web browser.
+    std::vector<std::unique_ptr<RegistryValueOverride>> m_associations;
+    // The launcher's current folder, where "iexplore" finds the recorder.
+    ScratchFolder m_launcherFolder{L"zarnith-site-buttons"};
+    launchertest::LauncherSession m_session;
+};
+
+TEST_F(SiteButtons, LoginWindowOpensThePublishersPagesAndFallsBackToIexplore)
+{
+    ASSERT_TRUE(StartAndWaitForLoginPage()) << "no login window with the login page";
+    const HWND login = m_session.Login();
+    ASSERT_TRUE(driver::BringToForeground(login));
+
+    for (const SiteButton& button : kLoginSiteButtons)
+        ExpectOpened(login, button.centre, button);
+    // The association worked, so "iexplore" was never asked.
+    EXPECT_TRUE(RecordedLines(FallbackRecord()).empty());
+
+    // The association names a program that is not there, so the shell's
+    // open fails and the address goes to "iexplore".
+    {
+        RegistryValueOverride brokenOpen(HKEY_CLASSES_ROOT, kHttpCommandKey, MissingBrowserCommand());
+        ASSERT_TRUE(brokenOpen.Applied());
+        const size_t known = RecordedLines(BrowserRecord()).size();
+        driver::ClickInWindow(login, kLoginSiteButtons[1].centre);  // recharge
+        EXPECT_EQ(NextRecordedLine(FallbackRecord(), 0), kPaymentPage);
+        EXPECT_EQ(RecordedLines(BrowserRecord()).size(), known);
+    }
+
+    ExpectCloseButtonEndsTheProgram();
+}
+
+TEST_F(SiteButtons, GameWindowOpensThePublishersPages)
+{
+    ASSERT_TRUE(StartAndWaitForLoginPage()) << "no login window with the login page";
+    const HWND login = m_session.Login();
+    const HWND loginBrowser = m_session.LoginBrowser();
+
+    // Log in on the demo page: its form sends the account to the game page.
+    m_session.LogInAs(kAccount);
+    ASSERT_TRUE(driver::WaitFor([&] { return m_session.Site().CountRequests(kGamePagePath) > 0; },
+                                launchertest::kPageTimeoutMs))
+        << "the login page did not go to the game page";
+
+    const HWND game = m_session.WaitForGameWindow();
+    ASSERT_NE(game, nullptr) << "no game window";
+    const RECT bounds = driver::WindowRect(game);
+    EXPECT_EQ(bounds.right - bounds.left, kGameWindowSize.cx);
+    EXPECT_EQ(bounds.bottom - bounds.top, kGameWindowSize.cy);
+    EXPECT_FALSE(driver::IsVisible(login));
+    EXPECT_FALSE(driver::IsVisible(loginBrowser));
+
+    for (const SiteButton& button : kGameSiteButtons)
+        ExpectOpened(game, FromRightEdge(game, button.centre), button);
+    EXPECT_TRUE(RecordedLines(FallbackRecord()).empty());
+
+    // The game window's own close brings the login windows back; the login
+    // window's close ends the launcher.
+
+    driver::ClickInWindow(game, FromRightEdge(game, kGameCloseButton));
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs))
+        << "the game window stayed";
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::IsVisible(login) && driver::IsVisible(loginBrowser); },
+                                launchertest::kWindowTimeoutMs))
+        << "the login windows did not come back";
+    ExpectCloseButtonEndsTheProgram();
+}
+
+}  // namespace
