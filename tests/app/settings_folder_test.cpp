@@ -4,6 +4,7 @@
 #include "app/hot_key_settings.h"
 #include "app/settings.h"
 #include "hot_key_printing.h"
+#include "settings_folder_set_aside.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -24,36 +25,6 @@ TEST(SettingsFolderIn, OneBackslashBeforeAndOneAfterTheFolderName)
     EXPECT_EQ(SettingsFolderIn(L"D:\\roaming/"), L"D:\\roaming/\\weiduan\\");
     EXPECT_EQ(SettingsFolderIn(L""), L"weiduan\\");
 }
-
-std::wstring RoamingFolderFromEnvironment()
-{
-    wchar_t folder[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::wstring(folder) : std::wstring();
-}
-
-// A settings folder that is already there (left by the launcher, say) moves
-// aside for the test and comes back after it.
-class SettingsFolderSetAside {
-public:
-    explicit SettingsFolderSetAside(const std::wstring& folder)
-        : m_folder(folder), m_aside(folder + L".test-" + std::to_wstring(GetCurrentProcessId()))
-    {
-        m_movedAside = IsFolder(m_folder) && MoveFileW(m_folder.c_str(), m_aside.c_str());
-    }
-
-    ~SettingsFolderSetAside()
-    {
-        RemoveFolderTree(m_folder);
-        if (m_movedAside)
-            MoveFileW(m_aside.c_str(), m_folder.c_str());
-    }
-
-private:
-    std::wstring m_folder;
-    std::wstring m_aside;
-    bool m_movedAside = false;
-};
 
 TEST(GetConfigDir, CreatedOnceUnderTheRoamingFolderAndOnlyRead)
 {

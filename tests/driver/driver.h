@@ -85,6 +85,20 @@ COLORREF PixelAt(POINT screen);
 // cannot be read.
 std::vector<COLORREF> ScreenColours(const RECT& screen);
 
+// Hot keys and the notification area ------------------------------------------
+
+// Whether another window or program holds the system-wide hot key: this
+// program's own registration of it is refused as already registered.
+bool HotKeyTaken(UINT modifiers, UINT virtualKey);
+// Which of the eight combinations of Alt, Control and Shift (MOD_ values)
+// with the key others hold, in increasing order.
+std::vector<UINT> TakenModifierSets(UINT virtualKey);
+
+// The icons of the system's notification area, as the windows Wine draws them
+// in: on the X display's own desktop, the stand-alone tray window's icons; on
+// a desktop of Wine's own with a taskbar, the taskbar's. Left to right.
+std::vector<HWND> NotificationAreaIcons();
+
 // Processes ------------------------------------------------------------------
 
 struct Process {
