@@ -270,9 +270,16 @@ TEST_F(GameWindow, TheCloseButtonAltF4AndASystemCloseEachBringTheLoginWindowsBac
             << " before the game window opened";
     }
 
-    // The launcher still ends cleanly.
-    ASSERT_TRUE(driver::BringToForeground(m_session.Login()));
-    driver::ClickInWindow(m_session.Login(), kLoginCloseButton);
+    // The launcher still ends cleanly. A press that the login window loses to
+    // the engine's browser window while it takes the focus is cancelled; such
+    // a click is made again, as a player would.
+    bool closed = false;
+    for (int click = 0; click < 3 && !closed; ++click) {
+        ASSERT_TRUE(driver::BringToForeground(m_session.Login()));
+        driver::ClickInWindow(m_session.Login(), kLoginCloseButton);
+        closed = driver::WaitFor([&] { return !IsWindow(m_session.Login()); }, launchertest::kWindowTimeoutMs);
+    }
+    EXPECT_TRUE(closed) << "the login window stayed";
     DWORD exitCode = 1;
     EXPECT_TRUE(m_session.EndsWith(0, &exitCode)) << "exit code " << exitCode;
     EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
