@@ -21,6 +21,8 @@ constexpr POINT kLoginCloseButton = {1100, 18};
 // and the browser inside it.
 constexpr POINT kLoginBrowserOffset = {483, 217};
 constexpr SIZE kLoginBrowserSize = {627, 406};
+// Longer than the launcher takes to end.
+constexpr DWORD kHeldBackPageMs = 8000;
 // The game page's "换服" link (a second game address), from the page's right edge.
 constexpr int kSwitchServerLinkFromRight = 64;
 constexpr int kGamePageLinksY = 24;
@@ -112,6 +114,15 @@ protected:
     }
 
     size_t LoginPageRequests() { return m_session.Site().CountRequests(launchertest::kLoginPagePath); }
+
+    // The login page's answer comes only after the test has ended the launcher.
+    void HoldBackTheLoginPage()
+    {
+        testsupport::HttpResponse slowPage;
+        slowPage.body = "<html><head><title>slow</title></head><body>slow</body></html>";
+        slowPage.delayMs = kHeldBackPageMs;
+        m_session.Site().Route(launchertest::kLoginPagePath, slowPage);
+    }
 
     LauncherSession m_session;
 };
@@ -261,6 +272,24 @@ TEST_F(LoginFlow, AGameSkinWithoutItsNamedControlsStillOpensAndCloses)
     PostMessageW(game, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs));
     ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
+    ExpectCloseButtonEndsTheProgram();
+}
+
+// The close button ends the program at any moment: here while the login page
+// has been asked for and not answered yet, and right after the windows show,
+// when the login browser may still be being created.
+TEST_F(LoginFlow, TheCloseButtonEndsTheProgramWhileTheLoginPageIsStillLoading)
+{
+    HoldBackTheLoginPage();
+    ASSERT_TRUE(m_session.Start(false));
+    ASSERT_TRUE(driver::WaitFor([&] { return LoginPageRequests() == 1; }, launchertest::kPageTimeoutMs));
+    ExpectCloseButtonEndsTheProgram();
+}
+
+TEST_F(LoginFlow, TheCloseButtonEndsTheProgramAsSoonAsTheWindowsShow)
+{
+    HoldBackTheLoginPage();
+    ASSERT_TRUE(m_session.Start(false));
     ExpectCloseButtonEndsTheProgram();
 }
 
