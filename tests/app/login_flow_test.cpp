@@ -141,6 +141,8 @@ protected:
     }
 
     // The close button ends the program cleanly: exit code 0, nothing left.
+    // A game window must be gone first: the login windows show again before
+    // it is, and a click at the close button could still land on it.
     void ExpectCloseButtonEndsTheProgram()
     {
         ASSERT_TRUE(driver::BringToForeground(m_session.Login()));
@@ -275,6 +277,7 @@ TEST_F(LoginFlow, APlayersLoginOpensOneGameWindowWhoseCloseBringsTheLoginBack)
     EXPECT_TRUE(m_session.LoginWindowsHidden());
 
     ClickGameCloseButton(second);
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(second); }, launchertest::kWindowTimeoutMs));
     ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
     ExpectCloseButtonEndsTheProgram();
 }
@@ -363,6 +366,7 @@ TEST_F(LoginFlow, AGameAddressOfTenThousandCharactersStillHandsOver)
         launchertest::kPageTimeoutMs));
     EXPECT_EQ(m_session.CountGameWindows(), 1u);
     ClickGameCloseButton(game);
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs));
     ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
     ExpectCloseButtonEndsTheProgram();
 }
