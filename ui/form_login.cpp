@@ -35,6 +35,9 @@ LRESULT CDuiFormLogin::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_MOVE:
         OnMoved();
         break;
+    case WM_SETFOCUS:
+        OnFocused();
+        break;
     case WM_OPEN_GAME:
         OnOpenGame(reinterpret_cast<const wchar_t*>(lParam));
         break;
@@ -93,6 +96,15 @@ void CDuiFormLogin::OnMoved()
     RECT outer;
     GetWindowRect(m_hWnd, &outer);
     m_loginBrowser->FollowLoginWindow(outer.left, outer.top);
+}
+
+void CDuiFormLogin::OnFocused()
+{
+    // Taking the focus put this window above the login browser window on the
+    // screen under Wine without a window manager; an owned window stays above
+    // its owner.
+    if (m_loginBrowser && IsWindowVisible(m_loginBrowser->GetHWND()))
+        m_loginBrowser->RaiseAboveLoginWindow();
 }
 
 void CDuiFormLogin::OnOpenGame(const wchar_t* address)

@@ -32,6 +32,7 @@ public:
 
 private:
     void OnMoved();
+    void OnFocused();
     // address is valid only during the call: a browser's thread waits in its send.
     void OnOpenGame(const wchar_t* address);
     void OnGameClosed();

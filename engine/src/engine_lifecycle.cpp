@@ -7,6 +7,7 @@
 #include "engine_state.h"
 #include "open_browsers.h"
 #include "shutdown_announcement.h"
+#include "ui_thread_work.h"
 #include "value_interop.h"
 
 #include <windows.h>
@@ -24,6 +25,9 @@ std::atomic<EngineMode> g_engineMode{EngineMode::kNotStarted};
 // How long the shut-down waits for open browsers to close. A close takes well
 // under a second; past this the engine is ended with them open.
 constexpr DWORD kBrowserCloseTimeoutMs = 10000;
+// How long it waits for the engine's UI thread to reach a task; it takes
+// milliseconds unless a browser is being created (a few hundred).
+constexpr DWORD kUiThreadWorkTimeoutMs = 10000;
 
 }  // namespace
 
@@ -86,10 +90,16 @@ void CefShutdown()
     if (mode != EngineMode::kSingleThreadedLoop && mode != EngineMode::kMultiThreadedLoop)
         return;
     // The engine's shut-down waits for its UI thread without processing this
-    // thread's messages; a browser still open then may send to a window of
-    // this thread and never get an answer.
-    if (mode == EngineMode::kMultiThreadedLoop)
+    // thread's messages, and the UI thread's window work sends to windows of
+    // this thread (a new browser's window takes the focus from them, a closing
+    // one tells its parent): so that nothing is left for it then, a browser
+    // creation still under way is finished first, every browser is closed,
+    // and what the closes left to do is done, all while this thread answers.
+    if (mode == EngineMode::kMultiThreadedLoop) {
+        FinishUiThreadWork(kUiThreadWorkTimeoutMs);
         CloseOpenBrowsers(kBrowserCloseTimeoutMs);
+        FinishUiThreadWork(kUiThreadWorkTimeoutMs);
+    }
     SetEngineMode(EngineMode::kEnded);
     OutputDebugStringA(kEngineShutdownBegins);
     cef_shutdown();

@@ -31,6 +31,9 @@ static_assert(sizeof(cef_errorcode_t) == 4 && sizeof(cef_state_t) == 4 && sizeof
               "the engine's enumerations are 32-bit integers");
 static_assert(RT_IMAGE == 4 && RT_XHR == 13 && RT_SERVICE_WORKER == 15, "the engine's resource types");
 ENGINE_CHECK_SIZE(cef_main_args_t, 8, 4);
+static_assert(sizeof(cef_thread_id_t) == 4 && TID_UI == 0, "the engine's thread identifiers");
+ENGINE_CHECK_SIZE(cef_task_t, 40, 20);
+ENGINE_CHECK_OFFSET(cef_task_t, execute, 32, 16);
 ENGINE_CHECK_SIZE(cef_plain_handler_t, 32, 16);
 
 ENGINE_CHECK_SIZE(cef_string_t, 24, 12);

@@ -8,6 +8,7 @@
 #include "capi/capi_app.h"
 #include "engine/cef_browser_host.h"
 #include "engine_state.h"
+#include "message_pump.h"
 #include "open_browsers.h"
 
 #include <windows.h>
@@ -104,6 +105,9 @@ public:
         MsgWaitForMultipleObjectsEx(1, &m_wake, timeoutMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
 
+    // Set whenever a run should look again: a quit request or the last close.
+    HANDLE Wake() const { return m_wake; }
+
 private:
     LoopSignals() : m_wake(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
 
@@ -116,22 +120,6 @@ private:
     // Auto-reset; set on any thread, waited for by the loop's thread.
     const HANDLE m_wake;
 };
-
-// Dispatches every waiting message. A WM_QUIT is not dispatched: it is kept
-// in quitExitCode and true is returned.
-bool DispatchWaitingMessages(int& quitExitCode)
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            quitExitCode = static_cast<int>(message.wParam);
-            return true;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return false;
-}
 
 void RunUntilQuitOrLastBrowserClosed()
 {
@@ -168,19 +156,7 @@ bool CloseOpenBrowsers(DWORD timeoutMs)
     LoopSignals& signals = LoopSignals::Instance();
     for (const CefRefPtr<CefBrowser>& browser : signals.OpenBrowsers())
         browser->GetHost()->CloseBrowser(true);
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    bool quitSeen = false;
-    int quitExitCode = 0;
-    while (signals.AnyBrowserOpen()) {
-        const ULONGLONG now = GetTickCount64();
-        if (now >= deadline)
-            break;
-        signals.Wait(static_cast<DWORD>(deadline - now));
-        quitSeen = DispatchWaitingMessages(quitExitCode) || quitSeen;
-    }
-    if (quitSeen)
-        PostQuitMessage(quitExitCode);
-    return !signals.AnyBrowserOpen();
+    return ProcessMessagesUntil([&] { return !signals.AnyBrowserOpen(); }, signals.Wake(), timeoutMs);
 }
 
 }  // namespace engine_internal

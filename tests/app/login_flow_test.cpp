@@ -21,6 +21,15 @@ constexpr POINT kLoginCloseButton = {1100, 18};
 // and the browser inside it.
 constexpr POINT kLoginBrowserOffset = {483, 217};
 constexpr SIZE kLoginBrowserSize = {627, 406};
+// A point of the login page's plain background (below its form) in the login
+// browser window's client area, and the page's background colour.
+constexpr POINT kLoginPageBackgroundPoint = {20, 380};
+constexpr COLORREF kLoginPageBackground = RGB(0x1b, 0x1f, 0x2a);
+// How often a window order must hold after the launcher has handled all its
+// messages again (Wine reorders windows from X events it handles later).
+constexpr int kSettleRounds = 3;
+// Longer than the launcher takes to end.
+constexpr DWORD kHeldBackPageMs = 8000;
 // The game page's "换服" link (a second game address), from the page's right edge.
 constexpr int kSwitchServerLinkFromRight = 64;
 constexpr int kGamePageLinksY = 24;
@@ -54,6 +63,43 @@ bool FollowsLogin(HWND login, HWND loginBrowser)
     const POINT login_ = TopLeft(login);
     const POINT browser = TopLeft(loginBrowser);
     return browser.x == login_.x + kLoginBrowserOffset.x && browser.y == login_.y + kLoginBrowserOffset.y;
+}
+
+// Whether upper comes before lower in the window order.
+bool IsAbove(HWND upper, HWND lower)
+{
+    for (HWND next = GetWindow(upper, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT)) {
+        if (next == lower)
+            return true;
+    }
+    return false;
+}
+
+bool ScreenShowsLoginPage(HWND loginBrowser)
+{
+    const RECT client = driver::ClientRectOnScreen(loginBrowser);
+    const POINT point = {client.left + kLoginPageBackgroundPoint.x, client.top + kLoginPageBackgroundPoint.y};
+    return driver::PixelAt(point) == kLoginPageBackground;
+}
+
+// The window's thread has answered a message sent after everything so far.
+bool Answers(HWND window)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, launchertest::kWindowTimeoutMs, &result) != 0;
+}
+
+// The login browser window is above the login window in the window order
+// and on the screen, and still is each time the launcher has handled its
+// messages again.
+bool StaysAbove(HWND loginBrowser, HWND login)
+{
+    const auto above = [&] { return IsAbove(loginBrowser, login) && ScreenShowsLoginPage(loginBrowser); };
+    for (int round = 0; round < kSettleRounds; ++round) {
+        if (!Answers(login) || !driver::WaitFor(above, launchertest::kWindowTimeoutMs))
+            return false;
+    }
+    return true;
 }
 
 void ClickGameCloseButton(HWND game)
@@ -99,6 +145,8 @@ protected:
     }
 
     // The close button ends the program cleanly: exit code 0, nothing left.
+    // A game window must be gone first: the login windows show again before
+    // it is, and a click at the close button could still land on it.
     void ExpectCloseButtonEndsTheProgram()
     {
         // A press that the window loses to the engine's browser window while
@@ -122,6 +170,15 @@ protected:
     }
 
     size_t LoginPageRequests() { return m_session.Site().CountRequests(launchertest::kLoginPagePath); }
+
+    // The login page's answer comes only after the test has ended the launcher.
+    void HoldBackTheLoginPage()
+    {
+        testsupport::HttpResponse slowPage;
+        slowPage.body = "<html><head><title>slow</title></head><body>slow</body></html>";
+        slowPage.delayMs = kHeldBackPageMs;
+        m_session.Site().Route(launchertest::kLoginPagePath, slowPage);
+    }
 
     LauncherSession m_session;
 };
@@ -151,9 +208,11 @@ TEST_F(LoginFlow, TheLoginWindowIsCentredAndCarriesTheLoginBrowserWindowWherever
     EXPECT_EQ(SizeOf(browserRect).cx, kLoginBrowserSize.cx);
     EXPECT_EQ(SizeOf(browserRect).cy, kLoginBrowserSize.cy);
 
-    // A click on the login window activates it.
+    // A click on the login window activates it, and the login page stays in
+    // sight: an owned window stays above its owner.
     driver::ClickInWindow(login, {200, 600});
     ASSERT_TRUE(driver::WaitFor([&] { return GetForegroundWindow() == login; }, launchertest::kWindowTimeoutMs));
+    EXPECT_TRUE(StaysAbove(loginBrowser, login)) << "the login page went behind the login window";
 
     // A move by a program: the login browser window follows, keeping its
     // size, its place above the login window and the activation.
@@ -164,8 +223,10 @@ TEST_F(LoginFlow, TheLoginWindowIsCentredAndCarriesTheLoginBrowserWindowWherever
     EXPECT_EQ(SizeOf(driver::WindowRect(loginBrowser)).cx, browserSize.cx);
     EXPECT_EQ(SizeOf(driver::WindowRect(loginBrowser)).cy, browserSize.cy);
     EXPECT_EQ(GetForegroundWindow(), login);
-    // (Wine without a window manager reorders an owner and its owned
-    // window on activation by itself, so the z-order is not compared here.)
+    // On the screen: Wine's own window order may have the login window first
+    // for a while after a move, as it reorders it from X exposure events that
+    // still describe the old places, until the pointer next passes over.
+    EXPECT_TRUE(driver::WaitFor([&] { return ScreenShowsLoginPage(loginBrowser); }, launchertest::kWindowTimeoutMs));
 
     // A real drag of the caption.
     const POINT before = TopLeft(login);
@@ -232,6 +293,7 @@ TEST_F(LoginFlow, APlayersLoginOpensOneGameWindowWhoseCloseBringsTheLoginBack)
     EXPECT_TRUE(m_session.LoginWindowsHidden());
 
     ClickGameCloseButton(second);
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(second); }, launchertest::kWindowTimeoutMs));
     ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
     ExpectCloseButtonEndsTheProgram();
 }
@@ -280,6 +342,24 @@ TEST_F(LoginFlow, AGameSkinWithoutItsNamedControlsStillOpensAndCloses)
     ExpectCloseButtonEndsTheProgram();
 }
 
+// The close button ends the program at any moment: here while the login page
+// has been asked for and not answered yet, and right after the windows show,
+// when the login browser may still be being created.
+TEST_F(LoginFlow, TheCloseButtonEndsTheProgramWhileTheLoginPageIsStillLoading)
+{
+    HoldBackTheLoginPage();
+    ASSERT_TRUE(m_session.Start(false));
+    ASSERT_TRUE(driver::WaitFor([&] { return LoginPageRequests() == 1; }, launchertest::kPageTimeoutMs));
+    ExpectCloseButtonEndsTheProgram();
+}
+
+TEST_F(LoginFlow, TheCloseButtonEndsTheProgramAsSoonAsTheWindowsShow)
+{
+    HoldBackTheLoginPage();
+    ASSERT_TRUE(m_session.Start(false));
+    ExpectCloseButtonEndsTheProgram();
+}
+
 TEST_F(LoginFlow, AGameAddressOfTenThousandCharactersStillHandsOver)
 {
     const std::string longValue(10000, 'x');
@@ -302,6 +382,7 @@ TEST_F(LoginFlow, AGameAddressOfTenThousandCharactersStillHandsOver)
         launchertest::kPageTimeoutMs));
     EXPECT_EQ(m_session.CountGameWindows(), 1u);
     ClickGameCloseButton(game);
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs));
     ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
     ExpectCloseButtonEndsTheProgram();
 }
