@@ -36,7 +36,7 @@ TEST(EngineShutdownDuringCreation, TheNewBrowserIsCreatedAndClosedBeforeTheEngin
     // The creation runs on the engine's UI thread and takes far longer than this.
     ASSERT_EQ(CountOf(*client, "OnAfterCreated"), 0) << "the creation was over before the shut-down began";
 
-    testsupport::ShutDownEngineMarked();
+    CefShutdown();
     EXPECT_EQ(CountOf(*client, "OnAfterCreated"), 1);
     EXPECT_EQ(CountOf(*client, "OnBeforeClose"), 1) << "the new browser was not closed before the engine ended";
     EXPECT_EQ(client->Browser(), nullptr);
