@@ -49,6 +49,11 @@ CefRefPtr<CefDisplayHandler> SimpleHandler::GetDisplayHandler()
     return this;
 }
 
+CefRefPtr<CefFocusHandler> SimpleHandler::GetFocusHandler()
+{
+    return this;
+}
+
 CefRefPtr<CefLifeSpanHandler> SimpleHandler::GetLifeSpanHandler()
 {
     return this;
@@ -67,6 +72,11 @@ CefRefPtr<CefRequestHandler> SimpleHandler::GetRequestHandler()
 void SimpleHandler::OnTitleChange(CefRefPtr<CefBrowser> browser, const CefString& title)
 {
     SetWindowTextW(browser->GetHost()->GetWindowHandle(), title.c_str());
+}
+
+bool SimpleHandler::OnSetFocus(CefRefPtr<CefBrowser> browser, FocusSource source)
+{
+    return source == FOCUS_SOURCE_NAVIGATION && !IsWindowVisible(browser->GetHost()->GetWindowHandle());
 }
 
 bool SimpleHandler::OnBeforePopup(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,

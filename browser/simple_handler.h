@@ -9,6 +9,7 @@
 #include "engine/cef_client.h"
 #include "engine/cef_context_menu_handler.h"
 #include "engine/cef_display_handler.h"
+#include "engine/cef_focus_handler.h"
 #include "engine/cef_geolocation_handler.h"
 #include "engine/cef_jsdialog_handler.h"
 #include "engine/cef_life_span_handler.h"
@@ -18,6 +19,7 @@
 
 class SimpleHandler : public CefClient,
                       public CefDisplayHandler,
+                      public CefFocusHandler,
                       public CefLifeSpanHandler,
                       public CefLoadHandler,
                       public CefRequestHandler,
@@ -33,12 +35,19 @@ public:
 
     // CefClient
     CefRefPtr<CefDisplayHandler> GetDisplayHandler() override;
+    CefRefPtr<CefFocusHandler> GetFocusHandler() override;
     CefRefPtr<CefLifeSpanHandler> GetLifeSpanHandler() override;
     CefRefPtr<CefLoadHandler> GetLoadHandler() override;
     CefRefPtr<CefRequestHandler> GetRequestHandler() override;
 
     // CefDisplayHandler
     void OnTitleChange(CefRefPtr<CefBrowser> browser, const CefString& title) override;
+
+    // CefFocusHandler
+    // Engine UI thread. Every load the launcher starts asks for the focus; a
+    // browser whose window is hidden, such as the login page loaded again
+    // behind the game window, must not take the player's keys from it.
+    bool OnSetFocus(CefRefPtr<CefBrowser> browser, FocusSource source) override;
 
     // CefLifeSpanHandler
     bool OnBeforePopup(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, const CefString& targetUrl,

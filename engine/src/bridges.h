@@ -9,6 +9,7 @@
 #include "engine/cef_client.h"
 #include "engine/cef_context_menu_handler.h"
 #include "engine/cef_display_handler.h"
+#include "engine/cef_focus_handler.h"
 #include "engine/cef_geolocation_handler.h"
 #include "engine/cef_jsdialog_handler.h"
 #include "engine/cef_life_span_handler.h"
@@ -34,6 +35,10 @@ struct ClientBridge : Bridge<CefClient, cef_client_t> {
 
 struct DisplayHandlerBridge : Bridge<CefDisplayHandler, cef_display_handler_t> {
     explicit DisplayHandlerBridge(CefDisplayHandler* owner);
+};
+
+struct FocusHandlerBridge : Bridge<CefFocusHandler, cef_focus_handler_t> {
+    explicit FocusHandlerBridge(CefFocusHandler* owner);
 };
 
 struct LifeSpanHandlerBridge : Bridge<CefLifeSpanHandler, cef_life_span_handler_t> {

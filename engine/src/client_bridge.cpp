@@ -40,7 +40,7 @@ cef_plain_handler_t* ENGINE_CALLBACK GetFindHandler(cef_client_t* self)
     return NewEngineReference(ClientOf(self)->GetFindHandler());
 }
 
-cef_plain_handler_t* ENGINE_CALLBACK GetFocusHandler(cef_client_t* self)
+cef_focus_handler_t* ENGINE_CALLBACK GetFocusHandler(cef_client_t* self)
 {
     return NewEngineReference(ClientOf(self)->GetFocusHandler());
 }

@@ -269,6 +269,11 @@ ENGINE_CHECK_OFFSET(cef_render_process_handler_t, on_uncaught_exception, 96, 48)
 ENGINE_CHECK_OFFSET(cef_render_process_handler_t, on_focused_node_changed, 104, 52);
 ENGINE_CHECK_OFFSET(cef_render_process_handler_t, on_process_message_received, 112, 56);
 
+ENGINE_CHECK_SIZE(cef_focus_handler_t, 56, 28);
+ENGINE_CHECK_OFFSET(cef_focus_handler_t, on_take_focus, 32, 16);
+ENGINE_CHECK_OFFSET(cef_focus_handler_t, on_set_focus, 40, 20);
+ENGINE_CHECK_OFFSET(cef_focus_handler_t, on_got_focus, 48, 24);
+
 ENGINE_CHECK_SIZE(cef_context_menu_handler_t, 64, 32);
 ENGINE_CHECK_OFFSET(cef_context_menu_handler_t, on_before_context_menu, 32, 16);
 ENGINE_CHECK_OFFSET(cef_context_menu_handler_t, run_context_menu, 40, 20);

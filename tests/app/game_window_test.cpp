@@ -26,6 +26,9 @@ constexpr DWORD kGameWindowStyle = 0x96CF0000;
 constexpr DWORD kGameWindowExStyle = 0x00040100;
 // A layout at rest: nothing moves for this long.
 constexpr DWORD kQuietPeriodMs = 1000;
+// Long enough for the login page's load after a hand-over to have asked for
+// the focus.
+constexpr DWORD kSettleAfterHandOverMs = 2000;
 // The frame's size box is 4 pixels wide; the browser covers the inner ones,
 // so the drags take the frame at the outermost pixel row or column.
 constexpr int kFrameGrip = 1;
@@ -231,13 +234,18 @@ TEST_F(GameWindow, TheCloseButtonAltF4AndASystemCloseEachBringTheLoginWindowsBac
              ClickTopBarButton(game, TopBarButton::Close);
              return true;
          }},
+        {"Alt+F4 a moment after the hand-over, with no click",
+         [](HWND game) {
+             // The login page loaded again behind the game window must not
+             // have taken the keyboard meanwhile.
+             Sleep(kSettleAfterHandOverMs);
+             if (!driver::WaitFor([&] { return GetForegroundWindow() == game; }, launchertest::kWindowTimeoutMs))
+                 return false;
+             driver::PressKeyCombination({VK_MENU, VK_F4});
+             return true;
+         }},
         {"Alt+F4 in the game page",
          [](HWND game) {
-             // After the hand-over the keyboard is still with the hidden login
-             // page, and a click into the game page does not always move it:
-             // the game window is brought to the foreground first.
-             if (!driver::BringToForeground(game))
-                 return false;
              driver::ClickInWindow(launchertest::BrowserWindowIn(game), {400, 300});
              if (!driver::WaitFor([&] { return GetForegroundWindow() == game; }, launchertest::kWindowTimeoutMs))
                  return false;

@@ -1,7 +1,32 @@
-// Keyboard focus. This layer offers none of this handler's callbacks; the engine's
-// defaults apply to all of them.
+// Keyboard focus. Defaults let the engine give a browser the focus whenever
+// it asks for it.
 #pragma once
 
-#include "engine/cef_plain_handler.h"
+#include "engine/cef_base.h"
+#include "engine/cef_browser.h"
+#include "engine/cef_types.h"
 
-class CefFocusHandler : public engine_internal::PlainHandler {};
+#include <memory>
+
+namespace engine_internal {
+struct FocusHandlerBridge;
+}
+
+class CefFocusHandler : public virtual CefBase {
+public:
+    using FocusSource = cef_focus_source_t;
+
+    // The focus leaves the page's last (next) or first element.
+    virtual void OnTakeFocus(CefRefPtr<CefBrowser> browser, bool next) {}
+    // Return true to keep the browser from taking the focus.
+    virtual bool OnSetFocus(CefRefPtr<CefBrowser> browser, FocusSource source) { return false; }
+    virtual void OnGotFocus(CefRefPtr<CefBrowser> browser) {}
+
+protected:
+    CefFocusHandler();
+    ~CefFocusHandler() override;
+
+private:
+    friend struct engine_internal::BridgeAccess;
+    std::unique_ptr<engine_internal::FocusHandlerBridge> bridge_;
+};

@@ -21,6 +21,12 @@ enum cef_state_t {
     STATE_DISABLED = 2,
 };
 
+// What asks for a browser to take the keyboard focus.
+enum cef_focus_source_t {
+    FOCUS_SOURCE_NAVIGATION = 0,
+    FOCUS_SOURCE_SYSTEM,
+};
+
 enum cef_return_value_t {
     RV_CANCEL = 0,
     RV_CONTINUE = 1,

@@ -37,6 +37,14 @@ struct cef_display_handler_t {
                                              const cef_string_t* message, const cef_string_t* source, int line);
 };
 
+struct cef_focus_handler_t {
+    cef_base_t base;
+    void(ENGINE_CALLBACK* on_take_focus)(cef_focus_handler_t* self, cef_browser_t* browser, int next);
+    int(ENGINE_CALLBACK* on_set_focus)(cef_focus_handler_t* self, cef_browser_t* browser,
+                                       cef_focus_source_t source);
+    void(ENGINE_CALLBACK* on_got_focus)(cef_focus_handler_t* self, cef_browser_t* browser);
+};
+
 struct cef_life_span_handler_t {
     cef_base_t base;
     int(ENGINE_CALLBACK* on_before_popup)(cef_life_span_handler_t* self, cef_browser_t* browser, cef_frame_t* frame,
@@ -168,7 +176,7 @@ struct cef_client_t {
     cef_plain_handler_t*(ENGINE_CALLBACK* get_download_handler)(cef_client_t* self);
     cef_plain_handler_t*(ENGINE_CALLBACK* get_drag_handler)(cef_client_t* self);
     cef_plain_handler_t*(ENGINE_CALLBACK* get_find_handler)(cef_client_t* self);
-    cef_plain_handler_t*(ENGINE_CALLBACK* get_focus_handler)(cef_client_t* self);
+    cef_focus_handler_t*(ENGINE_CALLBACK* get_focus_handler)(cef_client_t* self);
     cef_geolocation_handler_t*(ENGINE_CALLBACK* get_geolocation_handler)(cef_client_t* self);
     cef_jsdialog_handler_t*(ENGINE_CALLBACK* get_jsdialog_handler)(cef_client_t* self);
     cef_plain_handler_t*(ENGINE_CALLBACK* get_keyboard_handler)(cef_client_t* self);
