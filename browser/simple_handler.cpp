@@ -95,6 +95,9 @@ bool SimpleHandler::OnBeforePopup(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFr
 void SimpleHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser)
 {
     m_browsers.Append(browser);
+    // The engine creates the browser while its holder goes on; every layout
+    // the holder made before this left the browser's window where it began.
+    PostMessageW(GetParent(browser->GetHost()->GetWindowHandle()), WM_BROWSER_CREATED, 0, 0);
 }
 
 void SimpleHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser)

@@ -16,3 +16,7 @@ constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1005;
 // Posted by the full-screen bar to the game window to leave full screen; no
 // parameters.
 constexpr UINT WM_EXIT_FULLSCREEN = WM_USER + 1006;
+// Posted by a browser client to the window that holds a browser's window once
+// the engine has reported the browser, so that the holder can lay it out; no
+// parameters.
+constexpr UINT WM_BROWSER_CREATED = WM_USER + 1007;

@@ -88,6 +88,9 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_EXIT_FULLSCREEN:
         LeaveFullScreen();
         break;
+    case WM_BROWSER_CREATED:
+        OnBrowserCreated();
+        break;
     case WM_DESTROY:
         // Alt+F4, the system menu, the taskbar and the owner's own end close
         // the window without the close button.
@@ -198,8 +201,17 @@ void CDuiFormGame::UpdateLayout()
         UpdateWindow(m_hWnd);
     }
     InvalidateRect(m_hWnd, &client, TRUE);
-    ::ShowWindow(m_hWnd, SW_SHOW);
+    // Moves and size changes still reach a window hidden by the boss key (a
+    // display change, another program); it stays hidden until brought back.
+    if (!m_bossHidden)
+        ::ShowWindow(m_hWnd, SW_SHOW);
     UpdateWindow(m_hWnd);
+}
+
+void CDuiFormGame::OnBrowserCreated()
+{
+    if (CanLayOut() && !m_bossHidden)
+        UpdateLayout();
 }
 
 void CDuiFormGame::PlaceTopBar(SIZE client)

@@ -68,6 +68,8 @@ private:
     void OnBossKey();
 
     void CenterAndShow();
+    // The engine has reported the browser: its window gets its place.
+    void OnBrowserCreated();
     // Places the top bar and the browser's window for the window's size.
     void UpdateLayout();
     // The top bar spans the client width at its own height.

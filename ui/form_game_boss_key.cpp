@@ -62,7 +62,9 @@ void CDuiFormGame::HideToTray()
     m_trayIcon.uCallbackMessage = WM_TRAY_NOTIFY;
     m_trayIcon.hIcon = LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
     wcsncpy(m_trayIcon.szTip, kTrayTip, sizeof(m_trayIcon.szTip) / sizeof(m_trayIcon.szTip[0]) - 1);
-    m_trayIconShown = Shell_NotifyIconW(NIM_ADD, &m_trayIcon) != FALSE;
+    // The system refuses a second add of the same icon.
+    if (!m_trayIconShown)
+        m_trayIconShown = Shell_NotifyIconW(NIM_ADD, &m_trayIcon) != FALSE;
     // Without the icon and without a working boss key nothing could bring the
     // window back: it stays.
     if (!m_trayIconShown && !m_bossHotKeyWorks) {

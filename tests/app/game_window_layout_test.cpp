@@ -134,10 +134,9 @@ protected:
     }
 
     // Opens the game window as the login window does, waits for its page and
-    // starts counting the passes. The browser's window may still have its
-    // first rectangle then: the engine reports the browser after the opening
-    // layout, and only a later move, size change or activation lays the
-    // window out again, which is not bound to come.
+    // starts counting the passes. The engine reports the browser after the
+    // opening layout; that report alone lays the browser's window out, with
+    // no move, size change or activation after it.
     void OpenGameWindow()
     {
         const std::wstring address = Site().WideUrl(kGamePagePath);
@@ -154,6 +153,8 @@ protected:
         g_browserProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(m_browser, GWLP_WNDPROC));
         SetWindowLongPtrW(m_browser, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingBrowserProcedure));
         ASSERT_GE(PassesAtRest(), 0) << "the opening layout did not come to rest";
+        EXPECT_TRUE(launchertest::BrowserFillsBelowTopBar(m_game))
+            << "the browser's window kept its first place after the engine reported it";
         // The count sees every move, also one that changes nothing, as a
         // layout pass that finds the window's size unchanged makes.
         g_browserMoves = 0;
