@@ -111,4 +111,18 @@ void CloseProcess(Process& process);
 // case-insensitively.
 std::vector<DWORD> ProcessesNamed(const wchar_t* imageName);
 
+// Resources of a process, read from outside as a task manager reads them -----
+
+// Private bytes: the memory committed to the process alone (its commit charge).
+unsigned long long PrivateBytes(const Process& process);
+// The processor time (user and kernel) the process has used so far, in
+// milliseconds; 0 when no such process runs.
+double CpuTimeMs(DWORD processId);
+// GDI objects the process holds (bitmaps, brushes, fonts, device contexts and
+// the like), stock objects not counted.
+unsigned GdiObjects(const Process& process);
+// USER objects the process holds. Where the system keeps no such count
+// (Wine), its windows: top-level ones, their descendants and message-only ones.
+unsigned UserObjects(const Process& process);
+
 }  // namespace driver
