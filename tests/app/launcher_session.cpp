@@ -37,6 +37,29 @@ std::wstring LauncherExecutable()
     return std::wstring(ZARNITH_DIST_DIR_DOS) + L"\\" + kExecutableName;
 }
 
+std::wstring WineEngineSwitches()
+{
+    return kWineEngineSwitches;
+}
+
+driver::Process StartEngineProgram(const std::wstring& exePath)
+{
+    return driver::StartProcess(exePath, kWineEngineSwitches, ElsewhereFolder());
+}
+
+std::wstring DemoSiteFolder()
+{
+    return ZARNITH_DEMO_SITE_DOS;
+}
+
+testsupport::HttpServer& ServeDemoSite()
+{
+    testsupport::HttpServer& site = DemoSite();
+    site.Reset();
+    site.ServeFolder(ZARNITH_DEMO_SITE_DOS);
+    return site;
+}
+
 HWND BrowserWindowIn(HWND host)
 {
     for (HWND window : driver::DescendantWindows(host)) {
@@ -56,6 +79,22 @@ bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs)
         timeoutMs);
 }
 
+void LogInWithInput(HWND loginBrowserHost, const std::wstring& account)
+{
+    driver::ClickInWindow(loginBrowserHost, kAccountField);
+    // Keys pressed before the click's activation has moved the focus into
+    // the browser would reach the window that had it.
+    driver::WaitFor(
+        [&] {
+            const HWND focus = driver::FocusOnThreadOf(loginBrowserHost);
+            return focus && IsChild(loginBrowserHost, focus);
+        },
+        kWindowTimeoutMs);
+    driver::PressKeyCombination({VK_CONTROL, 'A'});
+    driver::TypeText(account);
+    driver::PressKey(VK_RETURN);
+}
+
 HWND FindVisibleWindow(DWORD processId, const wchar_t* caption)
 {
     for (HWND window : driver::TopLevelWindows(kWindowClass, caption, processId)) {
@@ -70,11 +109,7 @@ bool NoLauncherProcessLeft()
     return driver::WaitFor([] { return driver::ProcessesNamed(kExecutableName).empty(); }, kExitTimeoutMs);
 }
 
-LauncherSession::LauncherSession() : m_site(DemoSite())
-{
-    m_site.Reset();
-    m_site.ServeFolder(ZARNITH_DEMO_SITE_DOS);
-}
+LauncherSession::LauncherSession() : m_site(ServeDemoSite()) {}
 
 LauncherSession::~LauncherSession()
 {
@@ -86,7 +121,7 @@ LauncherSession::~LauncherSession()
 
 bool LauncherSession::Start(bool waitForPage)
 {
-    m_process = driver::StartProcess(LauncherExecutable(), kWineEngineSwitches, ElsewhereFolder());
+    m_process = StartEngineProgram(LauncherExecutable());
     if (!m_process.handle)
         return false;
     const bool windows = driver::WaitFor(
@@ -103,10 +138,7 @@ bool LauncherSession::Start(bool waitForPage)
 
 void LauncherSession::LogInAs(const std::wstring& account)
 {
-    driver::ClickInWindow(m_loginBrowser, kAccountField);
-    driver::PressKeyCombination({VK_CONTROL, 'A'});
-    driver::TypeText(account);
-    driver::PressKey(VK_RETURN);
+    LogInWithInput(m_loginBrowser, account);
 }
 
 HWND LauncherSession::WaitForGameWindow(DWORD timeoutMs) const

@@ -32,6 +32,8 @@ LONG ExStyle(HWND window);
 HWND Owner(HWND window);
 bool IsVisible(HWND window);
 DWORD ProcessOf(HWND window);
+// The window that has the keyboard focus on the window's thread, or null.
+HWND FocusOnThreadOf(HWND window);
 
 // Input (real input through SendInput: it reaches whatever window is under the
 // pointer or has the keyboard focus, and system-wide hot keys see it) ---------
