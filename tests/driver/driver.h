@@ -120,6 +120,9 @@ unsigned long long PrivateBytes(const Process& process);
 // The processor time (user and kernel) the process has used so far, in
 // milliseconds; 0 when no such process runs.
 double CpuTimeMs(DWORD processId);
+// The same for one thread of the process (for example the one that owns a
+// window: GetWindowThreadProcessId); 0 when no such thread runs.
+double ThreadCpuTimeMs(DWORD processId, DWORD threadId);
 // GDI objects the process holds (bitmaps, brushes, fonts, device contexts and
 // the like), stock objects not counted.
 unsigned GdiObjects(const Process& process);

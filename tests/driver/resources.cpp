@@ -35,6 +35,23 @@ struct ProcessRecordHead {
     LONG basePriority;
     HANDLE uniqueProcessId;
 };
+// The threads' records follow their process's record.
+struct ThreadRecord {
+    LARGE_INTEGER kernelTime;
+    LARGE_INTEGER userTime;
+    LARGE_INTEGER createTime;
+    ULONG waitTime;
+    PVOID startAddress;
+    HANDLE uniqueProcess;
+    HANDLE uniqueThread;
+    LONG priority;
+    LONG basePriority;
+    ULONG contextSwitches;
+    ULONG threadState;
+    ULONG waitReason;
+};
+static_assert(sizeof(ThreadRecord) == sizeof(SYSTEM_THREAD_INFORMATION), "the thread record matches the SDK's size");
+constexpr size_t kProcessRecordSize = sizeof(SYSTEM_PROCESS_INFORMATION);
 static_assert(offsetof(ProcessRecordHead, imageName) == offsetof(SYSTEM_PROCESS_INFORMATION, ImageName),
               "the record head matches the SDK's layout");
 static_assert(offsetof(ProcessRecordHead, uniqueProcessId) == offsetof(SYSTEM_PROCESS_INFORMATION, UniqueProcessId),
@@ -139,11 +156,24 @@ unsigned long long PrivateBytes(const Process& process)
 
 double CpuTimeMs(DWORD processId)
 {
+    return ThreadCpuTimeMs(processId, 0);
+}
+
+double ThreadCpuTimeMs(DWORD processId, DWORD threadId)
+{
     const std::vector<BYTE> list = ProcessList();
     for (size_t offset = 0; offset + sizeof(ProcessRecordHead) <= list.size();) {
         const auto* record = reinterpret_cast<const ProcessRecordHead*>(list.data() + offset);
-        if (reinterpret_cast<ULONG_PTR>(record->uniqueProcessId) == processId)
-            return static_cast<double>(record->userTime.QuadPart + record->kernelTime.QuadPart) * kMsPer100ns;
+        if (reinterpret_cast<ULONG_PTR>(record->uniqueProcessId) == processId) {
+            if (threadId == 0)
+                return static_cast<double>(record->userTime.QuadPart + record->kernelTime.QuadPart) * kMsPer100ns;
+            const auto* threads = reinterpret_cast<const ThreadRecord*>(list.data() + offset + kProcessRecordSize);
+            for (ULONG i = 0; i < record->numberOfThreads; ++i)
+                if (reinterpret_cast<ULONG_PTR>(threads[i].uniqueThread) == threadId)
+                    return static_cast<double>(threads[i].userTime.QuadPart + threads[i].kernelTime.QuadPart) *
+                           kMsPer100ns;
+            return 0;
+        }
         if (record->nextEntryOffset == 0)
             break;
         offset += record->nextEntryOffset;

@@ -59,6 +59,11 @@ TEST(DriverResources, ReadsMemoryProcessorTimeAndGuiObjectsOfAnotherProcess)
     EXPECT_LT(busyBytes, idleBytes + 2 * kMegabytes * kMegabyte);
 
     EXPECT_GE(driver::CpuTimeMs(busy.process.id), driver::CpuTimeMs(idle.process.id) + kCpuMs - kTickMs);
+    // The helper uses the time on the thread that then shows its window.
+    const DWORD busyThread = GetWindowThreadProcessId(busy.window, nullptr);
+    EXPECT_GE(driver::ThreadCpuTimeMs(busy.process.id, busyThread), kCpuMs - kTickMs);
+    EXPECT_LE(driver::ThreadCpuTimeMs(busy.process.id, busyThread), driver::CpuTimeMs(busy.process.id));
+    EXPECT_EQ(driver::ThreadCpuTimeMs(busy.process.id, GetCurrentThreadId()), 0.0) << "not a thread of the helper";
     EXPECT_EQ(driver::CpuTimeMs(kNoSuchProcess), 0.0);
 }
 
