@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <fstream>
 #include <sstream>
 
@@ -15,13 +17,14 @@ namespace {
 // client area's right edge (2 pixels between items), and their colour under
 // the pointer.
 struct TopBarButton {
+    const char* name;
     int centreFromRight;
     int width;
     COLORREF hot;
 };
-constexpr TopBarButton kCloseButton = {20, 40, RGB(0xC0, 0x39, 0x2B)};
-constexpr TopBarButton kFullScreenButton = {160, 48, RGB(0x31, 0x40, 0x5F)};
-constexpr TopBarButton kBossKeyButton = {214, 56, RGB(0x31, 0x40, 0x5F)};
+constexpr TopBarButton kCloseButton = {"closebtn", 20, 40, RGB(0xC0, 0x39, 0x2B)};
+constexpr TopBarButton kFullScreenButton = {"fullscreenbtn", 160, 48, RGB(0x31, 0x40, 0x5F)};
+constexpr TopBarButton kBossKeyButton = {"bosskeybtn", 214, 56, RGB(0x31, 0x40, 0x5F)};
 constexpr int kTopBarButtonY = 16;
 // Where a button's colour shows: inside its top left corner, clear of its text.
 constexpr POINT kButtonColourInset = {3, 4};
@@ -35,10 +38,22 @@ constexpr wchar_t kSettingsFileName[] = L"Ostrel.ini";
 constexpr wchar_t kFailureScreenshotName[] = L"zarnith-soak-failure.png";
 constexpr char kDefaultHotKeys[] = "[Config]\r\nFullScreenHotKey=27\r\nBossHotKey=120\r\n";
 
-// Points at the button until it shows its colour under the pointer (the
-// window is then on the screen and takes input; a window just shown may not
-// be yet), then clicks it. Returns whether the colour showed.
-bool ClickTopBarButton(HWND game, const TopBarButton& button)
+double NowMs()
+{
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// Points at the button until it shows its colour under the pointer: the
+// window is then on the screen where the system has put it, and takes input
+// there. Under Wine without a window manager the screen follows a window
+// shown again, or brought back from full screen, a little later; a click
+// before that lands elsewhere. Returns the point to click, or nothing when
+// the colour did not show.
+std::optional<POINT> PointAt(HWND game, const TopBarButton& button)
 {
     const RECT client = driver::ClientRectOnScreen(game);
     const POINT centre = {client.right - button.centreFromRight, client.top + kTopBarButtonY};
@@ -51,8 +66,24 @@ bool ClickTopBarButton(HWND game, const TopBarButton& button)
             return driver::PixelAt(colourAt) == button.hot;
         },
         kWindowTimeoutMs);
-    driver::ClickAt(centre);
-    return hot;
+    return hot ? std::optional<POINT>(centre) : std::nullopt;
+}
+
+// Clicks the button once it shows the pointer over it and waits until
+// effect() holds, noting how long that took.
+std::string ClickTopBarButton(HWND game, const TopBarButton& button, const std::function<bool()>& effect,
+                              CycleResult& result)
+{
+    const std::string name = std::string("\"") + button.name + "\"";
+    const std::optional<POINT> point = PointAt(game, button);
+    if (!point)
+        return name + " did not show the pointer over it";
+    const double start = NowMs();
+    driver::ClickAt(*point);
+    if (!driver::WaitFor(effect, kWindowTimeoutMs))
+        return name + " had no effect";
+    result.slowestClickMs = std::max(result.slowestClickMs, NowMs() - start);
+    return std::string();
 }
 
 bool CoversScreen(HWND window)
@@ -137,7 +168,7 @@ BossKeyBy BossKeyOfCycle(int cycle)
 
 namespace {
 
-std::string PlaySteps(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey)
+std::string PlaySteps(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey, CycleResult& result)
 {
     const DWORD processId = session.Process().id;
     if (!session.LoginWindowsVisible() || !WaitForPageTitle(session.LoginBrowser(), kLoginPageTitle))
@@ -150,28 +181,33 @@ std::string PlaySteps(LauncherSession& session, const std::wstring& account, Bos
     if (!WaitForPageTitle(game, GamePageTitle(kServer, account)))
         return "the game page was not shown";
 
-    if (!ClickTopBarButton(game, kFullScreenButton))
-        return "\"fullscreenbtn\" did not show the pointer over it";
-    if (!driver::WaitFor([&] { return CoversScreen(game) && VisibleFullScreenBar(processId); }, kWindowTimeoutMs))
-        return "\"fullscreenbtn\" did not make the game window cover the screen with its bar";
+    std::string failed = ClickTopBarButton(
+        game, kFullScreenButton, [&] { return CoversScreen(game) && VisibleFullScreenBar(processId); }, result);
+    if (!failed.empty())
+        return failed + " (full screen with its bar)";
     driver::PressKey(VK_ESCAPE);
     if (!driver::WaitFor([&] { return Windowed(game) && !VisibleFullScreenBar(processId); }, kWindowTimeoutMs))
         return "Escape did not end full screen";
+    if (!PointAt(game, kCloseButton))
+        return "after full screen, the game window's top bar did not show where the window is";
 
-    if (bossKey == BossKeyBy::HotKey)
+    const auto hidden = [&] { return !driver::IsVisible(game); };
+    if (bossKey == BossKeyBy::Button) {
+        failed = ClickTopBarButton(game, kBossKeyButton, hidden, result);
+        if (!failed.empty())
+            return failed + " (the game window hidden)";
+    } else {
         driver::PressKey(VK_F9);
-    else if (!ClickTopBarButton(game, kBossKeyButton))
-        return "\"bosskeybtn\" did not show the pointer over it";
-    if (!driver::WaitFor([&] { return !driver::IsVisible(game); }, kWindowTimeoutMs))
-        return bossKey == BossKeyBy::HotKey ? "F9 did not hide the game window" : "\"bosskeybtn\" did not hide the game window";
+        if (!driver::WaitFor(hidden, kWindowTimeoutMs))
+            return "F9 did not hide the game window";
+    }
     driver::PressKey(VK_F9);
     if (!driver::WaitFor([&] { return driver::IsVisible(game) && Windowed(game); }, kWindowTimeoutMs))
         return "F9 did not bring the game window back";
 
-    if (!ClickTopBarButton(game, kCloseButton))
-        return "\"closebtn\" did not show the pointer over it";
-    if (!driver::WaitFor([&] { return !IsWindow(game); }, kWindowTimeoutMs))
-        return "\"closebtn\" did not close the game window";
+    failed = ClickTopBarButton(game, kCloseButton, [&] { return !IsWindow(game); }, result);
+    if (!failed.empty())
+        return failed + " (the game window closed)";
     if (!driver::WaitFor([&] { return session.LoginWindowsVisible(); }, kWindowTimeoutMs))
         return "the login windows did not come back after the game window's close";
     if (!WaitForPageTitle(session.LoginBrowser(), kLoginPageTitle))
@@ -190,13 +226,16 @@ std::string SaveFailureScreenshot()
 
 }  // namespace
 
-std::string PlayCycle(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey)
+CycleResult PlayCycle(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey)
 {
-    const std::string failed = PlaySteps(session, account, bossKey);
-    if (failed.empty())
-        return failed;
-    const std::string screenshot = SaveFailureScreenshot();
-    return screenshot.empty() ? failed : failed + " (the screen: " + screenshot + ")";
+    CycleResult result;
+    result.failure = PlaySteps(session, account, bossKey, result);
+    if (!result.failure.empty()) {
+        const std::string screenshot = SaveFailureScreenshot();
+        if (!screenshot.empty())
+            result.failure += " (the screen: " + screenshot + ")";
+    }
+    return result;
 }
 
 void ClickLoginCloseButton(const LauncherSession& session)

@@ -57,9 +57,14 @@ enum class BossKeyBy { HotKey, Button };
 // The boss key of a cycle: the hot key and the button in turns.
 BossKeyBy BossKeyOfCycle(int cycle);
 
+struct CycleResult {
+    // Empty when every step showed its effect, else which did not.
+    std::string failure;
+    // The longest time from a click on the game window's top bar to its effect.
+    double slowestClickMs = 0;
+};
 // Plays one cycle from the login page shown to the login page shown again.
-// Returns an empty string when every step showed its effect, else which did not.
-std::string PlayCycle(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey);
+CycleResult PlayCycle(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey);
 
 // Clicks the login window's close button, which ends the program.
 void ClickLoginCloseButton(const LauncherSession& session);
