@@ -14,7 +14,6 @@
 //
 // The baseline, in the same run first: the same steps with plain windows
 // (PlainHandOver), timed the same way.
-#include "clock.h"
 #include "driver.h"
 #include "figure.h"
 #include "hand_over_times.h"
@@ -122,7 +121,11 @@ bool MeasurePlain(HandOverTimes& times, const testsupport::HttpServer& site)
     PlainHandOver plain(times, LoginPageAddress());
     const Side side = {"plain windows",
                        [&] { return IsWindowVisible(plain.LoginWindow()) ? plain.LoginWindow() : nullptr; },
-                       [&] { return plain.VisibleGameWindow(); },
+                       [] {
+                           const HWND game = driver::FindTopLevelWindow(
+                               PlainBrowserWindow::kClassName, PlainHandOver::kGameCaption, GetCurrentProcessId());
+                           return game && driver::IsVisible(game) ? game : nullptr;
+                       },
                        [](HWND game) { PostMessageW(game, WM_CLOSE, 0, 0); }};
     std::atomic<bool> done{false};
     const DWORD mainThread = GetCurrentThreadId();

@@ -68,11 +68,6 @@ PlainHandOver::PlainHandOver(HandOverTimes& times, const std::wstring& loginAddr
 
 PlainHandOver::~PlainHandOver() = default;
 
-HWND PlainHandOver::VisibleGameWindow() const
-{
-    return m_game && IsWindow(m_game->handle()) && IsWindowVisible(m_game->handle()) ? m_game->handle() : nullptr;
-}
-
 void PlainHandOver::OnLoginMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == kOpenGameMessage) {

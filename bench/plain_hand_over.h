@@ -27,8 +27,6 @@ public:
     PlainHandOver& operator=(const PlainHandOver&) = delete;
 
     HWND LoginWindow() const { return m_login->handle(); }
-    // The game window while it is open and visible, else null.
-    HWND VisibleGameWindow() const;
 
 private:
     void OnLoginMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
