@@ -4,6 +4,7 @@
 // bytes, and how long the cycle took; then the last five cycles against the
 // first five of the same run, as ratios. Settled figures give ratios near 1;
 // something kept by every cycle shows as growth.
+#include "figure.h"
 #include "game_cycles.h"
 
 #include <cstdio>
@@ -74,9 +75,14 @@ int main()
     }
 
     const launchertest::SettlingRatios ratios = launchertest::LastToFirstRatios(cycles, kCompared);
-    std::printf("last %zu cycles / first %zu: gdi %.3f   user %.3f   private %.3f   time %.3f\n", kCompared, kCompared,
-                ratios.gdiObjects, ratios.userObjects, ratios.privateBytes,
-                MeanMs(times, times.size() - kCompared, kCompared) / MeanMs(times, 0, kCompared));
+    const std::string over = "of the launcher, mean of the last " + std::to_string(kCompared) + " of " +
+                             std::to_string(kCycles) + " login, game and close cycles over the first " +
+                             std::to_string(kCompared) + "'s";
+    PrintFigure({"game_cycles.gdi_objects", ratios.gdiObjects, "x", std::nullopt, "", "GDI objects " + over});
+    PrintFigure({"game_cycles.user_objects", ratios.userObjects, "x", std::nullopt, "", "USER objects " + over});
+    PrintFigure({"game_cycles.private_bytes", ratios.privateBytes, "x", std::nullopt, "", "private bytes " + over});
+    PrintFigure({"game_cycles.time", MeanMs(times, times.size() - kCompared, kCompared) / MeanMs(times, 0, kCompared),
+                 "x", std::nullopt, "", "time of a cycle " + over});
 
     driver::BringToForeground(session.Login());
     driver::ClickInWindow(session.Login(), kLoginCloseButton);

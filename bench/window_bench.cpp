@@ -4,13 +4,16 @@
 // Prints each as a ratio; run it under Wine with a display.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "clock.h"
+#include "figure.h"
 #include "plain_gdi_window.h"
+#include "samples.h"
 #include "skinned_window.h"
 #include "toolkit/button.h"
 #include "toolkit/container.h"
@@ -29,29 +32,11 @@ constexpr int kCreateRounds = 40;
 constexpr int kHoverRounds = 400;
 constexpr UINT kTextFormat = DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX;
 
-double NowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
 double TimeMs(const std::function<void()>& work)
 {
     const double start = NowMs();
     work();
     return NowMs() - start;
-}
-
-double Median(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
 }
 
 void DrainMessages()
@@ -119,10 +104,10 @@ double HoverMedian(HWND window, POINT first, POINT second)
     return Median(samples);
 }
 
-void PrintRatio(const char* what, double toolkitMs, double plainMs)
+void PrintRatio(const char* name, const std::string& what, double toolkitMs, double plainMs)
 {
-    std::printf("%-24s toolkit %8.3f ms   plain GDI %8.3f ms   ratio %6.2f\n", what, toolkitMs, plainMs,
-                toolkitMs / plainMs);
+    PrintFigure({name, toolkitMs / plainMs, "x", std::nullopt, "",
+                 what + ", toolkit / plain GDI: " + FigureNumber(toolkitMs) + " / " + FigureNumber(plainMs) + " ms"});
 }
 
 }  // namespace
@@ -189,9 +174,11 @@ int main()
     UpdateWindow(plain.GetHWND());
     const double plainHover = HoverMedian(plain.GetHWND(), official, forum);
 
-    std::printf("window of %d controls, %ldx%ld; medians of %d and %d rounds\n", controls, client.right,
-                client.bottom, kCreateRounds, kHoverRounds);
-    PrintRatio("create and first paint", Median(toolkitCreate), Median(plainCreate));
-    PrintRatio("hover repaint", toolkitHover, plainHover);
+    const std::string window = "window of " + std::to_string(controls) + " controls";
+    PrintRatio("toolkit.create", window + " created and first painted (median of " + std::to_string(kCreateRounds) + ")",
+               Median(toolkitCreate), Median(plainCreate));
+    PrintRatio("toolkit.hover", "repaint after the pointer moves to another button (median of " +
+                                    std::to_string(kHoverRounds) + ")",
+               toolkitHover, plainHover);
     return 0;
 }

@@ -37,6 +37,30 @@ std::wstring LauncherExecutable()
     return std::wstring(ZARNITH_DIST_DIR_DOS) + L"\\" + kExecutableName;
 }
 
+std::wstring WineEngineSwitches()
+{
+    return kWineEngineSwitches;
+}
+
+driver::Process StartEngineProgram(const std::wstring& exePath, const std::wstring& workingDirectory)
+{
+    return driver::StartProcess(exePath, kWineEngineSwitches,
+                                workingDirectory.empty() ? ElsewhereFolder() : workingDirectory);
+}
+
+std::wstring DemoSiteFolder()
+{
+    return ZARNITH_DEMO_SITE_DOS;
+}
+
+testsupport::HttpServer& ServeDemoSite()
+{
+    testsupport::HttpServer& site = DemoSite();
+    site.Reset();
+    site.ServeFolder(ZARNITH_DEMO_SITE_DOS);
+    return site;
+}
+
 HWND BrowserWindowIn(HWND host)
 {
     for (HWND window : driver::DescendantWindows(host)) {
@@ -56,6 +80,22 @@ bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs)
         timeoutMs);
 }
 
+void LogInWithInput(HWND loginBrowserHost, const std::wstring& account)
+{
+    driver::ClickInWindow(loginBrowserHost, kAccountField);
+    // Keys pressed before the click's activation has moved the focus into
+    // the browser would reach the window that had it.
+    driver::WaitFor(
+        [&] {
+            const HWND focus = driver::FocusOnThreadOf(loginBrowserHost);
+            return focus && IsChild(loginBrowserHost, focus);
+        },
+        kWindowTimeoutMs);
+    driver::PressKeyCombination({VK_CONTROL, 'A'});
+    driver::TypeText(account);
+    driver::PressKey(VK_RETURN);
+}
+
 HWND FindVisibleWindow(DWORD processId, const wchar_t* caption)
 {
     for (HWND window : driver::TopLevelWindows(kWindowClass, caption, processId)) {
@@ -72,11 +112,8 @@ bool NoLauncherProcessLeft()
 
 LauncherSession::LauncherSession(SiteState site)
 {
-    if (site == SiteState::Down)
-        return;
-    m_site = &DemoSite();
-    m_site->Reset();
-    m_site->ServeFolder(ZARNITH_DEMO_SITE_DOS);
+    if (site == SiteState::Served)
+        m_site = &ServeDemoSite();
 }
 
 LauncherSession::~LauncherSession()
@@ -89,8 +126,7 @@ LauncherSession::~LauncherSession()
 
 bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirectory)
 {
-    m_process = driver::StartProcess(LauncherExecutable(), kWineEngineSwitches,
-                                     workingDirectory.empty() ? ElsewhereFolder() : workingDirectory);
+    m_process = StartEngineProgram(LauncherExecutable(), workingDirectory);
     if (!m_process.handle)
         return false;
     const bool windows = driver::WaitFor(
@@ -107,10 +143,7 @@ bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirecto
 
 void LauncherSession::LogInAs(const std::wstring& account)
 {
-    driver::ClickInWindow(m_loginBrowser, kAccountField);
-    driver::PressKeyCombination({VK_CONTROL, 'A'});
-    driver::TypeText(account);
-    driver::PressKey(VK_RETURN);
+    LogInWithInput(m_loginBrowser, account);
 }
 
 HWND LauncherSession::WaitForGameWindow(DWORD timeoutMs) const

@@ -32,11 +32,30 @@ inline constexpr DWORD kWindowTimeoutMs = 10000;
 
 // The runnable folder's Zarnith.exe.
 std::wstring LauncherExecutable();
+// The engine switches that every program running the engine needs under Wine,
+// as one command-line string.
+std::wstring WineEngineSwitches();
+// Starts a program that runs the engine (Zarnith.exe or a bench's own) with
+// those switches, in workingDirectory, else in a folder that is not its own,
+// as a shortcut would.
+driver::Process StartEngineProgram(const std::wstring& exePath, const std::wstring& workingDirectory = std::wstring());
+
+// The demo site's folder, a Windows path.
+std::wstring DemoSiteFolder();
+// The demo site's server, one for the whole program (a port just closed cannot
+// always be listened on again at once): serving the demo site's folder, with
+// no routes and no requests seen yet.
+testsupport::HttpServer& ServeDemoSite();
 
 // The engine's browser window among the window's descendants, or null.
 HWND BrowserWindowIn(HWND host);
 // Waits until a browser window inside host carries the title.
 bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs = kPageTimeoutMs);
+
+// Logs in on the login page with real input: clicks into its account field
+// inside the window that hosts the login browser at its client area's
+// corner, replaces the field's text and presses Enter.
+void LogInWithInput(HWND loginBrowserHost, const std::wstring& account);
 
 // The launcher's visible skinned top-level windows with this caption.
 HWND FindVisibleWindow(DWORD processId, const wchar_t* caption);

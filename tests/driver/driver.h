@@ -32,6 +32,8 @@ LONG ExStyle(HWND window);
 HWND Owner(HWND window);
 bool IsVisible(HWND window);
 DWORD ProcessOf(HWND window);
+// The window that has the keyboard focus on the window's thread, or null.
+HWND FocusOnThreadOf(HWND window);
 
 // Input (real input through SendInput: it reaches whatever window is under the
 // pointer or has the keyboard focus, and system-wide hot keys see it) ---------
@@ -137,5 +139,12 @@ DWORD UserObjectCount(HANDLE process);
 // Committed memory that belongs to the process alone ("private bytes"): the
 // system's figure, or where it gives none (Wine), the committed private regions.
 SIZE_T PrivateBytes(HANDLE process);
+
+// The processor time (user and kernel) the process has used so far, in
+// milliseconds; 0 when no such process runs.
+double CpuTimeMs(DWORD processId);
+// The same for one thread of the process (for example the one that owns a
+// window: GetWindowThreadProcessId); 0 when no such thread runs.
+double ThreadCpuTimeMs(DWORD processId, DWORD threadId);
 
 }  // namespace driver

@@ -76,6 +76,44 @@ int StartChild()
     return ShowWindowUntilClosed(kParentCaption, 0);
 }
 
+// Processor time this process has used, in milliseconds.
+double OwnCpuTimeMs()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ms = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+int HoldResources(int brushes, int windows, int megabytes, int cpuMs)
+{
+    for (int i = 0; i < brushes; ++i)
+        CreateSolidBrush(RGB(i, 0, 0));
+    for (int i = 0; i < windows; ++i) {
+        HWND top = CreateWindowExW(0, L"STATIC", L"held", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        CreateWindowExW(0, L"STATIC", L"held child", WS_CHILD, 0, 0, 5, 5, top, nullptr, nullptr, nullptr);
+        CreateWindowExW(0, L"STATIC", L"held message-only", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    }
+    const SIZE_T bytes = static_cast<SIZE_T>(megabytes) << 20;
+    if (bytes) {
+        auto* memory = static_cast<BYTE*>(VirtualAlloc(nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+        if (!memory)
+            return kFailedExitCode;
+        for (SIZE_T i = 0; i < bytes; i += 4096)
+            memory[i] = 1;
+    }
+    volatile double sink = 0;
+    const double start = OwnCpuTimeMs();
+    while (OwnCpuTimeMs() - start < cpuMs)
+        for (int i = 0; i < 100000; ++i)
+            sink = sink + i;
+    TestWindow window(Captioned(kResourcesHeldCaption, false));
+    HWND handle = window.handle();
+    return driver::WaitFor([handle] { return !IsWindow(handle); }, kLifetimeMs) ? 0 : kTimedOutExitCode;
+}
+
 }  // namespace
 
 std::wstring ProgramPath()
@@ -114,6 +152,9 @@ bool RunRole(int* exitCode)
         *exitCode = AwaitKey(_wtoi(args[2].c_str()));
     else if (role == kStartChild)
         *exitCode = StartChild();
+    else if (role == kHoldResources && args.size() == 6)
+        *exitCode = HoldResources(_wtoi(args[2].c_str()), _wtoi(args[3].c_str()), _wtoi(args[4].c_str()),
+                                  _wtoi(args[5].c_str()));
     else
         return false;
     return true;

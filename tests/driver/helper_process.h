@@ -23,6 +23,12 @@ constexpr const wchar_t* kAwaitKey = L"--await-key";
 // Starts a second helper showing a window captioned kChildCaption, then shows
 // a window captioned kParentCaption.
 constexpr const wchar_t* kStartChild = L"--start-child";
+// "<brushes> <windows> <megabytes> <cpu ms>": makes that many brushes; that
+// many hidden top-level windows, each with a child, and as many message-only
+// windows; commits and touches that much memory; uses about that much
+// processor time; then shows a hidden window captioned kResourcesHeldCaption
+// and ends once it is closed.
+constexpr const wchar_t* kHoldResources = L"--hold-resources";
 
 constexpr unsigned kHotKey = 0x78;  // F9
 constexpr unsigned kAwaitedKey = 'Z';
@@ -30,6 +36,7 @@ constexpr const wchar_t* kKeyTargetCaption = L"driver helper: key target";
 constexpr const wchar_t* kHotKeyReadyCaption = L"driver helper: hot key registered";
 constexpr const wchar_t* kParentCaption = L"driver helper: parent";
 constexpr const wchar_t* kChildCaption = L"driver helper: child";
+constexpr const wchar_t* kResourcesHeldCaption = L"driver helper: resources held";
 // Exit codes of a helper whose role could not be played.
 constexpr int kFailedExitCode = 90;
 constexpr int kTimedOutExitCode = 91;

@@ -6,12 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
 
 constexpr int kBitmaps = 50;
 constexpr SIZE_T kCommitted = 64 << 20;
+constexpr int kCpuMs = 600;
+// Processor time is counted in scheduler ticks.
+constexpr double kTickMs = 20;
+// Process identifiers are multiples of four.
+constexpr DWORD kNoSuchProcess = 0xFFFFFFF1;
 
 HANDLE Self()
 {
@@ -76,6 +82,33 @@ TEST(DriverResources, ReadsTheFiguresOfAnotherProcess)
 
     driver::KillProcess(process);
     EXPECT_EQ(driver::UserObjectCount(process.handle), 0u) << "only the helper's own windows were counted";
+}
+
+TEST(DriverResources, ReadsTheProcessorTimeOfAnotherProcessAndOfItsThreads)
+{
+    const auto start = [](int cpuMs) {
+        return driver::StartProcess(helper::ProgramPath(), std::wstring(helper::kHoldResources) + L" 0 0 0 " +
+                                                               std::to_wstring(cpuMs));
+    };
+    driver::Process idle = start(0);
+    driver::Process busy = start(kCpuMs);
+    const auto end = [](driver::Process* p) {
+        driver::KillProcessTree(*p);
+        driver::CloseProcess(*p);
+    };
+    const std::unique_ptr<driver::Process, decltype(end)> idleGuard(&idle, end);
+    const std::unique_ptr<driver::Process, decltype(end)> busyGuard(&busy, end);
+    ASSERT_NE(helper::AwaitWindow(helper::kResourcesHeldCaption, idle.id), nullptr);
+    const HWND busyWindow = helper::AwaitWindow(helper::kResourcesHeldCaption, busy.id);
+    ASSERT_NE(busyWindow, nullptr);
+
+    EXPECT_GE(driver::CpuTimeMs(busy.id), driver::CpuTimeMs(idle.id) + kCpuMs - kTickMs);
+    // The helper uses the time on the thread that then shows its window.
+    const DWORD busyThread = GetWindowThreadProcessId(busyWindow, nullptr);
+    EXPECT_GE(driver::ThreadCpuTimeMs(busy.id, busyThread), kCpuMs - kTickMs);
+    EXPECT_LE(driver::ThreadCpuTimeMs(busy.id, busyThread), driver::CpuTimeMs(busy.id));
+    EXPECT_EQ(driver::ThreadCpuTimeMs(busy.id, GetCurrentThreadId()), 0.0) << "not a thread of the helper";
+    EXPECT_EQ(driver::CpuTimeMs(kNoSuchProcess), 0.0);
 }
 
 }  // namespace

@@ -135,4 +135,12 @@ DWORD ProcessOf(HWND window)
     return processId;
 }
 
+HWND FocusOnThreadOf(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    return thread && GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
 }  // namespace driver

@@ -70,6 +70,19 @@ TEST(DriverWindows, ListsChildrenInZOrderAndDescendantsDepthFirst)
     EXPECT_TRUE(driver::ChildWindows(inner).empty());
 }
 
+TEST(DriverWindows, TellsWhichWindowHasTheFocusOnAWindowsThread)
+{
+    TestWindow window(Captioned(L"driver focus"));
+    HWND first = window.AddChild(L"EDIT", L"", 0, {10, 10, 100, 30}, 1);
+    HWND second = window.AddChild(L"EDIT", L"", 0, {10, 40, 100, 60}, 2);
+    SetFocus(second);
+    EXPECT_EQ(driver::FocusOnThreadOf(window.handle()), second);
+    EXPECT_EQ(driver::FocusOnThreadOf(first), second) << "any window of the thread tells";
+    SetFocus(first);
+    EXPECT_EQ(driver::FocusOnThreadOf(window.handle()), first);
+    EXPECT_EQ(driver::FocusOnThreadOf(nullptr), nullptr);
+}
+
 TEST(DriverWindows, ReadsTextClassRectanglesStylesOwnerAndVisibility)
 {
     TestWindow::Options ownerOptions = Captioned(L"driver owner");

@@ -145,6 +145,7 @@ void HttpServer::Reset()
     std::lock_guard<std::mutex> lock(mutex_);
     routes_.clear();
     requested_.clear();
+    arrivals_.clear();
 }
 
 void HttpServer::ServeFolder(const std::wstring& folder)
@@ -177,6 +178,16 @@ size_t HttpServer::CountRequests(const std::string& pathAndQuery) const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return static_cast<size_t>(std::count(requested_.begin(), requested_.end(), pathAndQuery));
+}
+
+std::vector<LONGLONG> HttpServer::ArrivalTicks(const std::string& pathAndQuery) const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<LONGLONG> ticks;
+    for (size_t i = 0; i < requested_.size(); ++i)
+        if (requested_[i] == pathAndQuery)
+            ticks.push_back(arrivals_[i]);
+    return ticks;
 }
 
 void HttpServer::AcceptLoop()
@@ -254,9 +265,12 @@ done:
 
 HttpResponse HttpServer::Answer(const std::string& target)
 {
+    LARGE_INTEGER arrival;
+    QueryPerformanceCounter(&arrival);
     {
         std::lock_guard<std::mutex> lock(mutex_);
         requested_.push_back(target);
+        arrivals_.push_back(arrival.QuadPart);
         const auto route = routes_.find(target);
         if (route != routes_.end())
             return route->second;

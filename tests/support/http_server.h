@@ -53,6 +53,9 @@ public:
     // Path and query of every request so far, in arrival order.
     std::vector<std::string> RequestedPaths() const;
     size_t CountRequests(const std::string& pathAndQuery) const;
+    // When each request for exactly this path and query arrived, oldest
+    // first, in QueryPerformanceCounter ticks (for timing a page from outside).
+    std::vector<LONGLONG> ArrivalTicks(const std::string& pathAndQuery) const;
 
 private:
     void AcceptLoop();
@@ -71,6 +74,7 @@ private:
     std::map<std::string, HttpResponse> routes_;
     std::wstring folder_;
     std::vector<std::string> requested_;
+    std::vector<LONGLONG> arrivals_;  // one per entry of requested_
     std::vector<std::thread> connections_;
     std::vector<SOCKET> openSockets_;
 };

@@ -64,6 +64,36 @@ TEST(HttpServer, AnswersRoutesRedirectsFilesAndMisses)
     EXPECT_EQ(server.CountRequests("/old"), 1u);
 }
 
+LONGLONG Now()
+{
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+TEST(HttpServer, StampsWhenEachRequestArrived)
+{
+    testsupport::HttpServer server;
+    server.Page("/stamped", "stamped");
+    const LONGLONG before = Now();
+    Fetch(server.Port(), "/stamped");
+    const LONGLONG between = Now();
+    Fetch(server.Port(), "/other");
+    Fetch(server.Port(), "/stamped");
+    const LONGLONG after = Now();
+
+    const std::vector<LONGLONG> arrivals = server.ArrivalTicks("/stamped");
+    ASSERT_EQ(arrivals.size(), 2u);
+    EXPECT_GE(arrivals[0], before);
+    EXPECT_LE(arrivals[0], between);
+    EXPECT_GE(arrivals[1], between);
+    EXPECT_LE(arrivals[1], after);
+    EXPECT_EQ(server.ArrivalTicks("/other").size(), 1u);
+
+    server.Reset();
+    EXPECT_TRUE(server.ArrivalTicks("/stamped").empty());
+}
+
 TEST(HttpServer, UnusedPortRefusesConnections)
 {
     EXPECT_EQ(Fetch(testsupport::UnusedLoopbackPort(), "/"), "");

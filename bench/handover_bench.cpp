@@ -1,0 +1,221 @@
+// The hand-over from the login page to the game window, timed inside a
+// process that runs the launcher's own windows (ui/ and browser/, created
+// here as app/main.cpp creates them) on the engine, with the demo site served
+// from this process and logins typed with real input by a driving thread.
+//
+// Why inside: the interval starts when the engine reports the "client=2"
+// navigation to the launcher's client, which nothing outside the process can
+// see. Here the login client is the launcher's own with a stopwatch around
+// its report (TimedLoginHandler): the report sends the address to the login
+// window and waits until the window has handled it, which includes creating,
+// showing and painting the game window. So each figure runs from the report
+// to the game window shown and painted, and a little beyond (the rest of the
+// login window's handling): an upper bound.
+//
+// The baseline, in the same run first: the same steps with plain windows
+// (PlainHandOver), timed the same way.
+#include "driver.h"
+#include "figure.h"
+#include "hand_over_times.h"
+#include "launcher_session.h"
+#include "load_beacon.h"
+#include "plain_hand_over.h"
+#include "samples.h"
+#include "timed_login_handler.h"
+
+#include "browser/engine_settings.h"
+#include "browser/login_globals.h"
+#include "browser/simple_app.h"
+#include "engine/cef_app.h"
+#include "toolkit/paint_manager.h"
+#include "ui/branding.h"
+#include "ui/form_login.h"
+#include "ui/publisher_site.h"
+
+#include <objbase.h>
+#include <ole2.h>
+#include <windows.h>
+
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr int kHandOvers = 20;
+constexpr char kMedianTarget[] = "<50";
+// The login page's server field, left as it is.
+constexpr wchar_t kServer[] = L"1";
+constexpr DWORD kPageTimeoutMs = 30000;
+constexpr DWORD kWindowTimeoutMs = 10000;
+// As app/main.cpp creates the login window.
+constexpr wchar_t kSkinFolderName[] = L"skin";
+constexpr DWORD kLoginWindowStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+constexpr DWORD kLoginWindowExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+// The game window's close button, from its client area's top right corner.
+constexpr int kCloseButtonFromRight = 20;
+constexpr int kTopBarButtonY = 16;
+
+// What the driving thread needs of one side's windows.
+struct Side {
+    const char* name;
+    std::function<HWND()> loginBrowserHost;  // null while hidden
+    std::function<HWND()> visibleGameWindow;
+    std::function<void(HWND game)> closeGame;
+};
+
+bool Fail(const char* side, int round, const char* what)
+{
+    std::fprintf(stderr, "%s, hand-over %d: %s\n", side, round, what);
+    return false;
+}
+
+// Logs in, waits for the game window and its page, closes it; kHandOvers times.
+bool DriveHandOvers(const Side& side, const HandOverTimes& times, const testsupport::HttpServer& site)
+{
+    // The first login page of this side loads after this.
+    const size_t loadsBefore = LoadEnds(site).size();
+    for (int round = 1; round <= kHandOvers; ++round) {
+        HWND loginHost = nullptr;
+        const auto shown = [&] {
+            return (loginHost = side.loginBrowserHost()) && LoadEnds(site).size() > loadsBefore &&
+                   LoginPageLoaded(site);
+        };
+        if (!driver::WaitFor(shown, kPageTimeoutMs))
+            return Fail(side.name, round, "the login page was not shown");
+        const size_t before = times.Count();
+        const std::wstring account = L"bench" + std::to_wstring(round);
+        launchertest::LogInWithInput(loginHost, account);
+        HWND game = nullptr;
+        if (!driver::WaitFor([&] { return times.Count() > before && (game = side.visibleGameWindow()); },
+                             kWindowTimeoutMs))
+            return Fail(side.name, round, "no game window");
+        // As a player does, the game page is let load before the window is
+        // closed: after game windows closed while their page was still
+        // loading, the login page has stopped reacting to logins under Wine
+        // (within a few hand-overs, with plain windows as with the launcher's).
+        if (!launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(kServer, account)))
+            return Fail(side.name, round, "the game page was not shown");
+        side.closeGame(game);
+        if (!driver::WaitFor([&] { return !IsWindow(game); }, kWindowTimeoutMs))
+            return Fail(side.name, round, "the game window stayed");
+    }
+    return true;
+}
+
+void RunMessageLoop()
+{
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// The plain windows on the launcher's login page.
+bool MeasurePlain(HandOverTimes& times, const testsupport::HttpServer& site)
+{
+    PlainHandOver plain(times, LoginPageAddress());
+    const Side side = {"plain windows",
+                       [&] { return IsWindowVisible(plain.LoginWindow()) ? plain.LoginWindow() : nullptr; },
+                       [] {
+                           const HWND game = driver::FindTopLevelWindow(
+                               PlainBrowserWindow::kClassName, PlainHandOver::kGameCaption, GetCurrentProcessId());
+                           return game && driver::IsVisible(game) ? game : nullptr;
+                       },
+                       [](HWND game) { PostMessageW(game, WM_CLOSE, 0, 0); }};
+    std::atomic<bool> done{false};
+    const DWORD mainThread = GetCurrentThreadId();
+    std::thread driving([&] {
+        done = DriveHandOvers(side, times, site);
+        PostThreadMessageW(mainThread, WM_QUIT, 0, 0);
+    });
+    RunMessageLoop();
+    driving.join();
+    return done;
+}
+
+HWND LauncherGameWindow()
+{
+    for (HWND window : driver::TopLevelWindows(launchertest::kWindowClass, launchertest::kGameCaption,
+                                               GetCurrentProcessId()))
+        if (window != g_hLoginWnd && driver::IsVisible(window))
+            return window;
+    return nullptr;
+}
+
+// The launcher's login phase as app/main.cpp runs it, with the timed client,
+// up to its end (as when the system closes the login window).
+bool MeasureLauncher(HandOverTimes& times, const testsupport::HttpServer& site)
+{
+    g_loginHandler = new TimedLoginHandler(times);
+    const Side side = {"launcher",
+                       [] {
+                           return IsWindowVisible(g_hLoginWnd)
+                                      ? launchertest::FindVisibleWindow(GetCurrentProcessId(),
+                                                                        launchertest::kLoginBrowserCaption)
+                                      : nullptr;
+                       },
+                       LauncherGameWindow,
+                       [](HWND game) {
+                           const RECT client = driver::ClientRectOnScreen(game);
+                           driver::ClickInWindow(
+                               game, {client.right - client.left - kCloseButtonFromRight, kTopBarButtonY});
+                       }};
+    std::atomic<bool> done{false};
+    std::thread driving([&] {
+        driver::WaitFor([] { return g_hLoginWnd != nullptr; }, kWindowTimeoutMs);
+        done = DriveHandOvers(side, times, site);
+        PostMessageW(g_hLoginWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    CPaintManagerUI::SetInstance(GetModuleHandleW(nullptr));
+    CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + kSkinFolderName);
+    CDuiFormLogin* loginWindow = new CDuiFormLogin;
+    g_hLoginWnd = loginWindow->Create(nullptr, kGameTitle, kLoginWindowStyle, kLoginWindowExStyle, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr);
+    loginWindow->ShowModal();
+    delete loginWindow;
+    driving.join();
+    return done;
+}
+
+void PrintFigures(const std::vector<double>& launcher, const std::vector<double>& plain)
+{
+    const std::string count = std::to_string(kHandOvers);
+    PrintFigure({"handover.median", Median(launcher), "ms", Median(plain), kMedianTarget,
+                 "the engine's report of the \"client=2\" navigation to the game window shown and painted, median of " +
+                     count + " hand-overs; baseline: the same steps with plain windows"});
+    PrintFigure({"handover.worst", Worst(launcher), "ms", Worst(plain), "", "the same, worst of " + count});
+}
+
+}  // namespace
+
+int main()
+{
+    CoInitialize(nullptr);
+    OleInitialize(nullptr);
+    const CefMainArgs mainArgs(GetModuleHandleW(nullptr));
+    CefRefPtr<SimpleApp> app(new SimpleApp);
+    const int subProcessExitCode = CefExecuteProcess(mainArgs, app.get(), nullptr);
+    if (subProcessExitCode >= 0)
+        return subProcessExitCode;
+
+    testsupport::HttpServer& site = launchertest::ServeDemoSite();
+    if (!site.IsListening() || !ServeLoginPageWithLoadBeacon(site)) {
+        std::fprintf(stderr, "cannot serve the login page on port %u\n", launchertest::kSitePort);
+        return 1;
+    }
+    CefInitialize(mainArgs, LauncherEngineSettings(), app.get(), nullptr);
+    HandOverTimes plainTimes;
+    HandOverTimes launcherTimes;
+    const bool measured = MeasurePlain(plainTimes, site) && MeasureLauncher(launcherTimes, site);
+    if (measured)
+        PrintFigures(launcherTimes.Samples(), plainTimes.Samples());
+    CoUninitialize();
+    CefRunMessageLoop();
+    CefShutdown();
+    return measured ? 0 : 1;
+}

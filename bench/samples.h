@@ -1,0 +1,9 @@
+// Summaries of repeated measurements.
+#pragma once
+
+#include <vector>
+
+// The middle sample (the upper of the two middle ones for an even count); 0 when there are none.
+double Median(std::vector<double> samples);
+// The largest sample; 0 when there are none.
+double Worst(const std::vector<double>& samples);

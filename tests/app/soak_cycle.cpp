@@ -1,0 +1,261 @@
+#include "soak_cycle.h"
+
+#include "app/settings.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <fstream>
+#include <sstream>
+
+namespace launchertest {
+
+namespace {
+
+// Buttons of the game window's top bar, as its skin lays them out from the
+// client area's right edge (2 pixels between items), and their colour under
+// the pointer.
+struct TopBarButton {
+    const char* name;
+    int centreFromRight;
+    int width;
+    COLORREF hot;
+};
+constexpr TopBarButton kCloseButton = {"closebtn", 20, 40, RGB(0xC0, 0x39, 0x2B)};
+constexpr TopBarButton kFullScreenButton = {"fullscreenbtn", 160, 48, RGB(0x31, 0x40, 0x5F)};
+constexpr TopBarButton kBossKeyButton = {"bosskeybtn", 214, 56, RGB(0x31, 0x40, 0x5F)};
+constexpr int kTopBarButtonY = 16;
+// Where a button's colour shows: inside its top left corner, clear of its text.
+constexpr POINT kButtonColourInset = {3, 4};
+constexpr SIZE kGameWindowSize = {1250, 700};
+constexpr POINT kLoginCloseButton = {1100, 18};
+// The full-screen bar's window caption.
+constexpr wchar_t kFullScreenBarCaption[] = L"FormGame";
+constexpr wchar_t kServer[] = L"1";
+constexpr double kMegabyte = 1024.0 * 1024.0;
+constexpr wchar_t kSettingsFileName[] = L"Ostrel.ini";
+constexpr wchar_t kFailureScreenshotName[] = L"zarnith-soak-failure.png";
+constexpr char kDefaultHotKeys[] = "[Config]\r\nFullScreenHotKey=27\r\nBossHotKey=120\r\n";
+
+double NowMs()
+{
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// Points at the button until it shows its colour under the pointer: the
+// window is then on the screen where the system has put it, and takes input
+// there. Under Wine without a window manager the screen follows a window
+// shown again, or brought back from full screen, a little later; a click
+// before that lands elsewhere. Returns the point to click, or nothing when
+// the colour did not show.
+std::optional<POINT> PointAt(HWND game, const TopBarButton& button)
+{
+    const RECT client = driver::ClientRectOnScreen(game);
+    const POINT centre = {client.right - button.centreFromRight, client.top + kTopBarButtonY};
+    const POINT colourAt = {centre.x - button.width / 2 + kButtonColourInset.x, client.top + kButtonColourInset.y};
+    int moves = 0;
+    const bool hot = driver::WaitFor(
+        [&] {
+            // A pointer that rests where a window appears may not be noticed: it moves a pixel to and fro.
+            driver::MoveMouseTo({centre.x + (moves++ % 2), centre.y});
+            return driver::PixelAt(colourAt) == button.hot;
+        },
+        kWindowTimeoutMs);
+    return hot ? std::optional<POINT>(centre) : std::nullopt;
+}
+
+// Clicks the button once it shows the pointer over it and waits until
+// effect() holds, noting how long that took.
+std::string ClickTopBarButton(HWND game, const TopBarButton& button, const std::function<bool()>& effect,
+                              CycleResult& result)
+{
+    const std::string name = std::string("\"") + button.name + "\"";
+    const std::optional<POINT> point = PointAt(game, button);
+    if (!point)
+        return name + " did not show the pointer over it";
+    const double start = NowMs();
+    driver::ClickAt(*point);
+    if (!driver::WaitFor(effect, kWindowTimeoutMs))
+        return name + " had no effect";
+    result.slowestClickMs = std::max(result.slowestClickMs, NowMs() - start);
+    return std::string();
+}
+
+bool CoversScreen(HWND window)
+{
+    const RECT rect = driver::WindowRect(window);
+    return rect.left == 0 && rect.top == 0 && rect.right == GetSystemMetrics(SM_CXSCREEN) &&
+           rect.bottom == GetSystemMetrics(SM_CYSCREEN);
+}
+
+bool Windowed(HWND window)
+{
+    const RECT rect = driver::WindowRect(window);
+    return rect.right - rect.left == kGameWindowSize.cx && rect.bottom - rect.top == kGameWindowSize.cy;
+}
+
+HWND VisibleFullScreenBar(DWORD processId)
+{
+    return FindVisibleWindow(processId, kFullScreenBarCaption);
+}
+
+std::string ReadFile(const std::wstring& path, bool* existed)
+{
+    std::ifstream file(path.c_str(), std::ios::binary);
+    *existed = static_cast<bool>(file);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+void WriteFile(const std::wstring& path, const std::string& content)
+{
+    std::ofstream(path.c_str(), std::ios::binary | std::ios::trunc) << content;
+}
+
+}  // namespace
+
+ResourceSample SampleResources(const driver::Process& process)
+{
+    return {driver::PrivateBytes(process.handle), driver::GdiObjectCount(process.handle), driver::UserObjectCount(process.handle)};
+}
+
+std::string Describe(const ResourceSample& sample)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "private %.1f MB, GDI %u, USER %u", sample.privateBytes / kMegabyte,
+                  sample.gdiObjects, sample.userObjects);
+    return text;
+}
+
+ResourceSample Level(const std::vector<ResourceSample>& samples, size_t first, size_t count)
+{
+    const auto median = [&](auto reading) {
+        std::vector<decltype(reading(samples[first]))> values;
+        for (size_t i = first; i < first + count; ++i)
+            values.push_back(reading(samples[i]));
+        std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+        return values[values.size() / 2];
+    };
+    ResourceSample level;
+    level.privateBytes = median([](const ResourceSample& s) { return s.privateBytes; });
+    level.gdiObjects = median([](const ResourceSample& s) { return s.gdiObjects; });
+    level.userObjects = median([](const ResourceSample& s) { return s.userObjects; });
+    return level;
+}
+
+Growth GrowthAfterWarmUp(const std::vector<ResourceSample>& samples)
+{
+    Growth growth;
+    growth.settled = Level(samples, kSoakWarmUpCycles, kSoakSpanCycles);
+    growth.last = Level(samples, samples.size() - kSoakSpanCycles, kSoakSpanCycles);
+    growth.gdiObjects = static_cast<long>(growth.last.gdiObjects) - static_cast<long>(growth.settled.gdiObjects);
+    growth.userObjects = static_cast<long>(growth.last.userObjects) - static_cast<long>(growth.settled.userObjects);
+    growth.privateMb =
+        (static_cast<double>(growth.last.privateBytes) - static_cast<double>(growth.settled.privateBytes)) / kMegabyte;
+    return growth;
+}
+
+BossKeyBy BossKeyOfCycle(int cycle)
+{
+    return cycle % 2 ? BossKeyBy::HotKey : BossKeyBy::Button;
+}
+
+namespace {
+
+std::string PlaySteps(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey, CycleResult& result)
+{
+    const DWORD processId = session.Process().id;
+    if (!session.LoginWindowsVisible() || !WaitForPageTitle(session.LoginBrowser(), kLoginPageTitle))
+        return "the login page was not shown";
+
+    session.LogInAs(account);
+    const HWND game = session.WaitForGameWindow();
+    if (!game)
+        return "no game window after the login";
+    if (!WaitForPageTitle(game, GamePageTitle(kServer, account)))
+        return "the game page was not shown";
+
+    std::string failed = ClickTopBarButton(
+        game, kFullScreenButton, [&] { return CoversScreen(game) && VisibleFullScreenBar(processId); }, result);
+    if (!failed.empty())
+        return failed + " (full screen with its bar)";
+    driver::PressKey(VK_ESCAPE);
+    if (!driver::WaitFor([&] { return Windowed(game) && !VisibleFullScreenBar(processId); }, kWindowTimeoutMs))
+        return "Escape did not end full screen";
+    if (!PointAt(game, kCloseButton))
+        return "after full screen, the game window's top bar did not show where the window is";
+
+    const auto hidden = [&] { return !driver::IsVisible(game); };
+    if (bossKey == BossKeyBy::Button) {
+        failed = ClickTopBarButton(game, kBossKeyButton, hidden, result);
+        if (!failed.empty())
+            return failed + " (the game window hidden)";
+    } else {
+        driver::PressKey(VK_F9);
+        if (!driver::WaitFor(hidden, kWindowTimeoutMs))
+            return "F9 did not hide the game window";
+    }
+    driver::PressKey(VK_F9);
+    if (!driver::WaitFor([&] { return driver::IsVisible(game) && Windowed(game); }, kWindowTimeoutMs))
+        return "F9 did not bring the game window back";
+
+    failed = ClickTopBarButton(game, kCloseButton, [&] { return !IsWindow(game); }, result);
+    if (!failed.empty())
+        return failed + " (the game window closed)";
+    if (!driver::WaitFor([&] { return session.LoginWindowsVisible(); }, kWindowTimeoutMs))
+        return "the login windows did not come back after the game window's close";
+    if (!WaitForPageTitle(session.LoginBrowser(), kLoginPageTitle))
+        return "the login page did not come back";
+    return std::string();
+}
+
+// A picture of the screen, in the temporary folder; its path, or an empty string.
+std::string SaveFailureScreenshot()
+{
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + kFailureScreenshotName;
+    return driver::SaveScreenshot(path) ? std::string(path.begin(), path.end()) : std::string();
+}
+
+}  // namespace
+
+CycleResult PlayCycle(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey)
+{
+    CycleResult result;
+    result.failure = PlaySteps(session, account, bossKey, result);
+    if (!result.failure.empty()) {
+        const std::string screenshot = SaveFailureScreenshot();
+        if (!screenshot.empty())
+            result.failure += " (the screen: " + screenshot + ")";
+    }
+    return result;
+}
+
+void ClickLoginCloseButton(const LauncherSession& session)
+{
+    driver::BringToForeground(session.Login());
+    driver::ClickInWindow(session.Login(), kLoginCloseButton);
+}
+
+DefaultHotKeysFile::DefaultHotKeysFile() : m_path(GetConfigDir() + kSettingsFileName)
+{
+    m_previous = ReadFile(m_path, &m_existed);
+    WriteFile(m_path, kDefaultHotKeys);
+}
+
+DefaultHotKeysFile::~DefaultHotKeysFile()
+{
+    if (m_existed)
+        WriteFile(m_path, m_previous);
+    else
+        DeleteFileW(m_path.c_str());
+}
+
+}  // namespace launchertest
