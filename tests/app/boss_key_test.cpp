@@ -16,6 +16,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
@@ -38,6 +39,14 @@ POINT Centre(HWND window)
 {
     const RECT rect = driver::WindowRect(window);
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+std::string MessagesOf(const std::vector<TestWindow::Message>& messages)
+{
+    std::string list;
+    for (const TestWindow::Message& message : messages)
+        list += std::to_string(message.lParam) + " ";
+    return list;
 }
 
 bool Contains(const std::vector<HWND>& windows, HWND window)
@@ -186,7 +195,10 @@ TEST_F(BossKey, TheButtonHidesTheWindowToAnIconThatALeftClickTurnsBackIntoTheWin
             }
             return false;
         },
-        launchertest::kWindowTimeoutMs));
+        launchertest::kWindowTimeoutMs))
+        << "the marker icon's messages: " << MessagesOf(marker.Received(kMarkerIconMessage))
+        << "; at its centre now " << WindowFromPoint(Centre(markerIconWindow)) << ", the icon " << markerIconWindow
+        << "; the game window visible " << driver::IsVisible(game);
     ASSERT_TRUE(SendIconMessage(game, WM_NULL));
     EXPECT_FALSE(driver::IsVisible(game)) << "shown by a right click";
     EXPECT_EQ(NewIcons(), std::vector<HWND>{icon});
