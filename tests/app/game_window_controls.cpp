@@ -4,22 +4,60 @@
 #include "launcher_session.h"
 #include "rect_printing.h"
 
+#include <cstdio>
+
 namespace launchertest {
 
 namespace {
 
-constexpr char kKeyEchoPage[] =
-    "<html><head><title>keys</title></head><body style=\"margin:0;background:#10141c\">"
-    "<script>var codes = '';"
-    "document.onkeydown = function (e) { codes += ' ' + e.keyCode; document.title = 'keys' + codes; };"
-    "</script></body></html>";
+// The login page's own navigation to the game and the game browser's first
+// one each load the login page again.
+constexpr size_t kHandOverLoginPageLoads = 2;
+
+// The game window's browser in windowed mode: margins of 2 left, 32 top, 1
+// right, 2 bottom.
+constexpr RECT kBrowserMargins = {2, 32, 1, 2};
 
 // The boss key button's hover colour, and a point of the button away from
 // its text, from the client area's top right corner.
 constexpr COLORREF kBossKeyHoverColour = RGB(0x31, 0x40, 0x5F);
 constexpr POINT kBossKeyButtonEdge = {240, 3};
-// Off the top bar, inside the game page.
-constexpr POINT kAwayFromTheTopBar = {400, 300};
+// The full-screen bar's button's hover colour, and how far left of its
+// centre it shows beside the text.
+constexpr COLORREF kBarButtonHoverColour = RGB(0xFF, 0xD9, 0x8A);
+constexpr LONG kBarButtonEdgeFromCentre = 33;
+// The top bar's caption text, away from its buttons: the pointer rests on
+// the game window itself, so that moving it there makes the system report no
+// pointer entering another window (Wine under X then also rereads the state
+// of Shift, Control and Alt, which a key combination sent meanwhile can lose).
+constexpr POINT kTopBarCaption = {60, 16};
+
+// The system hands a mouse move to the window under the pointer when the move
+// is sent: while the window is off the screen for a moment, the pointer is
+// moved again until the hover shows.
+constexpr DWORD kHoverRetryMs = 250;
+
+// Moves the pointer onto the control at target until the pixel at sample
+// shows the hover colour, then onto rest until it no longer does.
+bool HoverShowsAndGoes(POINT target, POINT sample, COLORREF hoverColour, POINT rest)
+{
+    const auto hovered = [&] { return driver::PixelAt(sample) == hoverColour; };
+    const DWORD start = GetTickCount();
+    bool shown = false;
+    for (LONG nudge = 0; !shown && GetTickCount() - start < kWindowTimeoutMs; nudge ^= 1) {
+        driver::MoveMouseTo({target.x + nudge, target.y});
+        shown = driver::WaitFor(hovered, kHoverRetryMs);
+    }
+    driver::MoveMouseTo(rest);
+    return shown && driver::WaitFor([&] { return !hovered(); }, kWindowTimeoutMs);
+}
+
+HWND Failed(const char* what)
+{
+    std::printf("opening the game window: %s\n", what);
+    std::fflush(stdout);
+    return nullptr;
+}
 
 POINT ClientPointFromRight(HWND game, POINT fromRight)
 {
@@ -32,12 +70,9 @@ POINT ClientPointFromRight(HWND game, POINT fromRight)
 bool GameWindowCaughtUp(HWND game)
 {
     const POINT edge = ClientPointFromRight(game, kBossKeyButtonEdge);
-    const auto hovered = [edge] { return driver::PixelAt(edge) == kBossKeyHoverColour; };
-    driver::MoveMouseTo(ClientPointFromRight(game, {kBossKeyButtonFromRight, kTopBarButtonY}));
-    const bool shown = driver::WaitFor(hovered, kWindowTimeoutMs);
     const RECT client = driver::ClientRectOnScreen(game);
-    driver::MoveMouseTo({client.left + kAwayFromTheTopBar.x, client.top + kAwayFromTheTopBar.y});
-    return shown && driver::WaitFor([&] { return !hovered(); }, kWindowTimeoutMs);
+    return HoverShowsAndGoes(ClientPointFromRight(game, {kBossKeyButtonFromRight, kTopBarButtonY}), edge,
+                             kBossKeyHoverColour, {client.left + kTopBarCaption.x, client.top + kTopBarCaption.y});
 }
 
 void ClickTopBarButton(HWND game, int fromRight)
@@ -56,12 +91,23 @@ HWND WaitForFullScreenBar(DWORD processId)
     HWND bar = nullptr;
     driver::WaitFor(
         [&] {
+            // Created visible, it shows at the system's default place before it is moved to the top edge.
             const std::vector<HWND> bars = FullScreenBars(processId);
-            bar = bars.size() == 1 && driver::IsVisible(bars[0]) ? bars[0] : nullptr;
+            const bool atTheTop = bars.size() == 1 && driver::IsVisible(bars[0]) && driver::WindowRect(bars[0]).top == 0;
+            bar = atTheTop ? bars[0] : nullptr;
             return bar != nullptr;
         },
         kWindowTimeoutMs);
     return bar;
+}
+
+bool FullScreenBarCaughtUp(HWND bar)
+{
+    POINT button = kBarButton;
+    ClientToScreen(bar, &button);
+    // On the screen's top row the pointer stays on the bar when the bar slides up.
+    const POINT strip = {driver::WindowRect(bar).left + kBarCaptionX, 0};
+    return HoverShowsAndGoes(button, {button.x - kBarButtonEdgeFromCentre, button.y}, kBarButtonHoverColour, strip);
 }
 
 bool FullScreenRoundTrip(HWND game, DWORD processId)
@@ -76,22 +122,34 @@ bool FullScreenRoundTrip(HWND game, DWORD processId)
         [&] { return !IsWindow(bar) && driver::WindowRect(game) == windowed; }, kWindowTimeoutMs);
 }
 
-void ServeKeyEchoGamePage(testsupport::HttpServer& site, const std::string& account)
+HWND OpenGameWindow(LauncherSession& session, const std::wstring& account)
 {
-    site.Page("/game/play.html?client=2&server=1&account=" + account, kKeyEchoPage);
+    const size_t loginPageLoads = session.Site().CountRequests(kLoginPagePath);
+    session.LogInAs(account);
+    const HWND game = session.WaitForGameWindow();
+    if (!game)
+        return Failed("no game window after the login");
+    if (!WaitForPageTitle(game, GamePageTitle(L"1", account)))
+        return Failed("the game page did not load");
+    const bool handedOver = driver::WaitFor(
+        [&] { return session.Site().CountRequests(kLoginPagePath) >= loginPageLoads + kHandOverLoginPageLoads; },
+        kPageTimeoutMs);
+    if (!handedOver)
+        return Failed("the login page was not loaded again");
+    const bool laidOut = driver::WaitFor(
+        [&] {
+            const HWND browser = BrowserWindowIn(game);
+            return browser && driver::WindowRect(browser) == WindowedBrowserRect(game);
+        },
+        kWindowTimeoutMs);
+    return laidOut ? game : Failed("the game page's browser was not laid out");
 }
 
-std::wstring KeyEchoTitle(const std::vector<int>& keyCodes)
+RECT WindowedBrowserRect(HWND game)
 {
-    std::wstring title = L"keys";
-    for (int code : keyCodes)
-        title += L" " + std::to_wstring(code);
-    return title;
-}
-
-void FocusGamePage(HWND game, POINT client)
-{
-    driver::ClickInWindow(game, client);
+    const RECT client = driver::ClientRectOnScreen(game);
+    return {client.left + kBrowserMargins.left, client.top + kBrowserMargins.top,
+            client.right - kBrowserMargins.right, client.bottom - kBrowserMargins.bottom};
 }
 
 }  // namespace launchertest

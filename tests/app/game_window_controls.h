@@ -1,9 +1,8 @@
 // The game window's top bar and its full-screen bar as their skins lay them
-// out, a game page that shows which keys reach it, and the ways a test works
-// them with real input.
+// out, and the ways a test works them with real input.
 #pragma once
 
-#include "http_server.h"
+#include "launcher_session.h"
 
 #include <windows.h>
 
@@ -27,30 +26,39 @@ void ClickTopBarButton(HWND game, int fromRight);
 // Proves that the game window's thread has handled the input queued before
 // and the messages posted to it before: hovers the boss key button until it
 // shows its hover colour (the system hands a thread a mouse move only after
-// those), then moves the pointer off it until the colour is gone again.
+// those), then moves the pointer off it, onto the top bar's caption, until
+// the colour is gone again.
 bool GameWindowCaughtUp(HWND game);
 
 // The full-screen bar: an owned "XMLWnd" window captioned "FormGame", 210 x
 // 34, with its 72-pixel button 4 pixels from its right edge.
 inline constexpr wchar_t kFullScreenBarCaption[] = L"FormGame";
-inline constexpr SIZE kFullScreenBarSize = {210, 34};
 inline constexpr POINT kBarButton = {170, 16};
+// A point of its caption text, left of the button, from its left edge.
+inline constexpr LONG kBarCaptionX = 40;
 
 // The launcher's full-screen bars, visible or not.
 std::vector<HWND> FullScreenBars(DWORD processId);
-// Waits for the one visible bar; null when none shows.
+// Waits for the one bar, visible at the top edge of the screen; null when
+// none shows there.
 HWND WaitForFullScreenBar(DWORD processId);
+// GameWindowCaughtUp for full-screen mode, on the bar's button; the bar must
+// be in view (slid down). The pointer rests on the bar's caption on the
+// screen's top row, which the bar still covers when it has slid up.
+bool FullScreenBarCaughtUp(HWND bar);
 // Enters full screen with the top bar's button and leaves it with the
 // Escape hot key (the default); true when the bar came and went and the
 // window is back where it was.
 bool FullScreenRoundTrip(HWND game, DWORD processId);
 
-// Serves, for the account's login, a game page whose title lists the key
-// codes it has received: "keys", then " <code>" for each key press.
-void ServeKeyEchoGamePage(testsupport::HttpServer& site, const std::string& account);
-std::wstring KeyEchoTitle(const std::vector<int>& keyCodes);
-// Clicks into the game page (at a point of the game window's client area)
-// so that it has the keyboard focus.
-void FocusGamePage(HWND game, POINT client);
+// Logs in with the account and waits for the game window, its page, the
+// browser laid out and the end of the hand-over: the two loads of the login
+// page into the hidden login browser, which take the keyboard focus away
+// from the game window (the engine focuses a browser that navigates). Null
+// when any of it does not come.
+HWND OpenGameWindow(LauncherSession& session, const std::wstring& account);
+// Where the game window's browser belongs in windowed mode (margins of 2
+// left, 32 top, 1 right, 2 bottom), in screen coordinates.
+RECT WindowedBrowserRect(HWND game);
 
 }  // namespace launchertest

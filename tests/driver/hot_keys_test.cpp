@@ -17,6 +17,11 @@ constexpr int kHelperExitCode = 24;
 constexpr UINT kIconId = 5;
 constexpr UINT kIconMessage = WM_APP + 5;
 
+POINT Centre(const RECT& rect)
+{
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 TEST(DriverHotKeys, TakenExactlyWhileAnotherProgramHoldsTheCombination)
 {
     EXPECT_TRUE(driver::TakenModifierSets(helper::kHotKey).empty());
@@ -70,12 +75,12 @@ TEST(DriverNotificationArea, AnAddedIconAppearsAndARealClickOnItReachesItsWindow
                 if (std::find(before.begin(), before.end(), window) == before.end())
                     added = window;
             }
-            return added != nullptr;
+            // In its place, where a click reaches it.
+            return added && WindowFromPoint(Centre(driver::WindowRect(added))) == added;
         },
         kTimeoutMs));
     if (added) {
-        const RECT rect = driver::WindowRect(added);
-        driver::ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+        driver::ClickAt(Centre(driver::WindowRect(added)));
         EXPECT_TRUE(driver::WaitFor(
             [&] {
                 for (const TestWindow::Message& message : owner.Received(kIconMessage)) {

@@ -1,0 +1,337 @@
+// The boss key as a player meets it: Zarnith.exe under Wine with the real
+// engine, its game window hidden to an icon in the notification area by the
+// top bar's button or the boss hot key (F9 unless configured), and brought
+// back by a real click on the icon as the system shows it, or the hot key.
+// Wine draws the icons on the X display's own desktop in its stand-alone tray
+// window, where a real click reaches them.
+#include "game_window_controls.h"
+#include "launcher_session.h"
+#include "rect_printing.h"
+#include "settings_folder_set_aside.h"
+#include "test_window.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using launchertest::LauncherSession;
+
+// The game window's icon: its identifier and the message it sends back.
+constexpr UINT kTrayIconId = 102;
+constexpr UINT kTrayNotifyMessage = 1024 + 1005;
+// The settings file's codes for Escape (no boss key) and the defaults.
+constexpr unsigned kEscapeCode = 27;
+// WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, shown.
+constexpr LONG kFullScreenStyle = 0x86000000 | WS_VISIBLE;
+// This test's own icon, clicked after the game window's to know when the
+// notification area has passed that click on.
+constexpr UINT kMarkerIconId = 7;
+constexpr UINT kMarkerIconMessage = WM_APP + 7;
+
+POINT Centre(HWND window)
+{
+    const RECT rect = driver::WindowRect(window);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+std::string MessagesOf(const std::vector<TestWindow::Message>& messages)
+{
+    std::string list;
+    for (const TestWindow::Message& message : messages)
+        list += std::to_string(message.lParam) + " ";
+    return list;
+}
+
+bool Contains(const std::vector<HWND>& windows, HWND window)
+{
+    return std::find(windows.begin(), windows.end(), window) != windows.end();
+}
+
+// An icon added to the notification area for a window, removed again when
+// the object goes; add() tells whether the system took it.
+class NotificationIcon {
+public:
+    NotificationIcon(HWND owner, UINT id, UINT callbackMessage)
+    {
+        m_data.cbSize = sizeof m_data;
+        m_data.hWnd = owner;
+        m_data.uID = id;
+        m_data.uFlags = NIF_MESSAGE | NIF_ICON;
+        m_data.uCallbackMessage = callbackMessage;
+        m_data.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION
+    }
+    ~NotificationIcon()
+    {
+        if (m_added)
+            Shell_NotifyIconW(NIM_DELETE, &m_data);
+    }
+    NotificationIcon(const NotificationIcon&) = delete;
+    NotificationIcon& operator=(const NotificationIcon&) = delete;
+
+    bool Add()
+    {
+        m_added = Shell_NotifyIconW(NIM_ADD, &m_data) != FALSE;
+        return m_added;
+    }
+
+private:
+    NOTIFYICONDATAW m_data = {};
+    bool m_added = false;
+};
+
+class BossKey : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(driver::ProcessesNamed(launchertest::kExecutableName).empty()) << "a launcher is already running";
+        ASSERT_TRUE(m_session.Site().IsListening()) << "the demo site's port is taken";
+        m_iconsBefore = driver::NotificationAreaIcons();
+    }
+
+    HWND OpenGameWindow()
+    {
+        return m_session.Start() ? launchertest::OpenGameWindow(m_session, L"tester") : nullptr;
+    }
+
+    // The icons added since the test began.
+    std::vector<HWND> NewIcons() const
+    {
+        std::vector<HWND> added;
+        for (HWND icon : driver::NotificationAreaIcons()) {
+            if (!Contains(m_iconsBefore, icon))
+                added.push_back(icon);
+        }
+        return added;
+    }
+
+    // Waits until the one icon added since the test began is in its place,
+    // where a click reaches it; returns it.
+    HWND WaitForNewIcon() const
+    {
+        HWND icon = nullptr;
+        driver::WaitFor(
+            [&] {
+                const std::vector<HWND> added = NewIcons();
+                icon = added.size() == 1 && WindowFromPoint(Centre(added[0])) == added[0] ? added[0] : nullptr;
+                return icon != nullptr;
+            },
+            launchertest::kWindowTimeoutMs);
+        return icon;
+    }
+
+    // Waits until the window is hidden and one icon has been added; returns the icon.
+    HWND WaitForHiddenToIcon(HWND game) const
+    {
+        const HWND icon = WaitForNewIcon();
+        const bool hidden = driver::WaitFor([&] { return !driver::IsVisible(game); }, launchertest::kWindowTimeoutMs);
+        return hidden ? icon : nullptr;
+    }
+
+    bool WaitForShownWithoutIcon(HWND game) const
+    {
+        return driver::WaitFor([&] { return driver::IsVisible(game) && NewIcons().empty(); },
+                               launchertest::kWindowTimeoutMs);
+    }
+
+    // Hands the game window a message as the notification area does and waits until it has been handled.
+    static bool SendIconMessage(HWND game, UINT mouseMessage)
+    {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutW(game, kTrayNotifyMessage, kTrayIconId, mouseMessage, SMTO_NORMAL,
+                                   launchertest::kWindowTimeoutMs, &result) != 0;
+    }
+
+    SettingsFolderSetAside m_settings{LauncherSettingsFolder()};
+    LauncherSession m_session;
+    std::vector<HWND> m_iconsBefore;
+};
+
+TEST_F(BossKey, TheButtonHidesTheWindowToAnIconThatALeftClickTurnsBackIntoTheWindow)
+{
+    TestWindow::Options hidden;
+    hidden.caption = L"boss key test: marker icon";
+    hidden.style = WS_POPUP;
+    TestWindow marker(hidden);
+    NotificationIcon markerIcon(marker.handle(), kMarkerIconId, kMarkerIconMessage);
+    ASSERT_TRUE(markerIcon.Add());
+    const HWND markerIconWindow = WaitForNewIcon();
+    ASSERT_NE(markerIconWindow, nullptr);
+    m_iconsBefore.push_back(markerIconWindow);
+
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+    const RECT windowed = driver::WindowRect(game);
+    launchertest::ClickTopBarButton(game, launchertest::kBossKeyButtonFromRight);
+    const HWND icon = WaitForHiddenToIcon(game);
+    ASSERT_NE(icon, nullptr) << "no hidden window with an icon";
+
+    // The pointer's other messages do nothing: after each has been handled
+    // the window is still hidden and the icon still there.
+    for (UINT mouseMessage : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK,
+                              WM_MBUTTONUP, WM_CONTEXTMENU}) {
+        ASSERT_TRUE(SendIconMessage(game, mouseMessage));
+        EXPECT_FALSE(driver::IsVisible(game)) << "shown by message " << mouseMessage;
+        EXPECT_TRUE(driver::IsVisible(icon)) << "icon gone after message " << mouseMessage;
+    }
+
+    // A real right click: once the click on the marker icon after it has
+    // arrived, the notification area has passed the right click on, and once
+    // a message sent after that has been handled, so has the game window.
+    ASSERT_EQ(WindowFromPoint(Centre(markerIconWindow)), markerIconWindow) << "the marker icon has moved";
+    driver::RightClickAt(Centre(icon));
+    driver::ClickAt(Centre(markerIconWindow));
+    ASSERT_TRUE(driver::WaitFor(
+        [&] {
+            for (const TestWindow::Message& message : marker.Received(kMarkerIconMessage)) {
+                if (message.lParam == WM_LBUTTONUP)
+                    return true;
+            }
+            return false;
+        },
+        launchertest::kWindowTimeoutMs))
+        << "the marker icon's messages: " << MessagesOf(marker.Received(kMarkerIconMessage))
+        << "; at its centre now " << WindowFromPoint(Centre(markerIconWindow)) << ", the icon " << markerIconWindow
+        << "; the game window visible " << driver::IsVisible(game);
+    ASSERT_TRUE(SendIconMessage(game, WM_NULL));
+    EXPECT_FALSE(driver::IsVisible(game)) << "shown by a right click";
+    EXPECT_EQ(NewIcons(), std::vector<HWND>{icon});
+
+    // A real left click brings the window back where it was and takes the icon away.
+    driver::ClickAt(Centre(icon));
+    EXPECT_TRUE(WaitForShownWithoutIcon(game));
+    EXPECT_EQ(driver::WindowRect(game), windowed);
+}
+
+TEST_F(BossKey, TheHotKeyAndADoubleClickBringTheWindowBackAndTwoPressesLeaveItShown)
+{
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+
+    driver::PressKey(VK_F9);
+    ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
+    driver::PressKey(VK_F9);
+    EXPECT_TRUE(WaitForShownWithoutIcon(game));
+
+    // A double click on the icon, as the notification area reports it (a real
+    // one cannot reach the icon twice: its first release already removes it).
+    driver::PressKey(VK_F9);
+    ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
+    ASSERT_TRUE(SendIconMessage(game, WM_LBUTTONDBLCLK));
+    EXPECT_TRUE(WaitForShownWithoutIcon(game));
+
+    // Two presses in a row: shown, no icon, once both have been handled.
+    driver::PressKey(VK_F9);
+    driver::PressKey(VK_F9);
+    ASSERT_TRUE(launchertest::GameWindowCaughtUp(game));
+    EXPECT_TRUE(driver::IsVisible(game));
+    EXPECT_TRUE(NewIcons().empty());
+}
+
+TEST_F(BossKey, AMinimisedWindowIsHiddenToo)
+{
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+    launchertest::ClickTopBarButton(game, launchertest::kMinButtonFromRight);
+    ASSERT_TRUE(driver::WaitFor([&] { return IsIconic(game) != FALSE; }, launchertest::kWindowTimeoutMs));
+    ASSERT_TRUE(driver::IsVisible(game));
+
+    driver::PressKey(VK_F9);
+    const HWND icon = WaitForHiddenToIcon(game);
+    ASSERT_NE(icon, nullptr);
+    driver::ClickAt(Centre(icon));
+    EXPECT_TRUE(WaitForShownWithoutIcon(game));
+}
+
+TEST_F(BossKey, WhileHiddenActivationLaysNothingOut)
+{
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+    const HWND browser = launchertest::BrowserWindowIn(game);
+    driver::PressKey(VK_F9);
+    ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
+
+    // The browser moved aside: a layout would put it back (and show the window).
+    SetWindowPos(browser, nullptr, 10, 50, 400, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT client = driver::ClientRectOnScreen(game);
+    const RECT aside = {client.left + 10, client.top + 50, client.left + 410, client.top + 350};
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::WindowRect(browser) == aside; }, launchertest::kWindowTimeoutMs));
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(game, WM_ACTIVATE, WA_ACTIVE, 0, SMTO_NORMAL, launchertest::kWindowTimeoutMs,
+                                    &result));
+    EXPECT_FALSE(driver::IsVisible(game));
+    EXPECT_EQ(driver::WindowRect(browser), aside);
+
+    // Shown again, activation lays the window out.
+    driver::PressKey(VK_F9);
+    ASSERT_TRUE(WaitForShownWithoutIcon(game));
+    ASSERT_TRUE(SendMessageTimeoutW(game, WM_ACTIVATE, WA_ACTIVE, 0, SMTO_NORMAL, launchertest::kWindowTimeoutMs,
+                                    &result));
+    EXPECT_TRUE(driver::WaitFor(
+        [&] { return driver::WindowRect(browser) == launchertest::WindowedBrowserRect(game); },
+        launchertest::kWindowTimeoutMs));
+}
+
+TEST_F(BossKey, InFullScreenTheWindowHidesAndTheBarStays)
+{
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+    launchertest::ClickTopBarButton(game, launchertest::kFullScreenButtonFromRight);
+    const HWND bar = launchertest::WaitForFullScreenBar(m_session.Process().id);
+    ASSERT_NE(bar, nullptr);
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+
+    driver::PressKey(VK_F9);
+    ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
+    EXPECT_TRUE(driver::IsVisible(bar));
+
+    driver::PressKey(VK_F9);
+    EXPECT_TRUE(WaitForShownWithoutIcon(game));
+    EXPECT_EQ(driver::WindowRect(game), screen);
+    EXPECT_EQ(driver::Style(game), kFullScreenStyle);
+    EXPECT_TRUE(driver::IsVisible(bar));
+}
+
+// The system refuses a second icon of the same window and identifier: this
+// test adds one for the game window first, so that the launcher's own fails.
+TEST_F(BossKey, WithoutTheIconAndWithoutABossHotKeyTheButtonLeavesTheWindowShown)
+{
+    ASSERT_TRUE(WriteHotKeyCodes(kEscapeCode, kEscapeCode));
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+    EXPECT_TRUE(driver::TakenModifierSets(VK_F9).empty()) << "a boss hot key is registered";
+    NotificationIcon inTheWay(game, kTrayIconId, kTrayNotifyMessage);
+    ASSERT_TRUE(inTheWay.Add());
+    ASSERT_NE(WaitForNewIcon(), nullptr);
+
+    launchertest::ClickTopBarButton(game, launchertest::kBossKeyButtonFromRight);
+    // The hover needs the window on screen; it comes after the click has been handled.
+    ASSERT_TRUE(launchertest::GameWindowCaughtUp(game)) << "the window did not stay";
+    EXPECT_TRUE(driver::IsVisible(game));
+    EXPECT_EQ(NewIcons().size(), 1u);
+}
+
+TEST_F(BossKey, WithoutTheIconTheButtonHidesTheWindowAndTheHotKeyBringsItBack)
+{
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+    NotificationIcon inTheWay(game, kTrayIconId, kTrayNotifyMessage);
+    ASSERT_TRUE(inTheWay.Add());
+    const HWND onlyTheTests = WaitForNewIcon();
+    ASSERT_NE(onlyTheTests, nullptr);
+
+    launchertest::ClickTopBarButton(game, launchertest::kBossKeyButtonFromRight);
+    EXPECT_TRUE(driver::WaitFor([&] { return !driver::IsVisible(game); }, launchertest::kWindowTimeoutMs));
+    EXPECT_EQ(NewIcons(), std::vector<HWND>{onlyTheTests});
+    driver::PressKey(VK_F9);
+    EXPECT_TRUE(driver::WaitFor([&] { return driver::IsVisible(game); }, launchertest::kWindowTimeoutMs));
+    EXPECT_EQ(NewIcons(), std::vector<HWND>{onlyTheTests});
+}
+
+}  // namespace
