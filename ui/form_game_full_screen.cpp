@@ -32,11 +32,11 @@ void CDuiFormGame::EnterFullScreen()
     SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, screenWidth, screenHeight, 0);
     UpdateLayout();
 
-    m_fullScreenBar = new CDuiFormFullScreen;
-    m_fullScreenBarWindow = m_fullScreenBar->Create(m_hWnd, kBarWindowName, kBarStyle, kBarExStyle);
+    // Created in its place: the style shows it at once.
     const POINT barStart = FullScreenBarStart(screenWidth);
-    SetWindowPos(m_fullScreenBarWindow, nullptr, barStart.x, barStart.y, kFullScreenBarSize.cx, kFullScreenBarSize.cy,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_fullScreenBar = new CDuiFormFullScreen;
+    m_fullScreenBarWindow = m_fullScreenBar->Create(m_hWnd, kBarWindowName, kBarStyle, kBarExStyle, barStart.x,
+                                                    barStart.y, kFullScreenBarSize.cx, kFullScreenBarSize.cy);
     m_fullScreenBar->SetGameWindow(m_hWnd);
     m_fullScreenBar->ShowWindow(true, true);
 }
