@@ -278,6 +278,32 @@ TEST_F(BossKey, WhileHiddenActivationLaysNothingOut)
         launchertest::kWindowTimeoutMs));
 }
 
+TEST_F(BossKey, WhileHiddenAMoveOrASizeChangeKeepsTheWindowHiddenAndTheIconComesOffOnce)
+{
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+    driver::PressKey(VK_F9);
+    ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
+
+    // As a display change or another program would: both lay the window out.
+    const RECT before = driver::WindowRect(game);
+    ASSERT_TRUE(SetWindowPos(game, nullptr, before.left + 20, before.top + 10, before.right - before.left - 40,
+                             before.bottom - before.top - 30, SWP_NOZORDER | SWP_NOACTIVATE));
+    EXPECT_FALSE(driver::IsVisible(game)) << "a move or size change showed the hidden window";
+    EXPECT_EQ(NewIcons().size(), 1u);
+
+    // The hot key brings it back and takes the icon off; twice more, the same.
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        driver::PressKey(VK_F9);
+        ASSERT_TRUE(WaitForShownWithoutIcon(game)) << "the window did not come back, or its icon stayed";
+        driver::PressKey(VK_F9);
+        ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
+    }
+    driver::PressKey(VK_F9);
+    EXPECT_TRUE(WaitForShownWithoutIcon(game));
+}
+
 TEST_F(BossKey, InFullScreenTheWindowHidesAndTheBarStays)
 {
     const HWND game = OpenGameWindow();
