@@ -57,10 +57,12 @@ int main()
     std::vector<launchertest::ResourceSample> samples;
     std::string failed;
     double slowestClickMs = 0;
+    int clicksMadeAgain = 0;
     for (int cycle = 1; cycle <= launchertest::kSoakCycles && failed.empty(); ++cycle) {
         const launchertest::CycleResult played = launchertest::PlayCycle(
             session, L"soak" + std::to_wstring(cycle), launchertest::BossKeyOfCycle(cycle));
         slowestClickMs = std::max(slowestClickMs, played.slowestClickMs);
+        clicksMadeAgain += played.clicksMadeAgain;
         failed = played.failure;
         if (!failed.empty()) {
             std::printf("cycle %d: %s\n", cycle, failed.c_str());
@@ -74,6 +76,8 @@ int main()
                  "cycles of login, game page, full screen, boss key and close completed in one process"});
     PrintFigure({"soak.slowest_click", slowestClickMs, "ms", std::nullopt, "",
                  "the longest time from a click on the game window's top bar to its effect"});
+    PrintFigure({"soak.clicks_made_again", static_cast<double>(clicksMadeAgain), "count", std::nullopt, "",
+                 "clicks on the game window's top bar that had no effect within 10 s and were made again"});
     if (samples.size() >= static_cast<size_t>(launchertest::kSoakWarmUpCycles + launchertest::kSoakSpanCycles))
         PrintGrowth(samples);
 

@@ -26,6 +26,7 @@ constexpr TopBarButton kCloseButton = {"closebtn", 20, 40, RGB(0xC0, 0x39, 0x2B)
 constexpr TopBarButton kFullScreenButton = {"fullscreenbtn", 160, 48, RGB(0x31, 0x40, 0x5F)};
 constexpr TopBarButton kBossKeyButton = {"bosskeybtn", 214, 56, RGB(0x31, 0x40, 0x5F)};
 constexpr int kTopBarButtonY = 16;
+constexpr int kClicksPerButton = 2;
 // Where a button's colour shows: inside its top left corner, clear of its text.
 constexpr POINT kButtonColourInset = {3, 4};
 constexpr SIZE kGameWindowSize = {1250, 700};
@@ -70,20 +71,27 @@ std::optional<POINT> PointAt(HWND game, const TopBarButton& button)
 }
 
 // Clicks the button once it shows the pointer over it and waits until
-// effect() holds, noting how long that took.
+// effect() holds, noting how long that took. A click that has no effect is
+// made once more, as a player would, and counted: under Wine about one click
+// in five hundred on the top bar has no effect although the button showed the
+// pointer over it (the cause is not known).
 std::string ClickTopBarButton(HWND game, const TopBarButton& button, const std::function<bool()>& effect,
                               CycleResult& result)
 {
     const std::string name = std::string("\"") + button.name + "\"";
-    const std::optional<POINT> point = PointAt(game, button);
-    if (!point)
-        return name + " did not show the pointer over it";
-    const double start = NowMs();
-    driver::ClickAt(*point);
-    if (!driver::WaitFor(effect, kWindowTimeoutMs))
-        return name + " had no effect";
-    result.slowestClickMs = std::max(result.slowestClickMs, NowMs() - start);
-    return std::string();
+    for (int click = 0; click < kClicksPerButton; ++click) {
+        const std::optional<POINT> point = PointAt(game, button);
+        if (!point)
+            return name + " did not show the pointer over it";
+        const double start = NowMs();
+        driver::ClickAt(*point);
+        if (driver::WaitFor(effect, kWindowTimeoutMs)) {
+            result.slowestClickMs = std::max(result.slowestClickMs, NowMs() - start);
+            return std::string();
+        }
+        ++result.clicksMadeAgain;
+    }
+    return name + " had no effect";
 }
 
 bool CoversScreen(HWND window)

@@ -62,6 +62,8 @@ struct CycleResult {
     std::string failure;
     // The longest time from a click on the game window's top bar to its effect.
     double slowestClickMs = 0;
+    // Clicks on the top bar that had no effect and were made again.
+    int clicksMadeAgain = 0;
 };
 // Plays one cycle from the login page shown to the login page shown again.
 CycleResult PlayCycle(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey);

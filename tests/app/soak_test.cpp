@@ -16,6 +16,8 @@ namespace {
 
 using launchertest::ResourceSample;
 
+constexpr int kMostClicksMadeAgain = 2;
+
 TEST(Soak, FiftyCyclesInOneProcessSettleAndEndCleanly)
 {
     ASSERT_TRUE(driver::ProcessesNamed(launchertest::kExecutableName).empty()) << "a launcher is already running";
@@ -26,15 +28,20 @@ TEST(Soak, FiftyCyclesInOneProcessSettleAndEndCleanly)
 
     std::vector<ResourceSample> samples;
     double slowestClickMs = 0;
+    int clicksMadeAgain = 0;
     for (int cycle = 1; cycle <= launchertest::kSoakCycles; ++cycle) {
         const launchertest::CycleResult played = launchertest::PlayCycle(
             session, L"soak" + std::to_wstring(cycle), launchertest::BossKeyOfCycle(cycle));
         ASSERT_EQ(played.failure, "") << "cycle " << cycle;
         slowestClickMs = std::max(slowestClickMs, played.slowestClickMs);
+        clicksMadeAgain += played.clicksMadeAgain;
         samples.push_back(launchertest::SampleResources(session.Process()));
         std::printf("cycle %d: %s\n", cycle, launchertest::Describe(samples.back()).c_str());
     }
-    std::printf("the slowest click on the top bar took %.0f ms to show its effect\n", slowestClickMs);
+    std::printf("the slowest click on the top bar took %.0f ms to show its effect; %d made again\n", slowestClickMs,
+                clicksMadeAgain);
+    // A lost click is rare (one in several hundred); more would be a fault of the launcher's.
+    EXPECT_LE(clicksMadeAgain, kMostClicksMadeAgain);
 
     EXPECT_GT(samples.back().gdiObjects, 0u);
     EXPECT_GT(samples.back().userObjects, 0u);
