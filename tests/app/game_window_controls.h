@@ -53,9 +53,7 @@ bool FullScreenRoundTrip(HWND game, DWORD processId);
 
 // Logs in with the account and waits for the game window, its page, the
 // browser laid out and the end of the hand-over: the two loads of the login
-// page into the hidden login browser, which take the keyboard focus away
-// from the game window (the engine focuses a browser that navigates). Null
-// when any of it does not come.
+// page into the hidden login browser. Null when any of it does not come.
 HWND OpenGameWindow(LauncherSession& session, const std::wstring& account);
 // Where the game window's browser belongs in windowed mode (margins of 2
 // left, 32 top, 1 right, 2 bottom), in screen coordinates.
