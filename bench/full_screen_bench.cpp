@@ -5,15 +5,16 @@
 // against the first ten, and the figures after fifty against those after
 // five, so a leak or a slowdown shows as a ratio above one. Run it under Wine
 // with a display and no window manager (scripts/bench).
+#include "clock.h"
 #include "figure.h"
 #include "game_cycles.h"
 #include "game_window_controls.h"
 #include "launcher_session.h"
+#include "samples.h"
 #include "settings_folder_set_aside.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -23,24 +24,6 @@ namespace {
 constexpr int kRoundTrips = 50;
 constexpr int kBaselineRoundTrips = 5;
 constexpr int kTimedGroup = 10;
-
-double NowMs()
-{
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 double Ratio(double value, double baseline)
 {

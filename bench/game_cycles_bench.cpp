@@ -4,6 +4,7 @@
 // bytes, and how long the cycle took; then the last five cycles against the
 // first five of the same run, as ratios. Settled figures give ratios near 1;
 // something kept by every cycle shows as growth.
+#include "clock.h"
 #include "figure.h"
 #include "game_cycles.h"
 
@@ -17,15 +18,6 @@ constexpr int kCycles = 20;
 constexpr size_t kCompared = 5;
 constexpr POINT kLoginCloseButton = {1100, 18};
 constexpr double kMegabyte = 1024.0 * 1024.0;
-
-double NowMs()
-{
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 void PrintFigures(const char* what, const launchertest::HeldFigures& figures)
 {
@@ -77,10 +69,16 @@ int main()
     const launchertest::SettlingRatios ratios = launchertest::LastToFirstRatios(cycles, kCompared);
     const std::string over = "of the launcher, mean of the last " + std::to_string(kCompared) + " of " +
                              std::to_string(kCycles) + " login, game and close cycles over the first " +
-                             std::to_string(kCompared) + "'s";
-    PrintFigure({"game_cycles.gdi_objects", ratios.gdiObjects, "x", std::nullopt, "", "GDI objects " + over});
-    PrintFigure({"game_cycles.user_objects", ratios.userObjects, "x", std::nullopt, "", "USER objects " + over});
-    PrintFigure({"game_cycles.private_bytes", ratios.privateBytes, "x", std::nullopt, "", "private bytes " + over});
+                             std::to_string(kCompared) + "'s; after the first and the last cycle: ";
+    const launchertest::HeldFigures& first = cycles.front();
+    const launchertest::HeldFigures& last = cycles.back();
+    PrintFigure({"game_cycles.gdi_objects", ratios.gdiObjects, "x", std::nullopt, "",
+                 "GDI objects " + over + std::to_string(first.gdiObjects) + ", " + std::to_string(last.gdiObjects)});
+    PrintFigure({"game_cycles.user_objects", ratios.userObjects, "x", std::nullopt, "",
+                 "USER objects " + over + std::to_string(first.userObjects) + ", " + std::to_string(last.userObjects)});
+    PrintFigure({"game_cycles.private_bytes", ratios.privateBytes, "x", std::nullopt, "",
+                 "private bytes " + over + FigureNumber(first.privateBytes / kMegabyte) + ", " +
+                     FigureNumber(last.privateBytes / kMegabyte) + " MB"});
     PrintFigure({"game_cycles.time", MeanMs(times, times.size() - kCompared, kCompared) / MeanMs(times, 0, kCompared),
                  "x", std::nullopt, "", "time of a cycle " + over});
 
