@@ -97,7 +97,8 @@ void SimpleHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser)
     m_browsers.Append(browser);
     // The engine creates the browser while its holder goes on; every layout
     // the holder made before this left the browser's window where it began.
-    PostMessageW(GetParent(browser->GetHost()->GetWindowHandle()), WM_BROWSER_CREATED, 0, 0);
+    if (const HWND holder = GetParent(browser->GetHost()->GetWindowHandle()))
+        PostMessageW(holder, WM_BROWSER_CREATED, 0, 0);
 }
 
 void SimpleHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser)

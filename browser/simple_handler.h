@@ -44,9 +44,9 @@ public:
     void OnTitleChange(CefRefPtr<CefBrowser> browser, const CefString& title) override;
 
     // CefFocusHandler
-    // Engine UI thread. Every load the launcher starts asks for the focus; a
-    // browser whose window is hidden, such as the login page loaded again
-    // behind the game window, must not take the player's keys from it.
+    // Engine UI thread. Every navigation asks for the focus; a browser whose
+    // window is hidden, such as the login page loaded again behind the game
+    // window, must not take the player's keys from it.
     bool OnSetFocus(CefRefPtr<CefBrowser> browser, FocusSource source) override;
 
     // CefLifeSpanHandler

@@ -82,6 +82,10 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_HOTKEY:
         OnHotKey(wParam);
         break;
+    case WM_SYSKEYUP:
+        if (wParam == VK_MENU)
+            m_hotKeyWithAltDown = false;
+        break;
     case WM_TRAY_NOTIFY:
         OnTrayNotify(static_cast<UINT>(lParam));
         break;
@@ -150,6 +154,10 @@ LRESULT CDuiFormGame::OnNcHitTest(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL&
 
 LRESULT CDuiFormGame::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled)
 {
+    if (IsMenuKeyAfterHotKey(wParam, lParam)) {
+        bHandled = TRUE;
+        return 0;
+    }
     // Minimise, maximise, restore and moves by the system menu end in a layout pass.
     if (m_topBg)
         PostMessageW(m_hWnd, WM_ACTIVATE, 0, 0);
@@ -210,7 +218,8 @@ void CDuiFormGame::UpdateLayout()
 
 void CDuiFormGame::OnBrowserCreated()
 {
-    if (CanLayOut() && !m_bossHidden)
+    // Also while hidden by the boss key: the layout keeps such a window hidden.
+    if (CanLayOut())
         UpdateLayout();
 }
 

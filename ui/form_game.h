@@ -64,6 +64,11 @@ private:
     // Whether an icon was there and has been removed.
     bool RemoveTrayIcon();
     void OnHotKey(WPARAM hotKeyId);
+    // The system's key menu asked for as the Alt of a hot key is released.
+    // The hot key's own key never reaches the window, so the release looks
+    // like Alt pressed alone; a player who pressed Alt+F as the boss key did
+    // not ask for the window's menu loop, which would also hold the mouse.
+    bool IsMenuKeyAfterHotKey(WPARAM command, LPARAM lParam) const;
     void OnTrayNotify(UINT mouseMessage);
     void OnBossKey();
 
@@ -107,4 +112,6 @@ private:
     // The boss key's registration succeeded: it can bring a hidden window back.
     bool m_bossHotKeyWorks = false;
     bool m_closeReported = false;
+    // A hot key fired while Alt was down, and Alt has not been released since.
+    bool m_hotKeyWithAltDown = false;
 };

@@ -62,7 +62,10 @@ void CDuiFormGame::HideToTray()
     m_trayIcon.uCallbackMessage = WM_TRAY_NOTIFY;
     m_trayIcon.hIcon = LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
     wcsncpy(m_trayIcon.szTip, kTrayTip, sizeof(m_trayIcon.szTip) / sizeof(m_trayIcon.szTip[0]) - 1);
-    // The system refuses a second add of the same icon.
+    // The system refuses a second add of the same icon: one still there is
+    // updated, one that has gone meanwhile (the shell restarted) is added again.
+    if (m_trayIconShown)
+        m_trayIconShown = Shell_NotifyIconW(NIM_MODIFY, &m_trayIcon) != FALSE;
     if (!m_trayIconShown)
         m_trayIconShown = Shell_NotifyIconW(NIM_ADD, &m_trayIcon) != FALSE;
     // Without the icon and without a working boss key nothing could bring the
@@ -87,6 +90,7 @@ bool CDuiFormGame::RemoveTrayIcon()
 
 void CDuiFormGame::OnHotKey(WPARAM hotKeyId)
 {
+    m_hotKeyWithAltDown = GetKeyState(VK_MENU) < 0;
     if (m_fullScreenHotKeyId != 0 && hotKeyId == m_fullScreenHotKeyId) {
         // Only ever leaves full screen.
         if (m_fullScreen)
@@ -101,6 +105,12 @@ void CDuiFormGame::OnHotKey(WPARAM hotKeyId)
             RemoveTrayIcon();
         }
     }
+}
+
+bool CDuiFormGame::IsMenuKeyAfterHotKey(WPARAM command, LPARAM lParam) const
+{
+    // Alt released alone opens the window's menu (SC_KEYMENU with no character).
+    return m_hotKeyWithAltDown && (command & 0xFFF0) == SC_KEYMENU && lParam == 0;
 }
 
 void CDuiFormGame::OnTrayNotify(UINT mouseMessage)

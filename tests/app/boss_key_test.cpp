@@ -304,6 +304,31 @@ TEST_F(BossKey, WhileHiddenAMoveOrASizeChangeKeepsTheWindowHiddenAndTheIconComes
     EXPECT_TRUE(WaitForShownWithoutIcon(game));
 }
 
+TEST_F(BossKey, AnIconThatWentMissingIsAddedAgainAtTheNextHide)
+{
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+    driver::PressKey(VK_F9);
+    ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
+
+    // The icon goes as it does when the shell restarts: the launcher's own
+    // removal then fails when the window comes back.
+    NOTIFYICONDATAW icon = {};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = game;
+    icon.uID = kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+    ASSERT_TRUE(driver::WaitFor([&] { return NewIcons().empty(); }, launchertest::kWindowTimeoutMs));
+    driver::PressKey(VK_F9);
+    ASSERT_TRUE(WaitForShownWithoutIcon(game));
+
+    // Hidden again, the window has its icon.
+    driver::PressKey(VK_F9);
+    EXPECT_NE(WaitForHiddenToIcon(game), nullptr) << "hidden without an icon to bring it back";
+    driver::PressKey(VK_F9);
+    EXPECT_TRUE(WaitForShownWithoutIcon(game));
+}
+
 TEST_F(BossKey, InFullScreenTheWindowHidesAndTheBarStays)
 {
     const HWND game = OpenGameWindow();

@@ -91,7 +91,7 @@ HWND WaitForFullScreenBar(DWORD processId)
     HWND bar = nullptr;
     driver::WaitFor(
         [&] {
-            // Created visible, it shows at the system's default place before it is moved to the top edge.
+            // The one bar, shown at the top edge.
             const std::vector<HWND> bars = FullScreenBars(processId);
             const bool atTheTop = bars.size() == 1 && driver::IsVisible(bars[0]) && driver::WindowRect(bars[0]).top == 0;
             bar = atTheTop ? bars[0] : nullptr;

@@ -16,10 +16,11 @@ class CefFocusHandler : public virtual CefBase {
 public:
     using FocusSource = cef_focus_source_t;
 
-    // The focus leaves the page's last (next) or first element.
+    // Engine UI thread. The focus leaves the page's last (next) or first element.
     virtual void OnTakeFocus(CefRefPtr<CefBrowser> browser, bool next) {}
-    // Return true to keep the browser from taking the focus.
+    // Engine UI thread. Return true to keep the browser from taking the focus.
     virtual bool OnSetFocus(CefRefPtr<CefBrowser> browser, FocusSource source) { return false; }
+    // Engine UI thread.
     virtual void OnGotFocus(CefRefPtr<CefBrowser> browser) {}
 
 protected:
