@@ -72,8 +72,9 @@ std::optional<POINT> PointAt(HWND game, const TopBarButton& button)
 
 // Clicks the button once it shows the pointer over it and waits until
 // effect() holds, noting how long that took. A click that has no effect is
-// made once more, as a player would, and counted, so that a launcher that
-// now and then ignores a click shows in the figures before it fails the soak.
+// made once more, as a player would, and counted: under Wine about one click
+// in five hundred on the top bar has no effect although the button showed the
+// pointer over it (the cause is not known).
 std::string ClickTopBarButton(HWND game, const TopBarButton& button, const std::function<bool()>& effect,
                               CycleResult& result)
 {

@@ -44,17 +44,6 @@ void SendMouse(DWORD flags)
     SendInput(1, &input, sizeof input);
 }
 
-// Mouse input that carries its own position. Under Wine the X server's own
-// pointer events can move the system's pointer between two inputs, so a
-// button event without a position may be taken at a stale one.
-INPUT MouseInputAt(POINT screen, DWORD flags)
-{
-    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | flags);
-    input.mi.dx = ToAbsolute(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    input.mi.dy = ToAbsolute(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    return input;
-}
-
 // Keys that the keyboard reports with the extended prefix; without the flag
 // the system reads them as their numeric-keypad twins.
 bool IsExtendedKey(WORD virtualKey)
@@ -109,15 +98,18 @@ void SendDrag(POINT from, POINT to)
 
 void Click(POINT screen, DWORD downFlag, DWORD upFlag)
 {
-    std::vector<INPUT> inputs = {MouseInputAt(screen, 0), MouseInputAt(screen, downFlag), MouseInputAt(screen, upFlag)};
-    SendAll(inputs);
+    MoveMouseTo(screen);
+    SendMouse(downFlag);
+    SendMouse(upFlag);
 }
 
 }  // namespace
 
 void MoveMouseTo(POINT screen)
 {
-    INPUT input = MouseInputAt(screen, 0);
+    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK);
+    input.mi.dx = ToAbsolute(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    input.mi.dy = ToAbsolute(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
     SendInput(1, &input, sizeof input);
 }
 
@@ -158,7 +150,8 @@ void ReleaseLeftButton()
 void DoubleClickAt(POINT screen)
 {
     ClickAt(screen);
-    ClickAt(screen);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
 void RightClickAt(POINT screen)
