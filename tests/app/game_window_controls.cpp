@@ -75,6 +75,12 @@ bool GameWindowCaughtUp(HWND game)
                              kBossKeyHoverColour, {client.left + kTopBarCaption.x, client.top + kTopBarCaption.y});
 }
 
+COLORREF TopBarPixel(HWND game)
+{
+    const RECT client = driver::ClientRectOnScreen(game);
+    return driver::PixelAt({client.left + kTopBarCaption.x, client.top + kBossKeyButtonEdge.y});
+}
+
 void ClickTopBarButton(HWND game, int fromRight)
 {
     const RECT client = driver::ClientRectOnScreen(game);

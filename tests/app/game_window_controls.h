@@ -29,6 +29,9 @@ void ClickTopBarButton(HWND game, int fromRight);
 // those), then moves the pointer off it, onto the top bar's caption, until
 // the colour is gone again.
 bool GameWindowCaughtUp(HWND game);
+// What the screen shows at a point of the game window's top bar, left of its
+// buttons, whether the window is there or not.
+COLORREF TopBarPixel(HWND game);
 
 // The full-screen bar: an owned "XMLWnd" window captioned "FormGame", 210 x
 // 34, with its 72-pixel button 4 pixels from its right edge.
