@@ -84,7 +84,7 @@ std::string ClickTopBarButton(HWND game, const TopBarButton& button, const std::
         if (!point)
             return name + " did not show the pointer over it";
         const double start = NowMs();
-        driver::ClickAt(*point);
+        driver::ClickAtPinned(*point);
         if (driver::WaitFor(effect, kWindowTimeoutMs)) {
             result.slowestClickMs = std::max(result.slowestClickMs, NowMs() - start);
             return std::string();

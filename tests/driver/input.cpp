@@ -118,6 +118,18 @@ void ClickAt(POINT screen)
     Click(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
 }
 
+void ClickAtPinned(POINT screen)
+{
+    std::vector<INPUT> inputs;
+    for (DWORD button : {DWORD{0}, DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
+        INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | button);
+        input.mi.dx = ToAbsolute(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+        input.mi.dy = ToAbsolute(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+        inputs.push_back(input);
+    }
+    SendAll(inputs);
+}
+
 void ClickInWindow(HWND window, POINT client)
 {
     ClientToScreen(window, &client);
