@@ -71,6 +71,8 @@ private:
     bool IsMenuKeyAfterHotKey(WPARAM command, LPARAM lParam) const;
     void OnTrayNotify(UINT mouseMessage);
     void OnBossKey();
+    // Shows the boss-hidden window in front, with the keyboard, and removes its icon.
+    void ShowFromTray();
 
     void CenterAndShow();
     // The engine has reported the browser: its window gets its place.

@@ -97,13 +97,10 @@ void CDuiFormGame::OnHotKey(WPARAM hotKeyId)
             LeaveFullScreen();
     } else if (m_bossHotKeyId != 0 && hotKeyId == m_bossHotKeyId) {
         // A minimised window counts as visible.
-        if (IsWindowVisible(m_hWnd)) {
+        if (IsWindowVisible(m_hWnd))
             OnBossKey();
-        } else {
-            ShowWindow(true, true);
-            m_bossHidden = false;
-            RemoveTrayIcon();
-        }
+        else
+            ShowFromTray();
     }
 }
 
@@ -118,9 +115,20 @@ void CDuiFormGame::OnTrayNotify(UINT mouseMessage)
     // The icon has no menu: the right button and everything else do nothing.
     if (mouseMessage != WM_LBUTTONUP && mouseMessage != WM_LBUTTONDBLCLK)
         return;
+    ShowFromTray();
+}
+
+void CDuiFormGame::ShowFromTray()
+{
     m_bossHidden = false;
-    ShowWindow(true, true);
+    // The icon goes first: the shell hides its own notification-area window
+    // with it, and that window, when it had the foreground, hands it to the
+    // desktop as it hides.
     RemoveTrayIcon();
+    ShowWindow(true, true);
+    // Showing activates the window only within this program; the player's key
+    // press or click that brings it back entitles it to the foreground.
+    SetForegroundWindow(m_hWnd);
 }
 
 void CDuiFormGame::OnBossKey()

@@ -134,10 +134,12 @@ protected:
         return hidden ? icon : nullptr;
     }
 
+    // Back means shown, in front with the keyboard, and without the icon.
     bool WaitForShownWithoutIcon(HWND game) const
     {
-        return driver::WaitFor([&] { return driver::IsVisible(game) && NewIcons().empty(); },
-                               launchertest::kWindowTimeoutMs);
+        return driver::WaitFor(
+            [&] { return driver::IsVisible(game) && GetForegroundWindow() == game && NewIcons().empty(); },
+            launchertest::kWindowTimeoutMs);
     }
 
     // Hands the game window a message as the notification area does and waits until it has been handled.
