@@ -10,6 +10,8 @@ constexpr wchar_t kWineEngineSwitches[] = ZARNITH_WINE_ENGINE_SWITCHES;
 constexpr wchar_t kBrowserWindowClass[] = L"CefBrowserWindow";
 // The login page's account field, in the login browser's client coordinates.
 constexpr POINT kAccountField = {313, 146};
+// Enough to empty the account field of the page's own value ("player").
+constexpr int kAccountFieldBackspaces = 24;
 
 // A folder that is not the executable's, to start the launcher in.
 std::wstring ElsewhereFolder()
@@ -91,7 +93,11 @@ void LogInWithInput(HWND loginBrowserHost, const std::wstring& account)
             return focus && IsChild(loginBrowserHost, focus);
         },
         kWindowTimeoutMs);
-    driver::PressKeyCombination({VK_CONTROL, 'A'});
+    // Emptied without a modifier key: under Wine, Control+A now and then
+    // selected nothing, and the account was added to the page's own value.
+    driver::PressKey(VK_END);
+    for (int i = 0; i < kAccountFieldBackspaces; ++i)
+        driver::PressKey(VK_BACK);
     driver::TypeText(account);
     driver::PressKey(VK_RETURN);
 }
