@@ -16,10 +16,6 @@ constexpr DWORD kGameWindowExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
 // Where the browser's window starts, until the first layout after the engine reports it.
 constexpr RECT kInitialBrowserRect = {0, kGameTopBarHeight, 627, kGameTopBarHeight + 374};
 constexpr wchar_t kTopBarName[] = L"topBg";
-constexpr wchar_t kOfficialButton[] = L"officialbtn";
-constexpr wchar_t kRechargeButton[] = L"rechargebtn";
-constexpr wchar_t kForumButton[] = L"forumbtn";
-constexpr wchar_t kServiceButton[] = L"servicebtn";
 constexpr wchar_t kBossKeyButton[] = L"bosskeybtn";
 constexpr wchar_t kFullScreenButton[] = L"fullscreenbtn";
 
@@ -123,14 +119,9 @@ void CDuiFormGame::InitWindow()
 
 void CDuiFormGame::OnClick(TNotifyUI& msg)
 {
-    if (SenderIs(msg, kOfficialButton)) {
-        OpenUrl(OfficialSiteAddress());
-    } else if (SenderIs(msg, kRechargeButton)) {
-        OpenUrl(PaymentPageAddress());
-    } else if (SenderIs(msg, kForumButton)) {
-        OpenUrl(OfficialSiteAddress());
-    } else if (SenderIs(msg, kServiceButton)) {
-        OpenUrl(OfficialSiteAddress());
+    const std::wstring sitePage = SiteButtonPage(SenderName(msg));
+    if (!sitePage.empty()) {
+        OpenUrl(sitePage);
     } else if (SenderIs(msg, kCloseButtonName)) {
         // Before the toolkit's default closes the window.
         ReportClosed();

@@ -14,10 +14,6 @@ constexpr wchar_t kSkinFile[] = L"FormLogin.xml";
 constexpr wchar_t kLoginBrowserCaption[] = L"LoginBrowser";
 constexpr DWORD kLoginBrowserStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 constexpr DWORD kLoginBrowserExStyle = WS_EX_WINDOWEDGE;
-constexpr wchar_t kOfficialButton[] = L"officialbtn";
-constexpr wchar_t kRechargeButton[] = L"rechargebtn";
-constexpr wchar_t kForumButton[] = L"forumbtn";
-constexpr wchar_t kServiceButton[] = L"servicebtn";
 constexpr int kProgramExitCode = 0;
 
 }  // namespace
@@ -61,14 +57,9 @@ void CDuiFormLogin::InitWindow()
 
 void CDuiFormLogin::OnClick(TNotifyUI& msg)
 {
-    if (SenderIs(msg, kOfficialButton)) {
-        OpenUrl(OfficialSiteAddress());
-    } else if (SenderIs(msg, kRechargeButton)) {
-        OpenUrl(PaymentPageAddress());
-    } else if (SenderIs(msg, kForumButton)) {
-        OpenUrl(OfficialSiteAddress());
-    } else if (SenderIs(msg, kServiceButton)) {
-        OpenUrl(OfficialSiteAddress());
+    const std::wstring sitePage = SiteButtonPage(SenderName(msg));
+    if (!sitePage.empty()) {
+        OpenUrl(sitePage);
     } else if (SenderIs(msg, kCloseButtonName)) {
         // The engine goes first; the quit message then ends the entry's modal loop.
         CefShutdown();

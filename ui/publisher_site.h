@@ -11,3 +11,7 @@ std::wstring OfficialSiteAddress();
 std::wstring PaymentPageAddress();
 // The login page that the login browser shows.
 std::wstring LoginPageAddress();
+// The page a site button of the launcher's windows opens: the official site
+// for "officialbtn", "forumbtn" and "servicebtn", the payment page for
+// "rechargebtn"; empty for any other control.
+std::wstring SiteButtonPage(const std::wstring& controlName);

@@ -31,3 +31,8 @@ bool CXMLWnd::SenderIs(const TNotifyUI& msg, const wchar_t* controlName)
 {
     return msg.pSender && msg.pSender->GetName() == controlName;
 }
+
+std::wstring CXMLWnd::SenderName(const TNotifyUI& msg)
+{
+    return msg.pSender ? msg.pSender->GetName().GetData() : std::wstring();
+}

@@ -4,6 +4,8 @@
 
 #include "toolkit/window_impl_base.h"
 
+#include <string>
+
 class CXMLWnd : public WindowImplBase {
 public:
     explicit CXMLWnd(const wchar_t* skinFile);
@@ -19,6 +21,8 @@ public:
 protected:
     // Whether the notification came from the control with this name.
     static bool SenderIs(const TNotifyUI& msg, const wchar_t* controlName);
+    // The name of the control the notification came from; empty when none.
+    static std::wstring SenderName(const TNotifyUI& msg);
 
 private:
     CDuiString m_skinFile;
