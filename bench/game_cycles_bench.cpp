@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kCycles = 20;
 constexpr size_t kCompared = 5;
-constexpr POINT kLoginCloseButton = {1100, 18};
 constexpr double kMegabyte = 1024.0 * 1024.0;
 
 void PrintFigures(const char* what, const launchertest::HeldFigures& figures)
@@ -86,8 +85,7 @@ int main()
                      " over the first " + std::to_string(kCompared) + ": " + FigureNumber(lastMs) + " / " +
                      FigureNumber(firstMs) + " ms"});
 
-    driver::BringToForeground(session.Login());
-    driver::ClickInWindow(session.Login(), kLoginCloseButton);
+    session.ClickLoginCloseButton();
     DWORD exitCode = 1;
     const bool ended = session.EndsWith(0, &exitCode);
     std::printf("the launcher %s (exit code %lu)\n", ended ? "ended cleanly" : "did not end cleanly", exitCode);

@@ -81,7 +81,7 @@ int main()
     if (samples.size() >= static_cast<size_t>(launchertest::kSoakWarmUpCycles + launchertest::kSoakSpanCycles))
         PrintGrowth(samples);
 
-    launchertest::ClickLoginCloseButton(session);
+    session.ClickLoginCloseButton();
     DWORD exitCode = 1;
     const bool ended = driver::WaitForExit(session.Process(), launchertest::kExitTimeoutMs, &exitCode);
     launchertest::NoLauncherProcessLeft();

@@ -17,7 +17,6 @@ constexpr size_t kCompared = 5;
 constexpr double kMostGdiGrowth = 1.10;
 constexpr double kMostUserGrowth = 1.05;
 constexpr double kMostPrivateGrowth = 1.10;
-constexpr POINT kLoginCloseButton = {1100, 18};
 
 TEST(GameCycles, TwentyLoginGameAndCloseCyclesLeaveTheLauncherWorkingAndItsHoldingsSettled)
 {
@@ -42,11 +41,9 @@ TEST(GameCycles, TwentyLoginGameAndCloseCyclesLeaveTheLauncherWorkingAndItsHoldi
     EXPECT_GT(ratios.privateBytes, 0);
     EXPECT_LE(ratios.privateBytes, kMostPrivateGrowth);
 
-    ASSERT_TRUE(driver::BringToForeground(session.Login()));
-    driver::ClickInWindow(session.Login(), kLoginCloseButton);
+    ASSERT_TRUE(session.ClickLoginCloseButton()) << "the login window stayed";
     DWORD exitCode = 1;
-    EXPECT_TRUE(session.EndsWith(0, &exitCode)) << "exit code " << exitCode;
-    EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
+    EXPECT_TRUE(session.EndsCleanly(&exitCode)) << "exit code " << exitCode;
 }
 
 }  // namespace

@@ -34,8 +34,6 @@ constexpr DWORD kSettleAfterHandOverMs = 2000;
 constexpr int kFrameGrip = 1;
 // A point of the top bar between its title and its site buttons.
 constexpr POINT kTopBarGrip = {300, 12};
-// The login window's close button, as its skin lays it out.
-constexpr POINT kLoginCloseButton = {1100, 18};
 
 RECT WorkArea()
 {
@@ -281,16 +279,9 @@ TEST_F(GameWindow, TheCloseButtonAltF4AndASystemCloseEachBringTheLoginWindowsBac
     // The launcher still ends cleanly. A press that the login window loses to
     // the engine's browser window while it takes the focus is cancelled; such
     // a click is made again, as a player would.
-    bool closed = false;
-    for (int click = 0; click < 3 && !closed; ++click) {
-        ASSERT_TRUE(driver::BringToForeground(m_session.Login()));
-        driver::ClickInWindow(m_session.Login(), kLoginCloseButton);
-        closed = driver::WaitFor([&] { return !IsWindow(m_session.Login()); }, launchertest::kWindowTimeoutMs);
-    }
-    EXPECT_TRUE(closed) << "the login window stayed";
+    ASSERT_TRUE(m_session.ClickLoginCloseButton()) << "the login window stayed";
     DWORD exitCode = 1;
-    EXPECT_TRUE(m_session.EndsWith(0, &exitCode)) << "exit code " << exitCode;
-    EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
+    EXPECT_TRUE(m_session.EndsCleanly(&exitCode)) << "exit code " << exitCode;
 }
 
 TEST_F(GameWindow, KeepsShowingTheFirstGameAddressWhenAnotherHandOverFollows)

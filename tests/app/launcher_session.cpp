@@ -10,6 +10,9 @@ constexpr wchar_t kWineEngineSwitches[] = ZARNITH_WINE_ENGINE_SWITCHES;
 constexpr wchar_t kBrowserWindowClass[] = L"CefBrowserWindow";
 // The login page's account field, in the login browser's client coordinates.
 constexpr POINT kAccountField = {313, 146};
+// The login window's close button, in its client coordinates.
+constexpr POINT kLoginCloseButton = {1100, 18};
+constexpr int kMostLoginCloseClicks = 3;
 // Enough to empty the account field of the page's own value ("player").
 constexpr int kAccountFieldBackspaces = 24;
 
@@ -192,6 +195,24 @@ bool LauncherSession::EndsWith(DWORD expectedExitCode, DWORD* exitCode)
     if (exitCode)
         *exitCode = code;
     return ended && code == expectedExitCode;
+}
+
+bool LauncherSession::ClickLoginCloseButton()
+{
+    for (int click = 0; click < kMostLoginCloseClicks; ++click) {
+        if (!driver::BringToForeground(m_login))
+            return false;
+        driver::ClickInWindow(m_login, kLoginCloseButton);
+        if (driver::WaitFor([&] { return !IsWindow(m_login); }, kWindowTimeoutMs))
+            return true;
+    }
+    return false;
+}
+
+bool LauncherSession::EndsCleanly(DWORD* exitCode)
+{
+    const bool ended = EndsWith(0, exitCode);
+    return NoLauncherProcessLeft() && ended;
 }
 
 }  // namespace launchertest

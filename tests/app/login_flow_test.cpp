@@ -14,9 +14,8 @@ namespace {
 
 using launchertest::LauncherSession;
 
-// The login window's size and close button, as its skin lays them out.
+// The login window's size, as its skin lays it out.
 constexpr SIZE kLoginWindowSize = {1120, 640};
-constexpr POINT kLoginCloseButton = {1100, 18};
 // Where the login browser window sits from the login window's outer corner,
 // and the browser inside it.
 constexpr POINT kLoginBrowserOffset = {483, 217};
@@ -35,8 +34,6 @@ constexpr int kSwitchServerLinkFromRight = 64;
 constexpr int kGamePageLinksY = 24;
 constexpr int kCloseButtonFromRight = 20;
 constexpr int kTopBarButtonY = 16;
-// How long a close takes at most to start once its click has been handled.
-constexpr DWORD kCloseClickMs = 10000;
 // How long a followed link takes at most to show its page's title.
 constexpr DWORD kLinkFollowMs = 8000;
 
@@ -149,24 +146,14 @@ protected:
     // it is, and a click at the close button could still land on it.
     void ExpectCloseButtonEndsTheProgram()
     {
-        // A press that the window loses to the engine's browser window while
-        // it takes the focus is cancelled, as a toolkit button does when it
-        // loses the mouse: such a click is made again, as a player would.
-        bool closed = false;
-        for (int click = 0; click < 3 && !closed; ++click) {
-            ASSERT_TRUE(driver::BringToForeground(m_session.Login()));
-            driver::ClickInWindow(m_session.Login(), kLoginCloseButton);
-            closed = driver::WaitFor([&] { return !IsWindow(m_session.Login()); }, kCloseClickMs);
-        }
-        EXPECT_TRUE(closed) << "the login window stayed";
+        ASSERT_TRUE(m_session.ClickLoginCloseButton()) << "the login window stayed";
         ExpectCleanEnd();
     }
 
     void ExpectCleanEnd()
     {
         DWORD exitCode = 1;
-        EXPECT_TRUE(m_session.EndsWith(0, &exitCode)) << "exit code " << exitCode;
-        EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
+        EXPECT_TRUE(m_session.EndsCleanly(&exitCode)) << "exit code " << exitCode;
     }
 
     size_t LoginPageRequests() { return m_session.Site().CountRequests(launchertest::kLoginPagePath); }

@@ -10,7 +10,6 @@ namespace {
 
 using launchertest::LauncherSession;
 
-constexpr POINT kLoginCloseButton = {1100, 18};
 
 TEST(LoginOffline, TheLoginBrowserShowsTheErrorPageAndTheCloseButtonStillEndsTheProgram)
 {
@@ -29,11 +28,9 @@ TEST(LoginOffline, TheLoginBrowserShowsTheErrorPageAndTheCloseButtonStillEndsThe
     EXPECT_EQ(session.CountGameWindows(), 0u);
     EXPECT_TRUE(session.LoginWindowsVisible());
 
-    ASSERT_TRUE(driver::BringToForeground(session.Login()));
-    driver::ClickInWindow(session.Login(), kLoginCloseButton);
+    ASSERT_TRUE(session.ClickLoginCloseButton()) << "the login window stayed";
     DWORD exitCode = 1;
-    EXPECT_TRUE(session.EndsWith(0, &exitCode)) << "exit code " << exitCode;
-    EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
+    EXPECT_TRUE(session.EndsCleanly(&exitCode)) << "exit code " << exitCode;
 }
 
 }  // namespace

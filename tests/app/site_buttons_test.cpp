@@ -57,7 +57,6 @@ constexpr SiteButton kLoginSiteButtons[] = {
     {"forumbtn", {154, 369}, kOfficialSite},
     {"servicebtn", {154, 425}, kOfficialSite},
 };
-constexpr POINT kLoginCloseButton = {1100, 18};
 
 // FormGame.xml: the top bar is 32 high (its last row an inset) and lays its
 // buttons out from the right edge of the client area, 2 apart: close,
@@ -175,11 +174,9 @@ protected:
 
     void ExpectCloseButtonEndsTheProgram()
     {
-        ASSERT_TRUE(driver::BringToForeground(m_session.Login()));
-        driver::ClickInWindow(m_session.Login(), kLoginCloseButton);
+        ASSERT_TRUE(m_session.ClickLoginCloseButton()) << "the login window stayed";
         DWORD exitCode = 1;
-        EXPECT_TRUE(m_session.EndsWith(0, &exitCode)) << "exit code " << exitCode;
-        EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
+        EXPECT_TRUE(m_session.EndsCleanly(&exitCode)) << "exit code " << exitCode;
     }
 
     // Put back only after the session has ended the launcher, so that it

@@ -30,7 +30,6 @@ constexpr int kClicksPerButton = 2;
 // Where a button's colour shows: inside its top left corner, clear of its text.
 constexpr POINT kButtonColourInset = {3, 4};
 constexpr SIZE kGameWindowSize = {1250, 700};
-constexpr POINT kLoginCloseButton = {1100, 18};
 // The full-screen bar's window caption.
 constexpr wchar_t kFullScreenBarCaption[] = L"FormGame";
 constexpr wchar_t kServer[] = L"1";
@@ -244,12 +243,6 @@ CycleResult PlayCycle(LauncherSession& session, const std::wstring& account, Bos
             result.failure += " (the screen: " + screenshot + ")";
     }
     return result;
-}
-
-void ClickLoginCloseButton(const LauncherSession& session)
-{
-    driver::BringToForeground(session.Login());
-    driver::ClickInWindow(session.Login(), kLoginCloseButton);
 }
 
 DefaultHotKeysFile::DefaultHotKeysFile() : m_path(GetConfigDir() + kSettingsFileName)

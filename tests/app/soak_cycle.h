@@ -68,9 +68,6 @@ struct CycleResult {
 // Plays one cycle from the login page shown to the login page shown again.
 CycleResult PlayCycle(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey);
 
-// Clicks the login window's close button, which ends the program.
-void ClickLoginCloseButton(const LauncherSession& session);
-
 // Makes the settings file name the default hot keys (Escape leaves full
 // screen, F9 is the boss key) for its lifetime, and puts back what was there.
 class DefaultHotKeysFile {

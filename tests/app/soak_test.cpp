@@ -51,10 +51,9 @@ TEST(Soak, FiftyCyclesInOneProcessSettleAndEndCleanly)
     EXPECT_LE(growth.userObjects, static_cast<long>(launchertest::kSoakUserSlack));
     EXPECT_LE(growth.privateMb, launchertest::kSoakPrivateSlackMb);
 
-    launchertest::ClickLoginCloseButton(session);
+    ASSERT_TRUE(session.ClickLoginCloseButton()) << "the login window stayed";
     DWORD exitCode = 1;
-    ASSERT_TRUE(session.EndsWith(0, &exitCode)) << "exit code " << exitCode;
-    ASSERT_TRUE(launchertest::NoLauncherProcessLeft());
+    ASSERT_TRUE(session.EndsCleanly(&exitCode)) << "exit code " << exitCode;
 }
 
 }  // namespace
