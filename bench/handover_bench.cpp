@@ -16,6 +16,7 @@
 // (PlainHandOver), timed the same way.
 #include "driver.h"
 #include "figure.h"
+#include "game_window_controls.h"
 #include "hand_over_times.h"
 #include "launcher_session.h"
 #include "load_beacon.h"
@@ -55,9 +56,6 @@ constexpr DWORD kWindowTimeoutMs = 10000;
 constexpr wchar_t kSkinFolderName[] = L"skin";
 constexpr DWORD kLoginWindowStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 constexpr DWORD kLoginWindowExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
-// The game window's close button, from its client area's top right corner.
-constexpr int kCloseButtonFromRight = 20;
-constexpr int kTopBarButtonY = 16;
 
 // What the driving thread needs of one side's windows.
 struct Side {
@@ -163,7 +161,7 @@ bool MeasureLauncher(HandOverTimes& times, const testsupport::HttpServer& site)
                        [](HWND game) {
                            const RECT client = driver::ClientRectOnScreen(game);
                            driver::ClickInWindow(
-                               game, {client.right - client.left - kCloseButtonFromRight, kTopBarButtonY});
+                               game, {client.right - client.left - launchertest::kCloseButtonFromRight, launchertest::kTopBarButtonY});
                        }};
     std::atomic<bool> done{false};
     std::thread driving([&] {

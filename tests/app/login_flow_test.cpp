@@ -1,6 +1,7 @@
 // The login window, the login browser window and the hand-over to the game,
 // as a player meets them: Zarnith.exe under Wine with the real engine and the
 // demo publisher site, driven with real input.
+#include "game_window_controls.h"
 #include "launcher_session.h"
 
 #include <gtest/gtest.h>
@@ -32,8 +33,6 @@ constexpr DWORD kHeldBackPageMs = 8000;
 // The game page's "换服" link (a second game address), from the page's right edge.
 constexpr int kSwitchServerLinkFromRight = 64;
 constexpr int kGamePageLinksY = 24;
-constexpr int kCloseButtonFromRight = 20;
-constexpr int kTopBarButtonY = 16;
 // How long a followed link takes at most to show its page's title.
 constexpr DWORD kLinkFollowMs = 8000;
 
@@ -102,7 +101,7 @@ bool StaysAbove(HWND loginBrowser, HWND login)
 void ClickGameCloseButton(HWND game)
 {
     const RECT client = driver::ClientRectOnScreen(game);
-    driver::ClickInWindow(game, {client.right - client.left - kCloseButtonFromRight, kTopBarButtonY});
+    driver::ClickInWindow(game, {client.right - client.left - launchertest::kCloseButtonFromRight, launchertest::kTopBarButtonY});
 }
 
 // Replaces one of the runnable folder's skin files while it lives.

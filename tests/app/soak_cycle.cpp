@@ -1,5 +1,7 @@
 #include "soak_cycle.h"
 
+#include "game_window_controls.h"
+
 #include "app/settings.h"
 
 #include <algorithm>
@@ -13,8 +15,7 @@ namespace launchertest {
 
 namespace {
 
-// Buttons of the game window's top bar, as its skin lays them out from the
-// client area's right edge (2 pixels between items), and their colour under
+// Buttons of the game window's top bar, their widths and their colour under
 // the pointer.
 struct TopBarButton {
     const char* name;
@@ -22,16 +23,13 @@ struct TopBarButton {
     int width;
     COLORREF hot;
 };
-constexpr TopBarButton kCloseButton = {"closebtn", 20, 40, RGB(0xC0, 0x39, 0x2B)};
-constexpr TopBarButton kFullScreenButton = {"fullscreenbtn", 160, 48, RGB(0x31, 0x40, 0x5F)};
-constexpr TopBarButton kBossKeyButton = {"bosskeybtn", 214, 56, RGB(0x31, 0x40, 0x5F)};
-constexpr int kTopBarButtonY = 16;
+constexpr TopBarButton kCloseButton = {"closebtn", kCloseButtonFromRight, 40, RGB(0xC0, 0x39, 0x2B)};
+constexpr TopBarButton kFullScreenButton = {"fullscreenbtn", kFullScreenButtonFromRight, 48, RGB(0x31, 0x40, 0x5F)};
+constexpr TopBarButton kBossKeyButton = {"bosskeybtn", kBossKeyButtonFromRight, 56, RGB(0x31, 0x40, 0x5F)};
 constexpr int kClicksPerButton = 2;
 // Where a button's colour shows: inside its top left corner, clear of its text.
 constexpr POINT kButtonColourInset = {3, 4};
 constexpr SIZE kGameWindowSize = {1250, 700};
-// The full-screen bar's window caption.
-constexpr wchar_t kFullScreenBarCaption[] = L"FormGame";
 constexpr wchar_t kServer[] = L"1";
 constexpr double kMegabyte = 1024.0 * 1024.0;
 constexpr wchar_t kSettingsFileName[] = L"Ostrel.ini";
