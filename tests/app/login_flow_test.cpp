@@ -264,11 +264,15 @@ TEST_F(LoginFlow, APlayersLoginOpensOneGameWindowWhoseCloseBringsTheLoginBack)
     EXPECT_EQ(m_session.CountGameWindows(), 1u);
     EXPECT_TRUE(m_session.LoginWindowsHidden());
 
-    // The game window's close button brings both login windows back.
+    // The game window's close button brings both login windows back, in front.
     ClickGameCloseButton(game);
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs));
     EXPECT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
     EXPECT_EQ(m_session.CountGameWindows(), 0u);
+    EXPECT_TRUE(driver::WaitFor(
+        [&] { return GetForegroundWindow() == login || GetForegroundWindow() == m_session.LoginBrowser(); },
+        launchertest::kWindowTimeoutMs))
+        << "the login windows came back behind another window";
 
     // A new login opens a new game window.
     ASSERT_TRUE(launchertest::WaitForPageTitle(m_session.LoginBrowser(), launchertest::kLoginPageTitle));
