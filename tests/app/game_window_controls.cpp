@@ -5,6 +5,7 @@
 #include "rect_printing.h"
 
 #include <cstdio>
+#include <functional>
 
 namespace launchertest {
 
@@ -34,22 +35,30 @@ constexpr POINT kTopBarCaption = {60, 16};
 
 // The system hands a mouse move to the window under the pointer when the move
 // is sent: while the window is off the screen for a moment, the pointer is
-// moved again until the hover shows.
+// moved again until the hover shows. Under Wine the system's pointer was also
+// seen back on the control seconds after the move off it (a window shown
+// again under it): that move is made again too, until the hover has gone.
 constexpr DWORD kHoverRetryMs = 250;
+
+// Moves the pointer to point, a pixel to and fro, until the condition holds.
+bool MovePointerUntil(POINT point, const std::function<bool()>& condition)
+{
+    const DWORD start = GetTickCount();
+    for (LONG nudge = 0; GetTickCount() - start < kWindowTimeoutMs; nudge ^= 1) {
+        driver::MoveMouseTo({point.x + nudge, point.y});
+        if (driver::WaitFor(condition, kHoverRetryMs))
+            return true;
+    }
+    return false;
+}
 
 // Moves the pointer onto the control at target until the pixel at sample
 // shows the hover colour, then onto rest until it no longer does.
 bool HoverShowsAndGoes(POINT target, POINT sample, COLORREF hoverColour, POINT rest)
 {
     const auto hovered = [&] { return driver::PixelAt(sample) == hoverColour; };
-    const DWORD start = GetTickCount();
-    bool shown = false;
-    for (LONG nudge = 0; !shown && GetTickCount() - start < kWindowTimeoutMs; nudge ^= 1) {
-        driver::MoveMouseTo({target.x + nudge, target.y});
-        shown = driver::WaitFor(hovered, kHoverRetryMs);
-    }
-    driver::MoveMouseTo(rest);
-    return shown && driver::WaitFor([&] { return !hovered(); }, kWindowTimeoutMs);
+    const bool shown = MovePointerUntil(target, hovered);
+    return MovePointerUntil(rest, [&] { return !hovered(); }) && shown;
 }
 
 HWND Failed(const char* what)
