@@ -120,6 +120,12 @@ void CDuiFormGame::OnTrayNotify(UINT mouseMessage)
 
 void CDuiFormGame::ShowFromTray()
 {
+    // Under Wine the hide's loss of the X input focus comes back as an X
+    // event, which a thread busy with messages handles only every so often;
+    // handled after the window is back, it hands the foreground to the
+    // desktop. A wait of no time for input handles it now (on Windows it
+    // returns at once).
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     m_bossHidden = false;
     // The icon goes first: the shell hides its own notification-area window
     // with it, and that window, when it had the foreground, hands it to the
