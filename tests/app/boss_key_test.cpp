@@ -187,8 +187,8 @@ TEST_F(BossKey, TheButtonHidesTheWindowToAnIconThatALeftClickTurnsBackIntoTheWin
     // arrived, the notification area has passed the right click on, and once
     // a message sent after that has been handled, so has the game window.
     ASSERT_EQ(WindowFromPoint(Centre(markerIconWindow)), markerIconWindow) << "the marker icon has moved";
-    driver::RightClickAt(Centre(icon));
-    driver::ClickAt(Centre(markerIconWindow));
+    driver::RightClickAtPinned(Centre(icon));
+    driver::ClickAtPinned(Centre(markerIconWindow));
     ASSERT_TRUE(driver::WaitFor(
         [&] {
             for (const TestWindow::Message& message : marker.Received(kMarkerIconMessage)) {
@@ -206,7 +206,7 @@ TEST_F(BossKey, TheButtonHidesTheWindowToAnIconThatALeftClickTurnsBackIntoTheWin
     EXPECT_EQ(NewIcons(), std::vector<HWND>{icon});
 
     // A real left click brings the window back where it was and takes the icon away.
-    driver::ClickAt(Centre(icon));
+    driver::ClickAtPinned(Centre(icon));
     EXPECT_TRUE(WaitForShownWithoutIcon(game));
     EXPECT_EQ(driver::WindowRect(game), windowed);
 }
@@ -247,7 +247,7 @@ TEST_F(BossKey, AMinimisedWindowIsHiddenToo)
     driver::PressKey(VK_F9);
     const HWND icon = WaitForHiddenToIcon(game);
     ASSERT_NE(icon, nullptr);
-    driver::ClickAt(Centre(icon));
+    driver::ClickAtPinned(Centre(icon));
     EXPECT_TRUE(WaitForShownWithoutIcon(game));
 }
 

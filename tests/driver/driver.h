@@ -45,10 +45,12 @@ void ClickAt(POINT screen);
 // A click whose press and release each carry the point. Under Wine the X
 // server's own pointer events can move the system's pointer between a move
 // and the press that follows it; the soak saw such a press arrive where the
-// pointer had been one step before. (Sent this way by every click, the
-// hot-key tests failed more often, for reasons not found; so only the soak
-// clicks so.)
+// pointer had been one step before, and the boss-key test a click meant for
+// one notification-area icon reach its neighbour. (Sent this way by every
+// click, the hot-key tests failed more often, for reasons not found; so only
+// those tests click so.)
 void ClickAtPinned(POINT screen);
+void RightClickAtPinned(POINT screen);
 // Clicks at a point given in the window's client coordinates.
 void ClickInWindow(HWND window, POINT client);
 // Clicks while the keys are held down (for example {VK_CONTROL}).

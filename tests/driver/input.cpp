@@ -103,6 +103,19 @@ void Click(POINT screen, DWORD downFlag, DWORD upFlag)
     SendMouse(upFlag);
 }
 
+// A move, a press and a release sent together, each naming the point.
+void ClickPinned(POINT screen, DWORD downFlag, DWORD upFlag)
+{
+    std::vector<INPUT> inputs;
+    for (DWORD button : {DWORD{0}, downFlag, upFlag}) {
+        INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | button);
+        input.mi.dx = ToAbsolute(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+        input.mi.dy = ToAbsolute(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+        inputs.push_back(input);
+    }
+    SendAll(inputs);
+}
+
 }  // namespace
 
 void MoveMouseTo(POINT screen)
@@ -120,14 +133,12 @@ void ClickAt(POINT screen)
 
 void ClickAtPinned(POINT screen)
 {
-    std::vector<INPUT> inputs;
-    for (DWORD button : {DWORD{0}, DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
-        INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | button);
-        input.mi.dx = ToAbsolute(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
-        input.mi.dy = ToAbsolute(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
-        inputs.push_back(input);
-    }
-    SendAll(inputs);
+    ClickPinned(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+void RightClickAtPinned(POINT screen)
+{
+    ClickPinned(screen, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
 }
 
 void ClickInWindow(HWND window, POINT client)
