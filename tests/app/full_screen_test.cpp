@@ -84,6 +84,17 @@ protected:
         return game;
     }
 
+    // The bar's button, clicked with its point carried: under Wine a plain
+    // click on it was once lost in a full run and the window stayed in full
+    // screen, as the soak's clicks were when they landed where the pointer
+    // had been one step before.
+    static void ClickBarButton(HWND bar)
+    {
+        POINT button = launchertest::kBarButton;
+        ClientToScreen(bar, &button);
+        driver::ClickAtPinned(button);
+    }
+
     HWND EnterFullScreen(HWND game)
     {
         launchertest::ClickTopBarButton(game, launchertest::kFullScreenButtonFromRight);
@@ -210,7 +221,7 @@ TEST_F(FullScreen, EscapeOnTheBarTheBarsButtonTheHotKeyAndEscapeOnTheWindowEachL
     // The bar's own button.
     bar = EnterFullScreen(game);
     ASSERT_NE(bar, nullptr);
-    driver::ClickInWindow(bar, launchertest::kBarButton);
+    ClickBarButton(bar);
     ExpectWindowedAt(game, bar, windowed);
 
     // The full-screen hot key, whichever window has the focus.
@@ -275,7 +286,7 @@ TEST_F(FullScreen, AWindowMaximisedBeforeComesBackMaximisedWithItsNormalPlace)
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(driver::WindowRect(game), WholeScreen());
     EXPECT_FALSE(IsZoomed(game));
-    driver::ClickInWindow(bar, launchertest::kBarButton);
+    ClickBarButton(bar);
     ExpectWindowedAt(game, bar, work, WS_MAXIMIZE);
     EXPECT_TRUE(IsZoomed(game));
 
