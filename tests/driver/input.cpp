@@ -103,16 +103,19 @@ void Click(POINT screen, DWORD downFlag, DWORD upFlag)
     SendMouse(upFlag);
 }
 
+// A move to the point on the virtual screen, with any button flags given.
+INPUT MoveInput(POINT screen, DWORD buttonFlags)
+{
+    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | buttonFlags);
+    input.mi.dx = ToAbsolute(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    input.mi.dy = ToAbsolute(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    return input;
+}
+
 // A move, a press and a release sent together, each naming the point.
 void ClickPinned(POINT screen, DWORD downFlag, DWORD upFlag)
 {
-    std::vector<INPUT> inputs;
-    for (DWORD button : {DWORD{0}, downFlag, upFlag}) {
-        INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | button);
-        input.mi.dx = ToAbsolute(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
-        input.mi.dy = ToAbsolute(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
-        inputs.push_back(input);
-    }
+    std::vector<INPUT> inputs = {MoveInput(screen, 0), MoveInput(screen, downFlag), MoveInput(screen, upFlag)};
     SendAll(inputs);
 }
 
@@ -120,9 +123,7 @@ void ClickPinned(POINT screen, DWORD downFlag, DWORD upFlag)
 
 void MoveMouseTo(POINT screen)
 {
-    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK);
-    input.mi.dx = ToAbsolute(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    input.mi.dy = ToAbsolute(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    INPUT input = MoveInput(screen, 0);
     SendInput(1, &input, sizeof input);
 }
 
