@@ -3,6 +3,8 @@
 #include <ws2tcpip.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -12,6 +14,7 @@ namespace {
 
 constexpr int kListenBacklog = 32;
 constexpr size_t kMaxRequestHeadBytes = 64 * 1024;
+constexpr char kTicketPath[] = "/ticket";
 
 class WinsockSession {
 public:
@@ -56,6 +59,7 @@ const char* ReasonPhrase(int status)
     case 302: return "Found";
     case 303: return "See Other";
     case 307: return "Temporary Redirect";
+    case 403: return "Forbidden";
     case 404: return "Not Found";
     default: return "Status";
     }
@@ -78,6 +82,44 @@ std::string ContentTypeFor(const std::string& path)
     return "application/octet-stream";
 }
 
+std::string PathOf(const std::string& target)
+{
+    return target.substr(0, target.find_first_of("?#"));
+}
+
+// The value of the query parameter named exactly "ticket", or an empty string.
+std::string TicketOf(const std::string& target)
+{
+    const size_t question = target.find('?');
+    if (question == std::string::npos)
+        return "";
+    const std::string query = target.substr(question + 1, target.find('#', question) - question - 1);
+    size_t start = 0;
+    while (start <= query.size()) {
+        size_t end = query.find('&', start);
+        if (end == std::string::npos)
+            end = query.size();
+        const std::string parameter = query.substr(start, end - start);
+        if (parameter.rfind("ticket=", 0) == 0)
+            return parameter.substr(7);
+        start = end + 1;
+    }
+    return "";
+}
+
+// Differs between servers and runs, so one server does not accept another's tickets.
+std::string MakeTicketNonce(const void* server)
+{
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    const unsigned long long mix = static_cast<unsigned long long>(now.QuadPart) ^
+                                   (static_cast<unsigned long long>(GetCurrentProcessId()) << 40) ^
+                                   reinterpret_cast<uintptr_t>(server);
+    char text[17];
+    snprintf(text, sizeof text, "%016llx", mix);
+    return text;
+}
+
 bool SendAll(SOCKET s, const std::string& data)
 {
     size_t sent = 0;
@@ -93,27 +135,28 @@ bool SendAll(SOCKET s, const std::string& data)
 }  // namespace
 
 HttpServer::HttpServer(unsigned short port)
+    : m_ticketNonce(MakeTicketNonce(this))
 {
     EnsureWinsock();
-    listener_ = ListenOnLoopback(port, &port_);
-    if (listener_ != INVALID_SOCKET)
-        acceptor_ = std::thread(&HttpServer::AcceptLoop, this);
+    m_listener = ListenOnLoopback(port, &m_port);
+    if (m_listener != INVALID_SOCKET)
+        m_acceptor = std::thread(&HttpServer::AcceptLoop, this);
 }
 
 HttpServer::~HttpServer()
 {
-    stopping_ = true;
-    if (listener_ != INVALID_SOCKET)
-        closesocket(listener_);
-    if (acceptor_.joinable())
-        acceptor_.join();
+    m_stopping = true;
+    if (m_listener != INVALID_SOCKET)
+        closesocket(m_listener);
+    if (m_acceptor.joinable())
+        m_acceptor.join();
     std::vector<std::thread> connections;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(m_mutex);
         // Wake connection threads blocked in recv on idle keep-alive sockets.
-        for (SOCKET s : openSockets_)
+        for (SOCKET s : m_openSockets)
             shutdown(s, SD_BOTH);
-        connections.swap(connections_);
+        connections.swap(m_connections);
     }
     for (auto& t : connections)
         t.join();
@@ -121,8 +164,8 @@ HttpServer::~HttpServer()
 
 void HttpServer::Route(const std::string& pathAndQuery, HttpResponse response)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    routes_[pathAndQuery] = std::move(response);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_routes[pathAndQuery] = std::move(response);
 }
 
 void HttpServer::Page(const std::string& pathAndQuery, const std::string& html)
@@ -142,21 +185,36 @@ void HttpServer::Redirect(const std::string& pathAndQuery, const std::string& lo
 
 void HttpServer::Reset()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    routes_.clear();
-    requested_.clear();
-    arrivals_.clear();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_routes.clear();
+    m_requested.clear();
+    m_arrivals.clear();
+    m_ticketedPath.clear();
+    m_issuedTickets.clear();
+    m_unspentTickets.clear();
+}
+
+void HttpServer::IssueTickets(const std::string& ticketedPath)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_ticketedPath = ticketedPath;
+}
+
+std::vector<std::string> HttpServer::IssuedTickets() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_issuedTickets;
 }
 
 void HttpServer::ServeFolder(const std::wstring& folder)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    folder_ = folder;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_folder = folder;
 }
 
 std::string HttpServer::Url(const std::string& pathAndQuery) const
 {
-    return "http://127.0.0.1:" + std::to_string(port_) + pathAndQuery;
+    return "http://127.0.0.1:" + std::to_string(m_port) + pathAndQuery;
 }
 
 std::wstring HttpServer::WideUrl(const std::string& pathAndQuery) const
@@ -170,39 +228,39 @@ std::wstring HttpServer::WideUrl(const std::string& pathAndQuery) const
 
 std::vector<std::string> HttpServer::RequestedPaths() const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return requested_;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_requested;
 }
 
 size_t HttpServer::CountRequests(const std::string& pathAndQuery) const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return static_cast<size_t>(std::count(requested_.begin(), requested_.end(), pathAndQuery));
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return static_cast<size_t>(std::count(m_requested.begin(), m_requested.end(), pathAndQuery));
 }
 
 std::vector<LONGLONG> HttpServer::ArrivalTicks(const std::string& pathAndQuery) const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<LONGLONG> ticks;
-    for (size_t i = 0; i < requested_.size(); ++i)
-        if (requested_[i] == pathAndQuery)
-            ticks.push_back(arrivals_[i]);
+    for (size_t i = 0; i < m_requested.size(); ++i)
+        if (m_requested[i] == pathAndQuery)
+            ticks.push_back(m_arrivals[i]);
     return ticks;
 }
 
 void HttpServer::AcceptLoop()
 {
-    while (!stopping_) {
-        SOCKET connection = accept(listener_, nullptr, nullptr);
+    while (!m_stopping) {
+        SOCKET connection = accept(m_listener, nullptr, nullptr);
         if (connection == INVALID_SOCKET)
             break;
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (stopping_) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_stopping) {
             closesocket(connection);
             break;
         }
-        openSockets_.push_back(connection);
-        connections_.emplace_back(&HttpServer::ServeConnection, this, connection);
+        m_openSockets.push_back(connection);
+        m_connections.emplace_back(&HttpServer::ServeConnection, this, connection);
     }
 }
 
@@ -212,7 +270,7 @@ void HttpServer::ServeConnection(SOCKET connection)
 {
     std::string buffer;
     char chunk[4096];
-    while (!stopping_) {
+    while (!m_stopping) {
         size_t headEnd;
         while ((headEnd = buffer.find("\r\n\r\n")) == std::string::npos && buffer.size() < kMaxRequestHeadBytes) {
             const int n = recv(connection, chunk, sizeof chunk, 0);
@@ -258,8 +316,8 @@ void HttpServer::ServeConnection(SOCKET connection)
             break;
     }
 done:
-    std::lock_guard<std::mutex> lock(mutex_);
-    openSockets_.erase(std::remove(openSockets_.begin(), openSockets_.end(), connection), openSockets_.end());
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_openSockets.erase(std::remove(m_openSockets.begin(), m_openSockets.end(), connection), m_openSockets.end());
     closesocket(connection);
 }
 
@@ -268,14 +326,42 @@ HttpResponse HttpServer::Answer(const std::string& target)
     LARGE_INTEGER arrival;
     QueryPerformanceCounter(&arrival);
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        requested_.push_back(target);
-        arrivals_.push_back(arrival.QuadPart);
-        const auto route = routes_.find(target);
-        if (route != routes_.end())
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_requested.push_back(target);
+        m_arrivals.push_back(arrival.QuadPart);
+        HttpResponse ticketAnswer;
+        if (AnswerTicketLocked(target, &ticketAnswer))
+            return ticketAnswer;
+        const auto route = m_routes.find(target);
+        if (route != m_routes.end())
             return route->second;
     }
     return AnswerFromFolder(target);
+}
+
+bool HttpServer::AnswerTicketLocked(const std::string& target, HttpResponse* response)
+{
+    if (m_ticketedPath.empty())
+        return false;
+    const std::string path = PathOf(target);
+    if (path == kTicketPath) {
+        const std::string ticket = m_ticketNonce + "-" + std::to_string(++m_ticketCounter);
+        m_issuedTickets.push_back(ticket);
+        m_unspentTickets.insert(ticket);
+        response->contentType = "text/plain; charset=utf-8";
+        response->body = ticket;
+        return true;
+    }
+    if (path != m_ticketedPath)
+        return false;
+    // An accepted request falls through to the routes and the folder.
+    if (m_unspentTickets.erase(TicketOf(target)) == 1)
+        return false;
+    response->status = 403;
+    response->body =
+        "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>ticket expired</title></head>"
+        "<body><p>This ticket was already used or never issued.</p></body></html>";
+    return true;
 }
 
 HttpResponse HttpServer::AnswerFromFolder(const std::string& target) const
@@ -285,8 +371,8 @@ HttpResponse HttpServer::AnswerFromFolder(const std::string& target) const
     notFound.body = "<html><body>not found</body></html>";
     std::wstring folder;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        folder = folder_;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        folder = m_folder;
     }
     std::string path = target.substr(0, target.find_first_of("?#"));
     if (folder.empty() || path.empty() || path[0] != '/' || path.find("..") != std::string::npos)

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <utility>
@@ -33,9 +34,10 @@ public:
     HttpServer& operator=(const HttpServer&) = delete;
 
     // Whether the server is listening (false when the port was taken).
-    bool IsListening() const { return listener_ != INVALID_SOCKET; }
+    bool IsListening() const { return m_listener != INVALID_SOCKET; }
 
-    // Forgets every route and every request seen so far.
+    // Forgets every route, every request seen so far and every ticket, and
+    // turns ticket checking off.
     void Reset();
 
     // Answers requests for exactly this path and query.
@@ -46,7 +48,18 @@ public:
     // path), or with 404 when none is set or the file is missing.
     void ServeFolder(const std::wstring& folder);
 
-    unsigned short Port() const { return port_; }
+    // One-time tickets, so a test can prove an address was asked for only
+    // once. From now on "/ticket" (any query) answers a fresh ticket as
+    // text/plain, and requests for ticketedPath (a path without query, such as
+    // "/game/play.html") must carry "ticket=<ticket>" in their query: the
+    // first request with an issued ticket is answered as usual and spends it;
+    // any other (ticket spent, never issued or missing) gets 403 and a page
+    // titled "ticket expired". Refused requests are recorded like any other.
+    void IssueTickets(const std::string& ticketedPath);
+    // Every ticket handed out since the last Reset, oldest first.
+    std::vector<std::string> IssuedTickets() const;
+
+    unsigned short Port() const { return m_port; }
     std::string Url(const std::string& pathAndQuery) const;
     std::wstring WideUrl(const std::string& pathAndQuery) const;
 
@@ -62,21 +75,30 @@ private:
     void ServeConnection(SOCKET connection);
     HttpResponse Answer(const std::string& target);
     HttpResponse AnswerFromFolder(const std::string& target) const;
+    // Called with m_mutex held: the ticket answer or refusal for target, if
+    // ticket checking concerns it.
+    bool AnswerTicketLocked(const std::string& target, HttpResponse* response);
 
-    SOCKET listener_ = INVALID_SOCKET;
-    unsigned short port_ = 0;
-    std::atomic<bool> stopping_{false};
-    std::thread acceptor_;
+    SOCKET m_listener = INVALID_SOCKET;
+    unsigned short m_port = 0;
+    std::atomic<bool> m_stopping{false};
+    std::thread m_acceptor;
 
     // Guards everything below; touched by the test's thread and by the
     // server's connection threads.
-    mutable std::mutex mutex_;
-    std::map<std::string, HttpResponse> routes_;
-    std::wstring folder_;
-    std::vector<std::string> requested_;
-    std::vector<LONGLONG> arrivals_;  // one per entry of requested_
-    std::vector<std::thread> connections_;
-    std::vector<SOCKET> openSockets_;
+    mutable std::mutex m_mutex;
+    std::map<std::string, HttpResponse> m_routes;
+    std::wstring m_folder;
+    std::vector<std::string> m_requested;
+    std::vector<LONGLONG> m_arrivals;  // one per entry of m_requested
+    std::vector<std::thread> m_connections;
+    std::vector<SOCKET> m_openSockets;
+    std::string m_ticketedPath;  // empty: ticket checking is off
+    std::vector<std::string> m_issuedTickets;
+    std::set<std::string> m_unspentTickets;
+    // Never reset, so a ticket from before a Reset is never handed out again.
+    unsigned long long m_ticketCounter = 0;
+    std::string m_ticketNonce;
 };
 
 // A loopback port that nothing listens on (connections to it are refused).

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -92,6 +95,161 @@ TEST(HttpServer, StampsWhenEachRequestArrived)
 
     server.Reset();
     EXPECT_TRUE(server.ArrivalTicks("/stamped").empty());
+}
+
+// The part of a reply after its head.
+std::string BodyOf(const std::string& reply)
+{
+    const size_t headEnd = reply.find("\r\n\r\n");
+    return headEnd == std::string::npos ? "" : reply.substr(headEnd + 4);
+}
+
+bool IsTicketExpiredPage(const std::string& reply)
+{
+    return reply.rfind("HTTP/1.1 403", 0) == 0 && BodyOf(reply).find("<title>ticket expired</title>") != std::string::npos;
+}
+
+constexpr char kTicketedPath[] = "/game/play.html";
+
+TEST(HttpServerTickets, TicketRouteIsAbsentUntilTurnedOn)
+{
+    testsupport::HttpServer server;
+    EXPECT_EQ(Fetch(server.Port(), "/ticket").rfind("HTTP/1.1 404", 0), 0u);
+    server.Page("/game/play.html?client=2", "game");
+    EXPECT_EQ(BodyOf(Fetch(server.Port(), "/game/play.html?client=2")), "game");
+    EXPECT_TRUE(server.IssuedTickets().empty());
+}
+
+TEST(HttpServerTickets, IssuedTicketIsAcceptedOnceThenRefused)
+{
+    testsupport::HttpServer server;
+    server.IssueTickets(kTicketedPath);
+
+    const std::string ticketReply = Fetch(server.Port(), "/ticket");
+    ASSERT_EQ(ticketReply.rfind("HTTP/1.1 200", 0), 0u) << ticketReply;
+    EXPECT_NE(ticketReply.find("Content-Type: text/plain"), std::string::npos) << ticketReply;
+    EXPECT_NE(ticketReply.find("Cache-Control: no-store\r\n"), std::string::npos) << ticketReply;
+    const std::string ticket = BodyOf(ticketReply);
+    ASSERT_FALSE(ticket.empty());
+    EXPECT_EQ(server.IssuedTickets(), std::vector<std::string>{ticket});
+
+    // The accepted request is answered from the routes as usual.
+    const std::string address = "/game/play.html?client=2&server=1&account=p&ticket=" + ticket;
+    server.Page(address, "the game");
+    const std::string first = Fetch(server.Port(), address);
+    EXPECT_EQ(first.rfind("HTTP/1.1 200", 0), 0u) << first;
+    EXPECT_EQ(BodyOf(first), "the game");
+
+    const std::string second = Fetch(server.Port(), address);
+    EXPECT_TRUE(IsTicketExpiredPage(second)) << second;
+
+    // A spent ticket stays spent under another query.
+    EXPECT_TRUE(IsTicketExpiredPage(Fetch(server.Port(), "/game/play.html?ticket=" + ticket)));
+
+    EXPECT_EQ(server.CountRequests(address), 2u);
+    const std::vector<std::string> expected = {"/ticket", address, address, "/game/play.html?ticket=" + ticket};
+    EXPECT_EQ(server.RequestedPaths(), expected);
+}
+
+TEST(HttpServerTickets, AcceptedRequestIsAnsweredFromTheFolder)
+{
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring directory = std::wstring(folder) + L"http_server_ticket_test";
+    CreateDirectoryW(directory.c_str(), nullptr);
+    const std::wstring file = directory + L"\\play.html";
+    std::ofstream(file.c_str()) << "game from disk";
+
+    testsupport::HttpServer server;
+    server.ServeFolder(std::wstring(folder, wcslen(folder) - 1));
+    server.IssueTickets("/http_server_ticket_test/play.html");
+    const std::string ticket = BodyOf(Fetch(server.Port(), "/ticket"));
+    const std::string address = "/http_server_ticket_test/play.html?ticket=" + ticket + "&client=2";
+    const std::string first = Fetch(server.Port(), address);
+    const std::string second = Fetch(server.Port(), address);
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(directory.c_str());
+
+    EXPECT_EQ(first.rfind("HTTP/1.1 200", 0), 0u) << first;
+    EXPECT_EQ(BodyOf(first), "game from disk");
+    EXPECT_TRUE(IsTicketExpiredPage(second)) << second;
+}
+
+TEST(HttpServerTickets, UnknownOrMissingTicketIsRefused)
+{
+    testsupport::HttpServer server;
+    server.Page("/elsewhere.html", "not ticketed");
+    server.IssueTickets(kTicketedPath);
+    const std::string ticket = BodyOf(Fetch(server.Port(), "/ticket?nocache=1"));
+    ASSERT_FALSE(ticket.empty());
+
+    const std::vector<std::string> refused = {
+        "/game/play.html",
+        "/game/play.html?client=2",
+        "/game/play.html?client=2&ticket=",
+        "/game/play.html?client=2&ticket=never-issued",
+        "/game/play.html?client=2&ticket=" + ticket + "x",
+        "/game/play.html?client=2&xticket=" + ticket,
+        "/game/play.html?client=2#ticket=" + ticket,
+    };
+    for (const std::string& address : refused)
+        EXPECT_TRUE(IsTicketExpiredPage(Fetch(server.Port(), address))) << address;
+
+    // Other paths need no ticket, and the refusals did not spend the issued one.
+    EXPECT_EQ(BodyOf(Fetch(server.Port(), "/elsewhere.html")), "not ticketed");
+    const std::string accepted = Fetch(server.Port(), "/game/play.html?ticket=" + ticket);
+    EXPECT_FALSE(IsTicketExpiredPage(accepted)) << accepted;
+    // No route or folder serves it, so it is the usual miss.
+    EXPECT_EQ(accepted.rfind("HTTP/1.1 404", 0), 0u) << accepted;
+
+    for (const std::string& address : refused)
+        EXPECT_EQ(server.CountRequests(address), 1u) << address;
+}
+
+TEST(HttpServerTickets, ResetForgetsTicketsAndTurnsCheckingOff)
+{
+    testsupport::HttpServer server;
+    server.IssueTickets(kTicketedPath);
+    const std::string before = BodyOf(Fetch(server.Port(), "/ticket"));
+    ASSERT_FALSE(before.empty());
+
+    server.Reset();
+    EXPECT_TRUE(server.IssuedTickets().empty());
+    EXPECT_EQ(Fetch(server.Port(), "/ticket").rfind("HTTP/1.1 404", 0), 0u);
+    server.Page("/game/play.html?client=2", "no ticket needed");
+    EXPECT_EQ(BodyOf(Fetch(server.Port(), "/game/play.html?client=2")), "no ticket needed");
+    EXPECT_EQ(BodyOf(Fetch(server.Port(), "/game/play.html?client=2")), "no ticket needed");
+
+    // Turned on again, a ticket from before the reset is not valid, and the
+    // new one differs from it.
+    server.IssueTickets(kTicketedPath);
+    EXPECT_TRUE(IsTicketExpiredPage(Fetch(server.Port(), "/game/play.html?ticket=" + before)));
+    const std::string after = BodyOf(Fetch(server.Port(), "/ticket"));
+    EXPECT_NE(after, before);
+    EXPECT_FALSE(IsTicketExpiredPage(Fetch(server.Port(), "/game/play.html?ticket=" + after)));
+}
+
+TEST(HttpServerTickets, TicketsAreUnique)
+{
+    testsupport::HttpServer server;
+    testsupport::HttpServer other;
+    server.IssueTickets(kTicketedPath);
+    other.IssueTickets(kTicketedPath);
+    std::set<std::string> seen;
+    constexpr int kTickets = 40;
+    for (int i = 0; i < kTickets; ++i) {
+        const std::string ticket = BodyOf(Fetch(server.Port(), "/ticket"));
+        EXPECT_FALSE(ticket.empty());
+        EXPECT_EQ(ticket.find_first_not_of("0123456789abcdefghijklmnopqrstuvwxyz-"), std::string::npos) << ticket;
+        seen.insert(ticket);
+    }
+    EXPECT_EQ(seen.size(), static_cast<size_t>(kTickets));
+    EXPECT_EQ(server.IssuedTickets().size(), static_cast<size_t>(kTickets));
+
+    // Another server's ticket is not one of this server's.
+    const std::string foreign = BodyOf(Fetch(other.Port(), "/ticket"));
+    EXPECT_EQ(seen.count(foreign), 0u);
+    EXPECT_TRUE(IsTicketExpiredPage(Fetch(server.Port(), "/game/play.html?ticket=" + foreign)));
 }
 
 TEST(HttpServer, UnusedPortRefusesConnections)
