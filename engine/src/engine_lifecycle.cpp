@@ -97,7 +97,12 @@ void CefShutdown()
     // and what the closes left to do is done, all while this thread answers.
     if (mode == EngineMode::kMultiThreadedLoop) {
         FinishUiThreadWork(kUiThreadWorkTimeoutMs);
-        CloseOpenBrowsers(kBrowserCloseTimeoutMs);
+        const bool browsersClosed = CloseOpenBrowsers(kBrowserCloseTimeoutMs);
+        // A browser left open is the program's failure, not the engine's: it
+        // is said here, before the engine's call is announced, so that the
+        // test runner can never take it for the engine's own shut-down fault.
+        if (!browsersClosed)
+            OutputDebugStringA(kBrowsersStillOpenAtShutdown);
         FinishUiThreadWork(kUiThreadWorkTimeoutMs);
     }
     SetEngineMode(EngineMode::kEnded);

@@ -16,6 +16,12 @@ _LOADER.exec_module(run_test)
 
 PASSED = "[  PASSED  ] 3 tests.\r\n"
 FAILED = "[  FAILED  ] Launcher.ShowsOneSkinnedLoginWindowAndItsCloseButtonEndsTheProgram (30012 ms)\r\n"
+# A failed assertion as GoogleTest built by mingw-w64 prints it: the launcher
+# test's check of a launcher's exit code.
+EXIT_CODE_CHECK_FAILED = ("C:/work/main/tests/app/launcher_test.cpp:60: Failure\r\n"
+                          "Expected equality of these values:\r\n  exitCode\r\n    Which is: 3221225477\r\n  0u\r\n")
+OTHER_CHECK_FAILED = ("C:/work/main/tests/app/launcher_test.cpp:48: Failure\r\n"
+                      "Value of: session.LoginWindowsVisible()\r\n  Actual: false\r\nExpected: true\r\n")
 PAGE_FAULT = ("wine: Unhandled page fault on read access to 0000000000000010 at address 00006FFFF8F1C2D7 "
               "(thread 0128), starting debugger...\n")
 # Wine's words for other unhandled exceptions, as Wine 8 prints them.
@@ -39,6 +45,33 @@ def begins(process_id="0020"):
 
 def ends(process_id="0020"):
     return f'{process_id}:0024:warn:debugstr:OutputDebugStringA "{run_test.SHUTDOWN_ENDS}"\n'
+
+
+def browsers_left_open(process_id="0020"):
+    return f'{process_id}:0024:warn:debugstr:OutputDebugStringA "{run_test.BROWSERS_STILL_OPEN}"\n'
+
+
+def started(test):
+    return f"[ RUN      ] {test}\r\n"
+
+
+def succeeded(test):
+    return f"[       OK ] {test} (812 ms)\r\n"
+
+
+def failed(test):
+    return f"[  FAILED  ] {test} (30012 ms)\r\n"
+
+
+def summary(passed, failed_tests=()):
+    """GoogleTest's summary at the program's end."""
+    text = f"[==========] {passed + len(failed_tests)} tests from 1 test suite ran. (52311 ms total)\r\n"
+    text += f"[  PASSED  ] {passed} tests.\r\n"
+    if failed_tests:
+        text += f"[  FAILED  ] {len(failed_tests)} tests, listed below:\r\n"
+        text += "".join(f"[  FAILED  ] {test}\r\n" for test in failed_tests)
+        text += f"\r\n {len(failed_tests)} FAILED TESTS\r\n"
+    return text
 
 
 def passes(exit_code, output):
@@ -144,6 +177,92 @@ class NeverRepeatsAFaultOfTheProduct(unittest.TestCase):
         self.assertFalse(repeats(1, begins("0100") + ends("0100") + OTHER_CRASHES[0] + FAILED))
 
 
+class ExcusesOnlyTheTestThatEndedTheFaultingProcess(unittest.TestCase):
+    """A launcher test's launcher faults or hangs in its engine's shut-down:
+    that test sees its exit code, or waits in vain, and fails; the program
+    goes on with its other tests."""
+
+    CLOSES = "Launcher.CloseButtonEndsTheProgram"
+    LATER = "Launcher.SiteButtonsOpenThePublishersPages"
+
+    def test_the_test_that_saw_the_fault_fails_and_the_later_ones_pass(self):
+        output = (started(self.CLOSES) + begins("0100") + PAGE_FAULT + EXIT_CODE_CHECK_FAILED + failed(self.CLOSES)
+                  + started(self.LATER) + succeeded(self.LATER) + summary(1, [self.CLOSES]))
+        self.assertTrue(repeats(1, output))
+
+    def test_not_a_later_test_that_fails_too(self):
+        output = (started(self.CLOSES) + begins("0100") + EXIT_CODE_CHECK_FAILED + failed(self.CLOSES)
+                  + started(self.LATER) + OTHER_CHECK_FAILED + failed(self.LATER)
+                  + summary(0, [self.CLOSES, self.LATER]))
+        self.assertFalse(repeats(1, output))
+
+    def test_not_a_check_that_failed_before_the_process_began_its_shutdown(self):
+        output = (started(self.CLOSES) + OTHER_CHECK_FAILED + begins("0100") + EXIT_CODE_CHECK_FAILED
+                  + failed(self.CLOSES) + summary(0, [self.CLOSES]))
+        self.assertFalse(repeats(1, output))
+        # In the form Microsoft's compiler gives GoogleTest, too.
+        output = output.replace("launcher_test.cpp:48: Failure", "launcher_test.cpp(48): error: ")
+        self.assertFalse(repeats(1, output))
+
+    def test_not_a_crash_in_a_later_test(self):
+        output = (started(self.CLOSES) + begins("0100") + PAGE_FAULT + succeeded(self.CLOSES)
+                  + started(self.LATER) + OTHER_CRASHES[0] + succeeded(self.LATER) + summary(2))
+        self.assertFalse(repeats(0, output))
+
+    def test_not_a_later_test_that_hangs(self):
+        output = (started(self.CLOSES) + begins("0100") + EXIT_CODE_CHECK_FAILED + failed(self.CLOSES)
+                  + started(self.LATER))
+        self.assertFalse(repeats(None, output))
+
+    def test_not_an_error_exit_after_later_tests_ran(self):
+        output = (started(self.CLOSES) + begins("0100") + EXIT_CODE_CHECK_FAILED + failed(self.CLOSES)
+                  + started(self.LATER) + succeeded(self.LATER) + summary(1, [self.CLOSES]))
+        self.assertTrue(repeats(1, output))
+        # abort() of the C runtime, after its tests had run.
+        self.assertFalse(repeats(3, output))
+        self.assertFalse(repeats(None, output))
+
+    def test_not_a_program_that_failed_without_its_summary_after_later_tests_ran(self):
+        output = (started(self.CLOSES) + begins("0100") + EXIT_CODE_CHECK_FAILED + failed(self.CLOSES)
+                  + started(self.LATER) + succeeded(self.LATER))
+        self.assertFalse(repeats(1, output))
+
+    def test_a_crash_only_inside_the_stretch_with_every_test_passed(self):
+        # The launcher's fault went unseen by its test; the program ends as a passing one.
+        output = (started(self.CLOSES) + begins("0100") + PAGE_FAULT + succeeded(self.CLOSES)
+                  + started(self.LATER) + succeeded(self.LATER) + summary(2))
+        self.assertTrue(repeats(0, output))
+        self.assertFalse(repeats(0, output.replace(summary(2), "")))
+
+    def test_the_test_programs_own_shutdown_after_its_summary(self):
+        output = started(self.CLOSES) + succeeded(self.CLOSES) + summary(1) + begins("0020")
+        self.assertTrue(repeats(0, output + PAGE_FAULT))
+        self.assertTrue(repeats(None, output))
+        self.assertFalse(repeats(None, output + ends("0020")))
+
+
+class NeverExcusesBrowsersLeftOpen(unittest.TestCase):
+    """The engine layer says so when browsers were still open as it shut the
+    engine down: the program's failure, before the engine's stretch begins."""
+
+    def test_it_fails_a_program_that_passed_otherwise(self):
+        self.assertFalse(passes(0, PASSED + browsers_left_open() + begins() + ends()))
+        reasons = run_test.failures(0, PASSED + browsers_left_open("0100") + begins("0100") + ends("0100"))
+        self.assertEqual(len(reasons), 1)
+        self.assertIn("browsers were still open", reasons[0])
+        self.assertIn("0100", reasons[0])
+
+    def test_it_is_not_repeated_even_when_the_engines_shutdown_then_faulted(self):
+        self.assertFalse(repeats(0, PASSED + browsers_left_open() + begins() + PAGE_FAULT))
+        self.assertFalse(repeats(None, PASSED + browsers_left_open() + begins()))
+        test = "Launcher.CloseButtonEndsTheProgram"
+        self.assertFalse(repeats(1, started(test) + browsers_left_open("0100") + begins("0100")
+                                 + EXIT_CODE_CHECK_FAILED + failed(test)))
+        # Said by another process while the faulting one was inside its stretch.
+        self.assertFalse(repeats(1, started(test) + begins("0100") + browsers_left_open("0200")
+                                 + EXIT_CODE_CHECK_FAILED + failed(test)))
+
+
 class RunsTheProgram(unittest.TestCase):
     """run-test itself with a stand-in for Wine: a shell script."""
 
@@ -203,6 +322,41 @@ class RunsTheProgram(unittest.TestCase):
         self.assertEqual(self.run_count(), 2)
         self.assertEqual(len(self.retries_noted()), 1)
         self.assertIn("program.exe: attempt 1:", self.retries_noted()[0])
+
+    def test_a_shutdown_left_behind_by_its_test_does_not_stop_the_program(self):
+        # The launcher faulted inside its stretch and its test went on: the
+        # stretch never ends, yet nothing waits for it any more.
+        run_test.SHUTDOWN_TIMEOUT = 1
+        self.fake_wine(f"echo '[ RUN      ] Launcher.CloseButtonEndsTheProgram'\n"
+                       f"echo '{begins('0100').strip()}' >&2\n"
+                       f"echo '[       OK ] Launcher.CloseButtonEndsTheProgram (5 ms)'\n"
+                       f"echo '[ RUN      ] Launcher.SiteButtonsOpenThePublishersPages'\n"
+                       f"sleep 3\necho '{PASSED.strip()}'")
+        exit_code, output = run_test.run_once(["program.exe"], timeout=30)
+        self.assertEqual(exit_code, 0)
+        self.assertNotIn("run-test: stopped", output)
+
+    def test_the_output_says_why_the_program_was_stopped(self):
+        run_test.SHUTDOWN_TIMEOUT = 1
+        self.fake_wine(f"echo '{begins('0100').strip()}' >&2\nexec sleep 600")
+        exit_code, output = run_test.run_once(["program.exe"], timeout=30)
+        self.assertIsNone(exit_code)
+        self.assertIn("run-test: stopped the program: the engine's shut-down in process 0100 did not end", output)
+        self.fake_wine("exec sleep 600")
+        exit_code, output = run_test.run_once(["program.exe"], timeout=1)
+        self.assertIsNone(exit_code)
+        self.assertIn("run-test: stopped the program: the program did not end within 1 seconds", output)
+
+    def test_browsers_left_open_fail_at_once_and_say_so(self):
+        self.fake_wine(f"echo '{PASSED.strip()}'\necho '{browsers_left_open().strip()}' >&2\n"
+                       f"echo '{begins().strip()}' >&2\necho '{PAGE_FAULT.strip()}' >&2")
+        printed = io.StringIO()
+        with contextlib.redirect_stdout(printed):
+            self.assertEqual(run_test.main(["--timeout", "30", "--attempts", "3", "program.exe"]), 1)
+        self.assertEqual(self.run_count(), 1)
+        self.assertEqual(self.retries_noted(), [])
+        self.assertIn("run-test: failed: ", printed.getvalue())
+        self.assertIn("browsers were still open when process 0020 shut the engine down", printed.getvalue())
 
     def test_a_hang_after_the_summary_fails_at_once(self):
         self.fake_wine(f"echo '{PASSED.strip()}'\nexec sleep 600")
