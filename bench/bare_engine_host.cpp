@@ -8,7 +8,7 @@
 #include "engine/cef_app.h"
 #include "plain_browser_window.h"
 #include "plain_client.h"
-#include "ui/publisher_site.h"
+#include "settings/publisher_site.h"
 
 #include <windows.h>
 

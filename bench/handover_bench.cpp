@@ -1,16 +1,17 @@
 // The hand-over from the login page to the game window, timed inside a
 // process that runs the launcher's own windows (ui/ and browser/, created
-// here as app/main.cpp creates them) on the engine, with the demo site served
+// here as app/launcher_app.cpp creates them) on the engine, with the demo site served
 // from this process and logins typed with real input by a driving thread.
 //
 // Why inside: the interval starts when the engine reports the "client=2"
 // navigation to the launcher's client, which nothing outside the process can
-// see. Here the login client is the launcher's own with a stopwatch around
-// its report (TimedLoginHandler): the report sends the address to the login
-// window and waits until the window has handled it, which includes creating,
-// showing and painting the game window. So each figure runs from the report
-// to the game window shown and painted, and a little beyond (the rest of the
-// login window's handling): an upper bound.
+// see. The login client posts the address to the login window as the engine
+// reports it; here the login window is the launcher's own with a stopwatch
+// (TimedLoginWindow) from that post's time to the end of its handling, which
+// includes creating, showing and painting the game window. So each figure runs
+// from the report to the game window shown and painted, and a little beyond
+// (the rest of the login window's handling): an upper bound, to the
+// millisecond of the system's tick count.
 //
 // The baseline, in the same run first: the same steps with plain windows
 // (PlainHandOver), timed the same way.
@@ -22,16 +23,15 @@
 #include "load_beacon.h"
 #include "plain_hand_over.h"
 #include "samples.h"
-#include "timed_login_handler.h"
+#include "timed_login_window.h"
 
 #include "browser/engine_settings.h"
-#include "browser/login_globals.h"
 #include "browser/simple_app.h"
 #include "engine/cef_app.h"
 #include "toolkit/paint_manager.h"
 #include "ui/branding.h"
 #include "ui/form_login.h"
-#include "ui/publisher_site.h"
+#include "settings/publisher_site.h"
 
 #include <objbase.h>
 #include <ole2.h>
@@ -52,7 +52,7 @@ constexpr char kMedianTarget[] = "<50";
 constexpr wchar_t kServer[] = L"1";
 constexpr DWORD kPageTimeoutMs = 30000;
 constexpr DWORD kWindowTimeoutMs = 10000;
-// As app/main.cpp creates the login window.
+// As app/launcher_app.cpp creates the login window.
 constexpr wchar_t kSkinFolderName[] = L"skin";
 constexpr DWORD kLoginWindowStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 constexpr DWORD kLoginWindowExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
@@ -136,23 +136,25 @@ bool MeasurePlain(HandOverTimes& times, const testsupport::HttpServer& site)
     return done;
 }
 
+// The launcher's login window, once created; read by the driving thread.
+std::atomic<HWND> g_loginWindow{nullptr};
+
 HWND LauncherGameWindow()
 {
     for (HWND window : driver::TopLevelWindows(launchertest::kWindowClass, launchertest::kGameCaption,
                                                GetCurrentProcessId()))
-        if (window != g_hLoginWnd && driver::IsVisible(window))
+        if (window != g_loginWindow && driver::IsVisible(window))
             return window;
     return nullptr;
 }
 
-// The launcher's login phase as app/main.cpp runs it, with the timed client,
+// The launcher's login phase as app/launcher_app.cpp runs it, with the timed client,
 // up to its end (as when the system closes the login window).
 bool MeasureLauncher(HandOverTimes& times, const testsupport::HttpServer& site)
 {
-    g_loginHandler = new TimedLoginHandler(times);
     const Side side = {"launcher",
                        [] {
-                           return IsWindowVisible(g_hLoginWnd)
+                           return IsWindowVisible(g_loginWindow)
                                       ? launchertest::FindVisibleWindow(GetCurrentProcessId(),
                                                                         launchertest::kLoginBrowserCaption)
                                       : nullptr;
@@ -165,17 +167,16 @@ bool MeasureLauncher(HandOverTimes& times, const testsupport::HttpServer& site)
                        }};
     std::atomic<bool> done{false};
     std::thread driving([&] {
-        driver::WaitFor([] { return g_hLoginWnd != nullptr; }, kWindowTimeoutMs);
+        driver::WaitFor([] { return g_loginWindow != nullptr; }, kWindowTimeoutMs);
         done = DriveHandOvers(side, times, site);
-        PostMessageW(g_hLoginWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageW(g_loginWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
     });
     CPaintManagerUI::SetInstance(GetModuleHandleW(nullptr));
     CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + kSkinFolderName);
-    CDuiFormLogin* loginWindow = new CDuiFormLogin;
-    g_hLoginWnd = loginWindow->Create(nullptr, kGameTitle, kLoginWindowStyle, kLoginWindowExStyle, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr);
-    loginWindow->ShowModal();
-    delete loginWindow;
+    TimedLoginWindow loginWindow(times);
+    g_loginWindow = loginWindow.Create(nullptr, kGameTitle, kLoginWindowStyle, kLoginWindowExStyle, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr);
+    loginWindow.ShowModal();
     driving.join();
     return done;
 }

@@ -1,9 +1,6 @@
 #include "browser/simple_handler.h"
 
 #include "browser/error_page.h"
-#include "browser/game_address.h"
-#include "browser/login_globals.h"
-#include "browser/window_messages.h"
 #include "engine/cef_app.h"
 
 #include <windows.h>
@@ -23,18 +20,6 @@ bool OpensNewBrowser(cef_window_open_disposition_t disposition)
     default:
         return false;
     }
-}
-
-// Hands a game address to the login window and waits until it has handled it.
-void HandOverIfGameAddress(const std::wstring& url)
-{
-    if (IsGameAddress(url))
-        SendMessageW(g_hLoginWnd, WM_OPEN_GAME, 0, reinterpret_cast<LPARAM>(url.c_str()));
-}
-
-bool IsNavigation(cef_resource_type_t resourceType)
-{
-    return resourceType == RT_MAIN_FRAME || resourceType == RT_SUB_FRAME;
 }
 
 }  // namespace
@@ -95,10 +80,6 @@ bool SimpleHandler::OnBeforePopup(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFr
 void SimpleHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser)
 {
     m_browsers.Append(browser);
-    // The engine creates the browser while its holder goes on; every layout
-    // the holder made before this left the browser's window where it began.
-    if (const HWND holder = GetParent(browser->GetHost()->GetWindowHandle()))
-        PostMessageW(holder, WM_BROWSER_CREATED, 0, 0);
 }
 
 void SimpleHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser)
@@ -115,18 +96,4 @@ void SimpleHandler::OnLoadError(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFram
         return;
     const std::string page = ErrorPageHtml(failedUrl.ToString(), errorText.ToString(), errorCode);
     frame->LoadString(CefString(page), failedUrl);
-}
-
-bool SimpleHandler::OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
-                                   CefRefPtr<CefRequest> request, bool isRedirect)
-{
-    HandOverIfGameAddress(request->GetURL().ToWString());
-    return false;
-}
-
-void SimpleHandler::OnResourceRedirect(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
-                                       CefRefPtr<CefRequest> request, CefString& newUrl)
-{
-    if (IsNavigation(request->GetResourceType()))
-        HandOverIfGameAddress(newUrl.ToWString());
 }

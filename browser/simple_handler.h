@@ -1,8 +1,7 @@
-// The client through which the engine reports on a browser of the launcher:
-// it tracks the client's live browsers, keeps pop-ups inside the browser that
-// asked, hands game addresses to the login window, writes page titles into the
-// browser's window, shows an error page for failed loads, and ends the
-// engine's loop when its last browser has closed.
+// What the clients of the launcher's browsers share (LoginClient and
+// GameClient add their own): the client's live browsers, pop-ups kept inside
+// the browser that asked, page titles written into the browser's window, an
+// error page for failed loads, and no focus for a hidden browser.
 #pragma once
 
 #include "browser/browser_list.h"
@@ -30,7 +29,7 @@ class SimpleHandler : public CefClient,
 public:
     SimpleHandler() = default;
 
-    // The oldest live browser of this client, or null. Called on the main thread.
+    // The oldest live browser of this client, or null. Main thread.
     CefRefPtr<CefBrowser> GetBrowser();
 
     // CefClient
@@ -41,6 +40,7 @@ public:
     CefRefPtr<CefRequestHandler> GetRequestHandler() override;
 
     // CefDisplayHandler
+    // Engine UI thread.
     void OnTitleChange(CefRefPtr<CefBrowser> browser, const CefString& title) override;
 
     // CefFocusHandler
@@ -50,6 +50,7 @@ public:
     bool OnSetFocus(CefRefPtr<CefBrowser> browser, FocusSource source) override;
 
     // CefLifeSpanHandler
+    // Engine UI thread.
     bool OnBeforePopup(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, const CefString& targetUrl,
                        const CefString& targetFrameName, WindowOpenDisposition targetDisposition, bool userGesture,
                        const CefPopupFeatures& popupFeatures, CefWindowInfo& windowInfo, CefRefPtr<CefClient>& client,
@@ -58,16 +59,9 @@ public:
     void OnBeforeClose(CefRefPtr<CefBrowser> browser) override;
 
     // CefLoadHandler
+    // Engine UI thread.
     void OnLoadError(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, ErrorCode errorCode,
                      const CefString& errorText, const CefString& failedUrl) override;
-
-    // CefRequestHandler
-    bool OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, CefRefPtr<CefRequest> request,
-                        bool isRedirect) override;
-    // The engine reports a server redirect of a navigation to OnBeforeBrowse
-    // with the address it came from; the address it goes to arrives here.
-    void OnResourceRedirect(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, CefRefPtr<CefRequest> request,
-                            CefString& newUrl) override;
 
 private:
     // Appended and removed on the engine's UI thread, read on the main thread;

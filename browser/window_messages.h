@@ -6,9 +6,9 @@
 // Posted by the game window to the login window when the game window's close
 // button is used; no parameters.
 constexpr UINT WM_GAME_CLOSED = WM_USER + 1003;
-// Sent by a browser client to the login window when a browser is about to
-// navigate to the game page; lParam points to the address (NUL-terminated
-// UTF-16), valid only during the call.
+// Posted by the login browser's client to the login window when the login
+// page navigates to the game page; no parameters: the window takes the
+// address from the client (LoginClient::TakeGameAddress).
 constexpr UINT WM_OPEN_GAME = WM_USER + 1004;
 // The game window's notification-area icon reports mouse events with this
 // message; lParam carries the mouse message.

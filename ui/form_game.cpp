@@ -7,7 +7,7 @@
 #include "ui/branding.h"
 #include "ui/game_layout.h"
 #include "ui/open_url.h"
-#include "ui/publisher_site.h"
+#include "settings/publisher_site.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ NOTIFY_MAP_BEGIN(CDuiFormGame, CNotifyPump)
 NOTIFY_MAP_ON_TYPE(kNotifyClick, &CDuiFormGame::OnClick)
 NOTIFY_MAP_END()
 
-CDuiFormGame::CDuiFormGame() : CXMLWnd(kSkinFile), m_client(new SimpleHandler)
+CDuiFormGame::CDuiFormGame() : CXMLWnd(kSkinFile), m_client(new GameClient)
 {
     m_trayIcon.cbSize = sizeof(m_trayIcon);
 }

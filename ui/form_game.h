@@ -4,7 +4,7 @@
 // object frees itself once its native window is gone.
 #pragma once
 
-#include "browser/simple_handler.h"
+#include "browser/game_client.h"
 #include "engine/cef_ref_ptr.h"
 #include "ui/xml_wnd.h"
 
@@ -105,7 +105,7 @@ private:
     HWND m_fullScreenBarWindow = nullptr;
     // The client of this window's browser; its list is written on the
     // engine's UI thread and read here on the main thread (it locks itself).
-    CefRefPtr<SimpleHandler> m_client;
+    CefRefPtr<GameClient> m_client;
     // The skin's top bar, found by InitWindow; no layout happens before.
     CControlUI* m_topBg = nullptr;
     // Global atoms; 0 while no such hot key is registered for this window.

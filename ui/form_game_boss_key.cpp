@@ -2,8 +2,8 @@
 // notification-area icon and the boss key that hides the window to it.
 #include "ui/form_game.h"
 
-#include "app/hot_key_settings.h"
-#include "app/resource.h"
+#include "settings/hot_key_settings.h"
+#include "ui/resource.h"
 #include "browser/window_messages.h"
 #include "toolkit/paint_manager.h"
 

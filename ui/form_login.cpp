@@ -1,12 +1,10 @@
 #include "ui/form_login.h"
 
-#include "browser/login_globals.h"
 #include "browser/window_messages.h"
-#include "engine/cef_app.h"
 #include "ui/form_game.h"
 #include "ui/form_login_browser.h"
+#include "settings/publisher_site.h"
 #include "ui/open_url.h"
-#include "ui/publisher_site.h"
 
 namespace {
 
@@ -14,7 +12,6 @@ constexpr wchar_t kSkinFile[] = L"FormLogin.xml";
 constexpr wchar_t kLoginBrowserCaption[] = L"LoginBrowser";
 constexpr DWORD kLoginBrowserStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 constexpr DWORD kLoginBrowserExStyle = WS_EX_WINDOWEDGE;
-constexpr int kProgramExitCode = 0;
 
 }  // namespace
 
@@ -35,7 +32,8 @@ LRESULT CDuiFormLogin::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         OnFocused();
         break;
     case WM_OPEN_GAME:
-        OnOpenGame(reinterpret_cast<const wchar_t*>(lParam));
+        if (std::optional<std::wstring> address = m_loginClient->TakeGameAddress())
+            OnOpenGame(*address);
         break;
     case WM_GAME_CLOSED:
         OnGameClosed();
@@ -49,7 +47,8 @@ void CDuiFormLogin::InitWindow()
     CenterWindow();
     RECT outer;
     GetWindowRect(m_hWnd, &outer);
-    m_loginBrowser = new CDuiFormLoginBrowser;
+    m_loginClient = new LoginClient(m_hWnd, LoginPageAddress());
+    m_loginBrowser = new CDuiFormLoginBrowser(m_loginClient);
     m_loginBrowser->Create(m_hWnd, kLoginBrowserCaption, kLoginBrowserStyle, kLoginBrowserExStyle);
     m_loginBrowser->FollowLoginWindow(outer.left, outer.top);
     m_loginBrowser->ShowWindow(true, true);
@@ -57,15 +56,11 @@ void CDuiFormLogin::InitWindow()
 
 void CDuiFormLogin::OnClick(TNotifyUI& msg)
 {
+    // The close button takes the toolkit's default: the window closes, and
+    // with it the application's loop.
     const std::wstring sitePage = SiteButtonPage(SenderName(msg));
-    if (!sitePage.empty()) {
+    if (!sitePage.empty())
         OpenUrl(sitePage);
-    } else if (SenderIs(msg, kCloseButtonName)) {
-        // The engine goes first; the quit message then ends the entry's modal loop.
-        CefShutdown();
-        CefQuitMessageLoop();
-        PostQuitMessage(kProgramExitCode);
-    }
     WindowImplBase::OnClick(msg);
 }
 
@@ -98,14 +93,13 @@ void CDuiFormLogin::OnFocused()
         m_loginBrowser->RaiseAboveLoginWindow();
 }
 
-void CDuiFormLogin::OnOpenGame(const wchar_t* address)
+void CDuiFormLogin::OnOpenGame(const std::wstring& address)
 {
     ShowWindow(false);
     m_loginBrowser->ShowWindow(false);
-    const std::wstring gameAddress = address ? address : L"";
     ReloadLoginPage();
     if (!m_gameForm)
-        OpenGameWindow(gameAddress);
+        OpenGameWindow(address);
 }
 
 void CDuiFormLogin::OnGameClosed()
@@ -117,9 +111,7 @@ void CDuiFormLogin::OnGameClosed()
 
 void CDuiFormLogin::ReloadLoginPage()
 {
-    // Neither call waits for the engine's UI thread, which is waiting in its
-    // send of WM_OPEN_GAME.
-    if (CefRefPtr<CefBrowser> browser = g_loginHandler->GetBrowser())
+    if (CefRefPtr<CefBrowser> browser = m_loginClient->GetBrowser())
         browser->GetMainFrame()->LoadURL(LoginPageAddress());
 }
 

@@ -1,9 +1,11 @@
-// The login window: the launcher's first window, run modally by the process
-// entry. The login browser window floats over its frame; a game address
-// reported by a browser hands over to the game window, and the game window's
-// close brings both back. Its close button ends the program.
+// The login window: the launcher's first window, run modally by the
+// application. The login browser window floats over its frame; a game address
+// handed over by the login browser's client opens the game window, and the
+// game window's close brings both back. Closing this window ends the program.
 #pragma once
 
+#include "browser/login_client.h"
+#include "engine/cef_ref_ptr.h"
 #include "ui/xml_wnd.h"
 
 #include <string>
@@ -33,13 +35,14 @@ public:
 private:
     void OnMoved();
     void OnFocused();
-    // address is valid only during the call: a browser's thread waits in its send.
-    void OnOpenGame(const wchar_t* address);
+    void OnOpenGame(const std::wstring& address);
     void OnGameClosed();
     // Sends the login browser back to the login page.
     void ReloadLoginPage();
     void OpenGameWindow(const std::wstring& address);
 
+    // The login browser's client; it hands game addresses to this window.
+    CefRefPtr<LoginClient> m_loginClient;
     // Created once by InitWindow; destroyed with this window, never deleted here.
     CDuiFormLoginBrowser* m_loginBrowser = nullptr;
     // The open game window, or null. It frees itself once its window is gone,

@@ -1,9 +1,8 @@
 #include "ui/form_login_browser.h"
 
 #include "browser/browser_settings.h"
-#include "browser/login_globals.h"
 #include "engine/cef_browser_host.h"
-#include "ui/publisher_site.h"
+#include "settings/publisher_site.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ NOTIFY_MAP_BEGIN(CDuiFormLoginBrowser, CNotifyPump)
 NOTIFY_MAP_ON_TYPE(kNotifyClick, &CDuiFormLoginBrowser::OnClick)
 NOTIFY_MAP_END()
 
-CDuiFormLoginBrowser::CDuiFormLoginBrowser() : CXMLWnd(kSkinFile) {}
+CDuiFormLoginBrowser::CDuiFormLoginBrowser(CefRefPtr<LoginClient> client) : CXMLWnd(kSkinFile), m_client(client) {}
 
 void CDuiFormLoginBrowser::FollowLoginWindow(int left, int top)
 {
@@ -65,7 +64,7 @@ void CDuiFormLoginBrowser::InitWindow()
 {
     CefWindowInfo windowInfo;
     windowInfo.SetAsChild(m_hWnd, kBrowserRect);
-    CefBrowserHost::CreateBrowser(windowInfo, g_loginHandler.get(), LoginPageAddress(), LauncherBrowserSettings(),
+    CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), LoginPageAddress(), LauncherBrowserSettings(),
                                   nullptr);
 }
 

@@ -2,11 +2,14 @@
 // login window's frame and shows the login page in an embedded browser.
 #pragma once
 
+#include "browser/login_client.h"
+#include "engine/cef_ref_ptr.h"
 #include "ui/xml_wnd.h"
 
 class CDuiFormLoginBrowser : public CXMLWnd {
 public:
-    CDuiFormLoginBrowser();
+    // The login page's browser is created with this client.
+    explicit CDuiFormLoginBrowser(CefRefPtr<LoginClient> client);
 
     // Keeps the window at its fixed offset from the login window's outer
     // top-left corner; only the position changes.
@@ -36,4 +39,7 @@ public:
 
     // Where the window sits from the login window's outer top-left corner.
     static constexpr POINT kOffsetFromLoginWindow = {483, 217};
+
+private:
+    CefRefPtr<LoginClient> m_client;
 };

@@ -64,6 +64,11 @@ int CefExecuteProcess(const CefMainArgs& args, CefRefPtr<CefApp> application, vo
                                                        engine_internal::kEngineApiHash);
 }
 
+bool EngineLibraryMatches()
+{
+    return engine_internal::ApiHashMatches(engine_internal::kEngineApiHash);
+}
+
 bool CefInitialize(const CefMainArgs& args, const CefSettings& settings, CefRefPtr<CefApp> application,
                    void* windowsSandboxInfo)
 {

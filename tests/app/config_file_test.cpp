@@ -1,5 +1,5 @@
 // Reading integers from settings files on disk, as Wine's profile reader does.
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The two hot keys as the game window gets them from a settings file.
-#include "app/hot_key_settings.h"
+#include "settings/hot_key_settings.h"
 #include "hot_key_printing.h"
 #include "temp_folder.h"
 

@@ -1,5 +1,5 @@
 // Creating a folder path level by level, on real folders under Wine.
-#include "app/directory_tree.h"
+#include "settings/directory_tree.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

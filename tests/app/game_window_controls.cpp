@@ -11,9 +11,8 @@ namespace launchertest {
 
 namespace {
 
-// The login page's own navigation to the game and the game browser's first
-// one each load the login page again.
-constexpr size_t kHandOverLoginPageLoads = 2;
+// The hand-over loads the login page again, once.
+constexpr size_t kHandOverLoginPageLoads = 1;
 
 // The game window's browser in windowed mode: margins of 2 left, 32 top, 1
 // right, 2 bottom.

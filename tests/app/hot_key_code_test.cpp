@@ -1,5 +1,5 @@
 // Hot-key codes of the settings file turned into a key and modifiers.
-#include "app/hot_key_code.h"
+#include "settings/hot_key_code.h"
 #include "hot_key_printing.h"
 
 #include <gtest/gtest.h>

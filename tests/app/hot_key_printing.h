@@ -1,7 +1,7 @@
 // Hot keys in test failure messages: "vk 0x46 mods 0x6".
 #pragma once
 
-#include "app/hot_key_code.h"
+#include "settings/hot_key_code.h"
 
 #include <ostream>
 

@@ -12,7 +12,6 @@ constexpr wchar_t kBrowserWindowClass[] = L"CefBrowserWindow";
 constexpr POINT kAccountField = {313, 146};
 // The login window's close button, in its client coordinates.
 constexpr POINT kLoginCloseButton = {1100, 18};
-constexpr int kMostLoginCloseClicks = 3;
 // Enough to empty the account field of the page's own value ("player").
 constexpr int kAccountFieldBackspaces = 24;
 
@@ -199,14 +198,10 @@ bool LauncherSession::EndsWith(DWORD expectedExitCode, DWORD* exitCode)
 
 bool LauncherSession::ClickLoginCloseButton()
 {
-    for (int click = 0; click < kMostLoginCloseClicks; ++click) {
-        if (!driver::BringToForeground(m_login))
-            return false;
-        driver::ClickInWindow(m_login, kLoginCloseButton);
-        if (driver::WaitFor([&] { return !IsWindow(m_login); }, kWindowTimeoutMs))
-            return true;
-    }
-    return false;
+    if (!driver::BringToForeground(m_login))
+        return false;
+    driver::ClickInWindow(m_login, kLoginCloseButton);
+    return driver::WaitFor([&] { return !IsWindow(m_login); }, kWindowTimeoutMs);
 }
 
 bool LauncherSession::EndsCleanly(DWORD* exitCode)

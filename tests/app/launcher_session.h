@@ -100,9 +100,8 @@ public:
 
     // Waits for the launcher to end; true when it ended with exitCode in time.
     bool EndsWith(DWORD expectedExitCode, DWORD* exitCode = nullptr);
-    // Clicks the login window's close button as a player would, until the
-    // window has gone (a press the window loses to its browser's window
-    // taking the focus is cancelled, so up to three clicks); whether it went.
+    // Clicks the login window's close button once, as a player would;
+    // whether the window went.
     bool ClickLoginCloseButton();
     // Ended with exit code 0, and no launcher process is left.
     bool EndsCleanly(DWORD* exitCode = nullptr);

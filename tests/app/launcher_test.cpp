@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ constexpr POINT kCloseButtonCentre = {1100, 18};
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kExitTimeoutMs = 30000;
 constexpr WORD kApplicationIconGroup = 107;
+constexpr wchar_t kMessageBoxClass[] = L"#32770";
+// "无法启动" (cannot start), in every start failure's text.
+constexpr wchar_t kCannotStart[] = L"\x65E0\x6CD5\x542F\x52A8";
 
 std::wstring Executable()
 {
@@ -64,6 +68,82 @@ void ExpectCleanEndAfter(const std::function<void()>& requestClose, const driver
     ASSERT_TRUE(driver::WaitForExit(process, kExitTimeoutMs, &exitCode)) << "the launcher did not end";
     ASSERT_EQ(exitCode, 0u);
     ASSERT_TRUE(NoLauncherProcessLeft());
+}
+
+// A folder of the test's own holding the executable and the given files of
+// another folder (linked where the system can, else copied); removed again.
+class LauncherFolder {
+public:
+    LauncherFolder(const std::wstring& name, const std::wstring& filesFrom, const std::vector<std::wstring>& leftOut)
+    {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        m_folder = std::wstring(temp) + name;
+        CreateDirectoryW(m_folder.c_str(), nullptr);
+        m_ready = Place(Executable(), kExecutableName);
+        WIN32_FIND_DATAW found;
+        const HANDLE search = FindFirstFileW((filesFrom + L"\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) {
+            m_ready = false;
+            return;
+        }
+        do {
+            const std::wstring file = found.cFileName;
+            const bool skipped = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || file == kExecutableName ||
+                                 std::find(leftOut.begin(), leftOut.end(), file) != leftOut.end();
+            if (!skipped)
+                m_ready = Place(filesFrom + L"\\" + file, file) && m_ready;
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    ~LauncherFolder()
+    {
+        for (const std::wstring& file : m_placed)
+            DeleteFileW(file.c_str());
+        RemoveDirectoryW(m_folder.c_str());
+    }
+    LauncherFolder(const LauncherFolder&) = delete;
+    LauncherFolder& operator=(const LauncherFolder&) = delete;
+
+    bool Ready() const { return m_ready; }
+    std::wstring LauncherPath() const { return m_folder + L"\\" + kExecutableName; }
+
+private:
+    bool Place(const std::wstring& from, const std::wstring& name)
+    {
+        const std::wstring to = m_folder + L"\\" + name;
+        m_placed.push_back(to);
+        return CreateHardLinkW(to.c_str(), from.c_str(), nullptr) || CopyFileW(from.c_str(), to.c_str(), FALSE);
+    }
+
+    std::wstring m_folder;
+    std::vector<std::wstring> m_placed;
+    bool m_ready = false;
+};
+
+// Starts the launcher from the folder and waits for its message box: returns
+// the box's text and presses its button, then the exit code; empty text when
+// no box came.
+std::wstring StartFailureShown(const std::wstring& executable, DWORD& exitCode)
+{
+    driver::Process process = driver::StartProcess(executable, kWineEngineSwitches, ElsewhereFolder());
+    std::wstring text;
+    HWND box = nullptr;
+    driver::WaitFor(
+        [&] {
+            box = driver::FindTopLevelWindow(kMessageBoxClass, kLoginCaption, process.id);
+            return box && driver::IsVisible(box);
+        },
+        kStartTimeoutMs);
+    if (box) {
+        for (HWND child : driver::DescendantWindows(box))
+            text += driver::WindowText(child) + L"\n";
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    if (!driver::WaitForExit(process, kExitTimeoutMs, &exitCode))
+        driver::KillProcessTree(process);
+    driver::CloseProcess(process);
+    return text;
 }
 
 class Launcher : public testing::Test {
@@ -218,6 +298,32 @@ TEST_F(Launcher, AsAnEngineSubProcessItShowsNoWindow)
     GetExitCodeProcess(m_process.handle, &exitCode);
     EXPECT_FALSE(sawWindow);
     EXPECT_EQ(exitCode, 0u);
+}
+
+// The player is told, in a message box, what keeps the engine from starting,
+// and the program ends with an error instead of a login window that never loads.
+TEST_F(Launcher, WithoutAnEngineFileItSaysWhichAndEndsWithAnError)
+{
+    const LauncherFolder folder(L"zarnith-without-icu", ZARNITH_DIST_DIR_DOS, {L"icudtl.dat"});
+    ASSERT_TRUE(folder.Ready());
+    DWORD exitCode = 0;
+    const std::wstring text = StartFailureShown(folder.LauncherPath(), exitCode);
+    EXPECT_NE(text.find(kCannotStart), std::wstring::npos) << "no message box";
+    EXPECT_NE(text.find(L"icudtl.dat"), std::wstring::npos);
+    EXPECT_EQ(exitCode, 2u);
+    EXPECT_TRUE(NoLauncherProcessLeft());
+}
+
+TEST_F(Launcher, WithAnEngineLibraryOfAnotherVersionItSaysSoAndEndsWithAnError)
+{
+    const LauncherFolder folder(L"zarnith-other-engine", ZARNITH_OTHER_ENGINE_DIR_DOS, {});
+    ASSERT_TRUE(folder.Ready());
+    DWORD exitCode = 0;
+    const std::wstring text = StartFailureShown(folder.LauncherPath(), exitCode);
+    EXPECT_NE(text.find(kCannotStart), std::wstring::npos) << "no message box";
+    EXPECT_NE(text.find(L"libcef.dll"), std::wstring::npos);
+    EXPECT_EQ(exitCode, 3u);
+    EXPECT_TRUE(NoLauncherProcessLeft());
 }
 
 }  // namespace

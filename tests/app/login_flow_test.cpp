@@ -8,8 +8,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -35,6 +37,14 @@ constexpr int kSwitchServerLinkFromRight = 64;
 constexpr int kGamePageLinksY = 24;
 // How long a followed link takes at most to show its page's title.
 constexpr DWORD kLinkFollowMs = 8000;
+constexpr char kGamePagePath[] = "/game/play.html";
+// Where the demo login page gets the ticket it enters the game with.
+constexpr char kTicketPath[] = "/ticket";
+// How long to wait for requests that must not come.
+constexpr DWORD kQuietMs = 1500;
+// Game windows opened and closed while the login page hands over again and again.
+constexpr int kStormCycles = 3;
+constexpr DWORD kStormWatchMs = 1500;
 
 RECT WorkArea()
 {
@@ -240,27 +250,20 @@ TEST_F(LoginFlow, APlayersLoginOpensOneGameWindowWhoseCloseBringsTheLoginBack)
     EXPECT_EQ(driver::Owner(game), login);
     // The game window shows the address the login page navigated to.
     EXPECT_TRUE(launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"1", L"tester")));
-    // The login page was asked for again, behind the scenes: once for the
-    // login page's own navigation and once for the game browser's first one
-    // (its address has the marker too).
-    EXPECT_TRUE(driver::WaitFor([&] { return LoginPageRequests() == 3; }, launchertest::kPageTimeoutMs));
+    // The login page was asked for again, once, behind the scenes.
+    EXPECT_TRUE(driver::WaitFor([&] { return LoginPageRequests() == 2; }, launchertest::kPageTimeoutMs));
     EXPECT_EQ(m_session.CountGameWindows(), 1u);
 
-    // A second game address, from the game page itself: the login page is
-    // reloaded again, but no second game window opens.
+    // A second game address, from the game page itself: the game browser goes
+    // there; nothing is handed over, so the login page is not asked for again.
     const HWND gameBrowser = launchertest::BrowserWindowIn(game);
     ASSERT_NE(gameBrowser, nullptr);
     const RECT page = driver::ClientRectOnScreen(gameBrowser);
     ASSERT_TRUE(driver::BringToForeground(game));
-    // A click that lands before the freshly loaded page takes input is lost:
-    // click again until the page has followed the link.
-    bool followed = false;
-    for (int click = 0; click < 3 && !followed; ++click) {
-        driver::ClickInWindow(gameBrowser, {page.right - page.left - kSwitchServerLinkFromRight, kGamePageLinksY});
-        followed = launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"2", L"player"), kLinkFollowMs);
-    }
-    EXPECT_TRUE(followed) << "the game page did not follow its link";
-    EXPECT_TRUE(driver::WaitFor([&] { return LoginPageRequests() == 4; }, launchertest::kPageTimeoutMs));
+    driver::ClickInWindow(gameBrowser, {page.right - page.left - kSwitchServerLinkFromRight, kGamePageLinksY});
+    EXPECT_TRUE(launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"2", L"player"), kLinkFollowMs))
+        << "the game page did not follow its link";
+    EXPECT_EQ(LoginPageRequests(), 2u);
     EXPECT_EQ(m_session.CountGameWindows(), 1u);
     EXPECT_TRUE(m_session.LoginWindowsHidden());
 
@@ -284,6 +287,108 @@ TEST_F(LoginFlow, APlayersLoginOpensOneGameWindowWhoseCloseBringsTheLoginBack)
 
     ClickGameCloseButton(second);
     ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(second); }, launchertest::kWindowTimeoutMs));
+    ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
+    ExpectCloseButtonEndsTheProgram();
+}
+
+// A game address may carry a one-time ticket: only the game window's browser
+// may ask for it, once, and the login page is asked for again after it.
+TEST_F(LoginFlow, OneHandOverRequestsTheGameAddressOnceAndTheLoginPageOnceAfterIt)
+{
+    m_session.Site().IssueTickets(kGamePagePath);
+    ASSERT_TRUE(m_session.Start());
+    m_session.LogInAs(L"ticket");
+    const HWND game = m_session.WaitForGameWindow();
+    ASSERT_NE(game, nullptr) << "no game window after the login";
+    EXPECT_TRUE(launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"1", L"ticket")))
+        << "the game page did not accept its ticket";
+    ASSERT_TRUE(driver::WaitFor([&] { return LoginPageRequests() == 2; }, launchertest::kPageTimeoutMs));
+    // Anything late would have arrived by now.
+    driver::WaitFor([] { return false; }, kQuietMs);
+
+    // In order: the login page, the ticket as the form is sent, the game
+    // address with it, once, and the login page loaded again behind the game
+    // window (the reload and the game window's request go out side by side).
+    std::vector<std::string> handOver;
+    for (const std::string& request : m_session.Site().RequestedPaths()) {
+        if (request.rfind(kGamePagePath, 0) == 0 || request == launchertest::kLoginPagePath || request == kTicketPath)
+            handOver.push_back(request);
+    }
+    ASSERT_EQ(m_session.Site().IssuedTickets().size(), 1u);
+    const std::string gameAddress = std::string(kGamePagePath) + "?client=2&server=1&account=ticket&ticket=" +
+                                    m_session.Site().IssuedTickets().front();
+    ASSERT_EQ(handOver.size(), 4u) << testing::PrintToString(handOver);
+    EXPECT_EQ(handOver[0], launchertest::kLoginPagePath);
+    EXPECT_EQ(handOver[1], kTicketPath);
+    EXPECT_EQ(std::count(handOver.begin() + 2, handOver.end(), gameAddress), 1);
+    EXPECT_EQ(std::count(handOver.begin() + 2, handOver.end(), launchertest::kLoginPagePath), 1);
+    EXPECT_EQ(m_session.CountGameWindows(), 1u);
+    PostMessageW(game, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
+    ExpectCloseButtonEndsTheProgram();
+}
+
+// A login page that keeps navigating to a game address, many times a second:
+// hand-overs arrive while the game window opens, while it is open, while it
+// closes and while the login windows come back. At every moment there is at
+// most one game window, and in the end either one game window or the login
+// windows are shown.
+TEST_F(LoginFlow, HandOversAtEveryMomentOfTheCycleLeaveOneGameWindowOrTheLogin)
+{
+    m_session.Site().Page(launchertest::kLoginPagePath,
+                          "<html><head><title>storm</title></head><body><script>"
+                          "setInterval(function () { location.href = "
+                          "'/game/play.html?client=2&server=1&account=storm'; }, 20);"
+                          "</script></body></html>");
+    ASSERT_TRUE(m_session.Start(false));
+    size_t mostGameWindows = 0;
+    const auto watch = [&] {
+        mostGameWindows = std::max(mostGameWindows, m_session.CountGameWindows());
+        return false;
+    };
+    for (int cycle = 0; cycle < kStormCycles; ++cycle) {
+        const HWND game = m_session.WaitForGameWindow(launchertest::kPageTimeoutMs);
+        ASSERT_NE(game, nullptr) << "cycle " << cycle << ": no game window";
+        driver::WaitFor(watch, kStormWatchMs);
+        PostMessageW(game, WM_SYSCOMMAND, SC_CLOSE, 0);
+        ASSERT_TRUE(driver::WaitFor([&] { watch(); return !IsWindow(game); }, launchertest::kWindowTimeoutMs));
+    }
+    // The page hands over again as soon as the login windows are back.
+    EXPECT_NE(m_session.WaitForGameWindow(launchertest::kPageTimeoutMs), nullptr);
+    driver::WaitFor(watch, kStormWatchMs);
+    EXPECT_EQ(mostGameWindows, 1u);
+    EXPECT_TRUE(m_session.LoginWindowsHidden());
+    PostMessageW(m_session.Login(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    ExpectCleanEnd();
+}
+
+// A game window closed while its page is still loading: the login windows
+// come back and take the next login as the first.
+TEST_F(LoginFlow, AGameWindowClosedWhileItsPageLoadsBringsBackALoginThatWorks)
+{
+    testsupport::HttpResponse slowGame;
+    slowGame.body = "<html><head><title>slow game</title></head><body>slow</body></html>";
+    slowGame.delayMs = kHeldBackPageMs;
+    m_session.Site().Route("/game/play.html?client=2&server=1&account=slow", slowGame);
+    ASSERT_TRUE(m_session.Start());
+    m_session.LogInAs(L"slow");
+    const HWND game = m_session.WaitForGameWindow();
+    ASSERT_NE(game, nullptr);
+    ASSERT_TRUE(driver::WaitFor(
+        [&] { return m_session.Site().CountRequests("/game/play.html?client=2&server=1&account=slow") == 1; },
+        launchertest::kPageTimeoutMs));
+    ClickGameCloseButton(game);
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs));
+    ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
+    EXPECT_EQ(m_session.CountGameWindows(), 0u);
+
+    ASSERT_TRUE(launchertest::WaitForPageTitle(m_session.LoginBrowser(), launchertest::kLoginPageTitle));
+    m_session.LogInAs(L"after");
+    const HWND second = m_session.WaitForGameWindow();
+    ASSERT_NE(second, nullptr) << "the login did not work after a game window closed while loading";
+    EXPECT_TRUE(launchertest::WaitForPageTitle(second, launchertest::GamePageTitle(L"1", L"after")));
+    EXPECT_EQ(m_session.CountGameWindows(), 1u);
+    ClickGameCloseButton(second);
     ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
     ExpectCloseButtonEndsTheProgram();
 }

@@ -1,8 +1,8 @@
 // The settings folder under the real roaming application-data folder of the
 // Wine prefix. The folder is worked out once per process, so this program has
 // its own process and a single test walks through its whole life.
-#include "app/hot_key_settings.h"
-#include "app/settings.h"
+#include "settings/hot_key_settings.h"
+#include "settings/settings.h"
 #include "hot_key_printing.h"
 #include "settings_folder_set_aside.h"
 #include "temp_folder.h"

@@ -2,7 +2,7 @@
 
 #include "game_window_controls.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <algorithm>
 #include <cstdio>

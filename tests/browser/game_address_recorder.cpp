@@ -1,16 +1,14 @@
 #include "game_address_recorder.h"
 
-#include "browser/login_globals.h"
+#include "browser/window_messages.h"
 
 namespace {
 
 constexpr wchar_t kRecorderClassName[] = L"GameAddressRecorder";
-// The message a client sends the login window with a game address: WM_OPEN_GAME, WM_USER + 1004.
-constexpr UINT kOpenGameMessage = 2028;
 
 }  // namespace
 
-GameAddressRecorder::GameAddressRecorder()
+GameAddressRecorder::GameAddressRecorder(const std::wstring& loginPage)
 {
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = &GameAddressRecorder::WindowProcedure;
@@ -20,22 +18,23 @@ GameAddressRecorder::GameAddressRecorder()
     m_window = CreateWindowExW(0, kRecorderClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    m_previousLoginWindow = g_hLoginWnd;
-    g_hLoginWnd = m_window;
+    m_client = new LoginClient(m_window, loginPage);
 }
 
 GameAddressRecorder::~GameAddressRecorder()
 {
-    g_hLoginWnd = m_previousLoginWindow;
     DestroyWindow(m_window);
 }
 
 LRESULT CALLBACK GameAddressRecorder::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == kOpenGameMessage) {
+    if (message == WM_OPEN_GAME) {
         auto* recorder = reinterpret_cast<GameAddressRecorder*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (recorder)
-            recorder->m_addresses.emplace_back(reinterpret_cast<const wchar_t*>(lParam));
+        if (recorder) {
+            ++recorder->m_messages;
+            if (std::optional<std::wstring> address = recorder->m_client->TakeGameAddress())
+                recorder->m_addresses.push_back(*address);
+        }
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -1,13 +1,11 @@
-// The browser client with the real engine: game addresses handed to the login
-// window, pop-ups kept in their browser, the browser list and the quit rule,
+// The browser clients with the real engine: game addresses handed over by the
+// login client, pop-ups kept in their browser, the browser list and the quit rule,
 // titles, and the error page.
 #include "browser_fixture.h"
 #include "game_address_recorder.h"
 #include "driver.h"
 
-#include "driver.h"
-
-#include "browser/login_globals.h"
+#include "browser/game_client.h"
 #include "engine/cef_string_visitor.h"
 
 #include <gtest/gtest.h>
@@ -35,76 +33,88 @@ protected:
     void SetUp() override
     {
         Site().Page("/start", "<html><body>start</body></html>");
+        Site().Page("/login", "<html><body>login</body></html>");
         Site().Page("/play?server=1&client=2", "<html><body>game</body></html>");
     }
 
-    // Navigates and tells whether the login window was sent the whole address
-    // before the request went out (the sender waits for the login window, so
-    // a message sent for this navigation has arrived once the site sees it).
-    bool NavigationHandsOver(const CefRefPtr<CefBrowser>& browser, const std::string& pathAndQuery)
+    // Asks the login browser for the address and waits until the recorder has
+    // been handed it; the navigation must be cancelled, so the site never sees
+    // the address.
+    bool HandsOverWithoutRequest(const CefRefPtr<CefBrowser>& browser, const std::string& pathAndQuery)
     {
         const size_t before = m_recorder.Addresses().size();
-        Navigate(browser, pathAndQuery);
-        const auto& addresses = m_recorder.Addresses();
-        return std::find(addresses.begin() + static_cast<long>(before), addresses.end(), Address(pathAndQuery)) !=
-               addresses.end();
+        browser->GetMainFrame()->LoadURL(Address(pathAndQuery));
+        const bool handedOver = driver::WaitFor(
+            [&] { return m_recorder.Addresses().size() > before && m_recorder.Addresses().back() == Address(pathAndQuery); },
+            kEngineStepTimeoutMs);
+        return handedOver && Site().CountRequests(pathAndQuery) == 0;
     }
 
-    GameAddressRecorder m_recorder;
+    // Navigates (the site sees the request) and tells whether anything was handed over.
+    bool NavigationHandsOver(const CefRefPtr<CefBrowser>& browser, const std::string& pathAndQuery)
+    {
+        const size_t before = m_recorder.Messages();
+        Navigate(browser, pathAndQuery);
+        driver::WaitFor([] { return false; }, kQuietPeriodMs / 3);
+        return m_recorder.Messages() != before;
+    }
+
+    GameAddressRecorder m_recorder{Address("/login")};
 };
 
-TEST_F(GameAddressTest, MarkerAnywhereInTheAddressHandsItOverWhileTheNavigationGoesOn)
+TEST_F(GameAddressTest, AMainFrameNavigationToAGameAddressIsHandedOverAndNeverRequested)
 {
-    CefRefPtr<CefBrowser> browser = OpenBrowser(g_loginHandler, "/start");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(m_recorder.Client(), "/start");
     ASSERT_NE(browser, nullptr);
     EXPECT_TRUE(m_recorder.Addresses().empty());
 
-    EXPECT_TRUE(NavigationHandsOver(browser, "/play?server=1&client=2"));
-    EXPECT_TRUE(NavigationHandsOver(browser, "/play?ref=xclient=2y"));
-    EXPECT_TRUE(NavigationHandsOver(browser, "/play?client=20"));
-    EXPECT_TRUE(NavigationHandsOver(browser, "/client=2/path"));
+    EXPECT_TRUE(HandsOverWithoutRequest(browser, "/play?server=1&client=2"));
+    EXPECT_TRUE(HandsOverWithoutRequest(browser, "/play?ref=xclient=2y"));
+    EXPECT_TRUE(HandsOverWithoutRequest(browser, "/play?client=20"));
+    EXPECT_TRUE(HandsOverWithoutRequest(browser, "/client=2/path"));
 
     EXPECT_FALSE(NavigationHandsOver(browser, "/play?Client=2"));
     EXPECT_FALSE(NavigationHandsOver(browser, "/play?client%3D2"));
     EXPECT_FALSE(NavigationHandsOver(browser, "/play?client=3"));
-    // The page the hand-over went to really loads: its request reached the site.
-    EXPECT_GE(Site().CountRequests("/play?server=1&client=2"), 1u);
+    // The browser stayed on its page: the last navigation that was not
+    // cancelled is what it shows.
+    EXPECT_EQ(browser->GetMainFrame()->GetURL().ToWString(), Address("/play?client=3"));
 }
 
-TEST_F(GameAddressTest, SubFrameNavigationHandsOverItsOwnAddress)
+TEST_F(GameAddressTest, AFrameOfTheLoginPageNavigatingToAGameAddressHandsNothingOver)
 {
     Site().Page("/with-game-frame", "<html><body><iframe src=\"/framed?client=2\"></iframe></body></html>");
     Site().Page("/framed?client=2", "<html><body>framed</body></html>");
-    CefRefPtr<CefBrowser> browser = OpenBrowser(g_loginHandler, "/start");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(m_recorder.Client(), "/start");
     ASSERT_NE(browser, nullptr);
     Navigate(browser, "/with-game-frame");
     ASSERT_TRUE(WaitForRequests("/framed?client=2"));
-    EXPECT_EQ(m_recorder.Addresses(), std::vector<std::wstring>{Address("/framed?client=2")});
+    driver::WaitFor([] { return false; }, kQuietPeriodMs);
+    EXPECT_EQ(m_recorder.Messages(), 0u);
 }
 
-TEST_F(GameAddressTest, ServerRedirectToAGameAddressHandsOverWhereItGoes)
+TEST_F(GameAddressTest, AServerRedirectToAGameAddressIsHandedOverAndTheLoginPageLoadsInstead)
 {
     Site().Redirect("/go", "/play?client=2&via=redirect");
-    Site().Page("/play?client=2&via=redirect", "<html><body>game</body></html>");
-    CefRefPtr<CefBrowser> browser = OpenBrowser(g_loginHandler, "/start");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(m_recorder.Client(), "/start");
     ASSERT_NE(browser, nullptr);
     Navigate(browser, "/go");
-    ASSERT_TRUE(WaitForRequests("/play?client=2&via=redirect"));
+    ASSERT_TRUE(WaitForRequests("/login")) << "the redirect did not go to the login page";
+    ASSERT_TRUE(driver::WaitFor([&] { return !m_recorder.Addresses().empty(); }, kEngineStepTimeoutMs));
     EXPECT_EQ(m_recorder.Addresses(), std::vector<std::wstring>{Address("/play?client=2&via=redirect")});
+    EXPECT_EQ(Site().CountRequests("/play?client=2&via=redirect"), 0u);
 }
 
-TEST_F(GameAddressTest, ServerRedirectFromAGameAddressHandsOverWhereItCameFrom)
+TEST_F(GameAddressTest, AGameAddressThatWouldRedirectIsHandedOverBeforeItsRequest)
 {
     Site().Redirect("/enter?client=2", "/lobby");
     Site().Page("/lobby", "<html><body>lobby</body></html>");
-    CefRefPtr<CefBrowser> browser = OpenBrowser(g_loginHandler, "/start");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(m_recorder.Client(), "/start");
     ASSERT_NE(browser, nullptr);
-    Navigate(browser, "/enter?client=2");
-    ASSERT_TRUE(WaitForRequests("/lobby"));
-    // The engine reports the redirect a second time with the same address.
-    ASSERT_FALSE(m_recorder.Addresses().empty());
-    for (const std::wstring& address : m_recorder.Addresses())
-        EXPECT_EQ(address, Address("/enter?client=2"));
+    EXPECT_TRUE(HandsOverWithoutRequest(browser, "/enter?client=2"));
+    driver::WaitFor([] { return false; }, kQuietPeriodMs);
+    EXPECT_EQ(m_recorder.Addresses().size(), 1u);
+    EXPECT_EQ(Site().CountRequests("/lobby"), 0u);
 }
 
 TEST_F(GameAddressTest, RedirectOfAPagesImageIsNoNavigation)
@@ -115,20 +125,21 @@ TEST_F(GameAddressTest, RedirectOfAPagesImageIsNoNavigation)
     picture.contentType = "image/png";
     picture.body = OnePixelPng();
     Site().Route("/picture.png?client=2", picture);
-    CefRefPtr<CefBrowser> browser = OpenBrowser(g_loginHandler, "/start");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(m_recorder.Client(), "/start");
     ASSERT_NE(browser, nullptr);
     Navigate(browser, "/with-image");
     ASSERT_TRUE(WaitForRequests("/picture.png?client=2"));
-    EXPECT_TRUE(m_recorder.Addresses().empty());
+    EXPECT_EQ(m_recorder.Messages(), 0u);
 }
 
-TEST_F(GameAddressTest, GameClientAppliesTheSameTest)
+TEST_F(GameAddressTest, TheGameClientLoadsGameAddressesItself)
 {
-    CefRefPtr<SimpleHandler> gameClient(new SimpleHandler);
+    CefRefPtr<GameClient> gameClient(new GameClient);
     CefRefPtr<CefBrowser> browser = OpenBrowser(gameClient, "/play?server=1&client=2");
     ASSERT_NE(browser, nullptr);
-    EXPECT_EQ(m_recorder.Addresses(), std::vector<std::wstring>{Address("/play?server=1&client=2")});
-    EXPECT_TRUE(NavigationHandsOver(browser, "/play?client=2&again=1"));
+    Site().Page("/play?client=2&again=1", "<html><body>again</body></html>");
+    Navigate(browser, "/play?client=2&again=1");
+    EXPECT_EQ(m_recorder.Messages(), 0u);
 }
 
 class PopupTest : public BrowserFixture {

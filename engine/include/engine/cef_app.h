@@ -46,6 +46,11 @@ private:
 // library's interface differs from the one this layer was written for.
 int CefExecuteProcess(const CefMainArgs& args, CefRefPtr<CefApp> application, void* windowsSandboxInfo);
 
+// Whether the engine library loaded is the version this layer was written for
+// (its interface hash). Not an engine function: it lets a program tell the
+// player why the engine will not start.
+bool EngineLibraryMatches();
+
 // Starts the engine in the browser process. Only the first call reaches the
 // engine; later calls return false.
 bool CefInitialize(const CefMainArgs& args, const CefSettings& settings, CefRefPtr<CefApp> application,

@@ -1,4 +1,4 @@
-#include "app/hot_key_code.h"
+#include "settings/hot_key_code.h"
 
 namespace {
 

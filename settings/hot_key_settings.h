@@ -2,7 +2,7 @@
 // as the game window needs them each time it starts.
 #pragma once
 
-#include "app/hot_key_code.h"
+#include "settings/hot_key_code.h"
 
 #include <optional>
 #include <string>

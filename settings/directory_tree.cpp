@@ -1,4 +1,4 @@
-#include "app/directory_tree.h"
+#include "settings/directory_tree.h"
 
 #include <windows.h>
 #include <shlwapi.h>

@@ -1,6 +1,6 @@
-#include "app/hot_key_settings.h"
+#include "settings/hot_key_settings.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 
-#include "app/directory_tree.h"
+#include "settings/directory_tree.h"
 
 #include <shlobj.h>
 

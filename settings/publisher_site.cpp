@@ -1,4 +1,4 @@
-#include "ui/publisher_site.h"
+#include "settings/publisher_site.h"
 
 namespace {
 
