@@ -214,7 +214,6 @@ int main()
     if (measured)
         PrintFigures(launcherTimes.Samples(), plainTimes.Samples());
     CoUninitialize();
-    CefRunMessageLoop();
     CefShutdown();
     return measured ? 0 : 1;
 }

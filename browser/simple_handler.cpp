@@ -1,7 +1,6 @@
 #include "browser/simple_handler.h"
 
 #include "browser/error_page.h"
-#include "engine/cef_app.h"
 
 #include <windows.h>
 
@@ -85,8 +84,6 @@ void SimpleHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser)
 void SimpleHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser)
 {
     m_browsers.Remove(browser);
-    if (m_browsers.IsEmpty())
-        CefQuitMessageLoop();
 }
 
 void SimpleHandler::OnLoadError(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, ErrorCode errorCode,

@@ -1,8 +1,8 @@
 // The message loop functions. With the engine's multi-threaded loop the
 // engine's own run and quit functions must not be called on the main thread
-// (they crash there while the engine runs), so the loop is ours: it processes
-// the calling thread's window messages until a quit request or the close of
-// the last open browser.
+// (they crash there while the engine runs), so that mode has a loop of ours:
+// it processes the calling thread's window messages until an end request or
+// the close of the last open browser.
 #include "engine/cef_app.h"
 
 #include "capi/capi_app.h"
@@ -164,17 +164,8 @@ bool CloseOpenBrowsers(DWORD timeoutMs)
 void CefRunMessageLoop()
 {
     using namespace engine_internal;
-    switch (CurrentEngineMode()) {
-    case EngineMode::kSingleThreadedLoop:
+    if (CurrentEngineMode() == EngineMode::kSingleThreadedLoop)
         cef_run_message_loop();
-        return;
-    case EngineMode::kMultiThreadedLoop:
-        RunUntilQuitOrLastBrowserClosed();
-        return;
-    case EngineMode::kNotStarted:
-    case EngineMode::kEnded:
-        return;
-    }
 }
 
 void CefQuitMessageLoop()
@@ -182,6 +173,16 @@ void CefQuitMessageLoop()
     using namespace engine_internal;
     if (CurrentEngineMode() == EngineMode::kSingleThreadedLoop)
         cef_quit_message_loop();
-    else
-        LoopSignals::Instance().RequestQuit();
+}
+
+void RunMessagesUntilBrowsersClosed()
+{
+    using namespace engine_internal;
+    if (CurrentEngineMode() == EngineMode::kMultiThreadedLoop)
+        RunUntilQuitOrLastBrowserClosed();
+}
+
+void EndMessagesRun()
+{
+    engine_internal::LoopSignals::Instance().RequestQuit();
 }

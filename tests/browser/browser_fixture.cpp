@@ -44,22 +44,6 @@ HWND HostOf(const CefRefPtr<CefBrowser>& browser)
     return GetParent(browser->GetHost()->GetWindowHandle());
 }
 
-void CALLBACK EndLoopWithQuitMessage(HWND, UINT, UINT_PTR, DWORD)
-{
-    PostQuitMessage(0);
-}
-
-// The action LoopEndsByQuitRequest does once its loop runs.
-std::function<void()> g_actionInLoop;
-
-void CALLBACK DoActionInLoop(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    if (g_actionInLoop)
-        g_actionInLoop();
-    g_actionInLoop = nullptr;
-}
-
 }  // namespace
 
 testsupport::HttpServer& SharedBrowsingEnvironment::Site()
@@ -153,17 +137,3 @@ void BrowserFixture::Close(const CefRefPtr<CefBrowser>& browser)
     browser->GetHost()->CloseBrowser(true);
     EXPECT_TRUE(driver::WaitFor([host] { return !IsWindow(host); }, kEngineStepTimeoutMs));
 }
-
-bool BrowserFixture::LoopEndsByQuitRequest(DWORD guardMs, std::function<void()> action)
-{
-    EXPECT_NE(SharedBrowsingEnvironment::KeeperBrowser(), nullptr) << "the keeper browser did not open";
-    g_actionInLoop = std::move(action);
-    const UINT_PTR act = SetTimer(nullptr, 0, 0, &DoActionInLoop);
-    const UINT_PTR guard = SetTimer(nullptr, 0, guardMs, &EndLoopWithQuitMessage);
-    CefRunMessageLoop();
-    KillTimer(nullptr, guard);
-    KillTimer(nullptr, act);
-    EXPECT_FALSE(static_cast<bool>(g_actionInLoop)) << "the loop ended before its action ran";
-    g_actionInLoop = nullptr;
-    MSG quit;
-    return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) == FALSE;}

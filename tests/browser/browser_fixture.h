@@ -1,6 +1,5 @@
 // What the browser client's engine tests share: a loopback site, host
-// windows, browsers opened with a given client, and a probe of the engine's
-// quit requests.
+// windows, and browsers opened with a given client.
 #pragma once
 
 #include "http_server.h"
@@ -53,12 +52,6 @@ protected:
     static bool WaitForRequests(const std::string& pathAndQuery, size_t count = 1);
     // Closes the browser and waits until its host window is gone.
     void Close(const CefRefPtr<CefBrowser>& browser);
-
-    // Runs the engine's message loop, does the action from inside it (a quit
-    // request counts only while a loop runs), and ends the loop with a quit
-    // message after guardMs; true when the loop ended by itself, that is,
-    // because a quit was requested meanwhile.
-    static bool LoopEndsByQuitRequest(DWORD guardMs, std::function<void()> action);
 
 private:
     std::vector<std::unique_ptr<testsupport::BrowserHostWindow>> m_hosts;

@@ -1,5 +1,5 @@
 // The browser clients with the real engine: game addresses handed over by the
-// login client, pop-ups kept in their browser, the browser list and the quit rule,
+// login client, pop-ups kept in their browser, the browser list,
 // titles, and the error page.
 #include "browser_fixture.h"
 #include "game_address_recorder.h"
@@ -224,7 +224,7 @@ TEST_F(PopupTest, NewTabsPopupsAndWindowsLoadInTheBrowserThatAsked)
 
 class BrowserListTest : public BrowserFixture {};
 
-TEST_F(BrowserListTest, SecondBrowserComesAfterTheFirstAndQuitWaitsForBoth)
+TEST_F(BrowserListTest, SecondBrowserComesAfterTheFirstAndEachCloseRemovesItsOwn)
 {
     Site().Page("/list", "<html><body>list</body></html>");
     CefRefPtr<ObservedHandler> client(new ObservedHandler);
@@ -237,13 +237,11 @@ TEST_F(BrowserListTest, SecondBrowserComesAfterTheFirstAndQuitWaitsForBoth)
     ASSERT_FALSE(first->IsSame(second));
     EXPECT_TRUE(client->GetBrowser()->IsSame(first));
 
-    EXPECT_FALSE(LoopEndsByQuitRequest(kQuietPeriodMs, [&] { first->GetHost()->CloseBrowser(true); }))
-        << "quit was asked for while a browser was still open";
+    first->GetHost()->CloseBrowser(true);
     ASSERT_TRUE(WaitFor([&] { return client->ClosedCount() == 1; }, kEngineStepTimeoutMs));
     EXPECT_TRUE(client->GetBrowser()->IsSame(second));
 
-    EXPECT_TRUE(LoopEndsByQuitRequest(kEngineStepTimeoutMs, [&] { second->GetHost()->CloseBrowser(true); }))
-        << "no quit after the last browser closed";
+    second->GetHost()->CloseBrowser(true);
     ASSERT_TRUE(WaitFor([&] { return client->ClosedCount() == 2; }, kEngineStepTimeoutMs));
     EXPECT_EQ(client->GetBrowser(), nullptr);
 }
@@ -257,12 +255,11 @@ TEST_F(BrowserListTest, CloseOfABrowserOfAnotherClientRemovesNothing)
     const CefRefPtr<CefBrowser> stranger = SharedBrowsingEnvironment::KeeperBrowser();
     ASSERT_NE(stranger, nullptr);
 
-    EXPECT_FALSE(LoopEndsByQuitRequest(kQuietPeriodMs, [&] { client->OnBeforeClose(stranger); }));
+    client->OnBeforeClose(stranger);
     EXPECT_TRUE(client->GetBrowser()->IsSame(own));
 
-    // A client with no browser at all still asks for the quit.
     CefRefPtr<SimpleHandler> empty(new SimpleHandler);
-    EXPECT_TRUE(LoopEndsByQuitRequest(kEngineStepTimeoutMs, [&] { empty->OnBeforeClose(stranger); }));
+    empty->OnBeforeClose(stranger);
     EXPECT_EQ(empty->GetBrowser(), nullptr);
 }
 

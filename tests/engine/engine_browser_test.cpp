@@ -44,7 +44,7 @@ constexpr DWORD kPaintSettleMs = 500;
 const char kTitledPage[] = "<html><head><title>Zarnith \xE6\xB5\x8B\xE8\xAF\x95</title></head><body>page</body></html>";
 const wchar_t kTitledPageTitle[] = L"Zarnith \x6D4B\x8BD5";
 
-// Ends a CefRunMessageLoop that does not end by itself, so that a broken loop
+// Ends a RunMessagesUntilBrowsersClosed that does not end by itself, so that a broken loop
 // fails its test instead of hanging the program.
 class LoopWatchdog {
 public:
@@ -53,7 +53,7 @@ public:
               std::unique_lock<std::mutex> lock(mutex_);
               if (!cancelled_.wait_for(lock, std::chrono::milliseconds(kLoopWatchdogMs), [this] { return done_; })) {
                   fired_ = true;
-                  CefQuitMessageLoop();
+                  EndMessagesRun();
               }
           })
     {
@@ -506,11 +506,11 @@ TEST_F(EngineBrowser, CloseBrowserLeadsToOnBeforeClose)
     ExpectEachOnItsEngineThread();
 }
 
-TEST_F(EngineBrowser, RunMessageLoopEndsWhenTheLastBrowserCloses)
+TEST_F(EngineBrowser, TheRunEndsWhenTheLastBrowserCloses)
 {
     browser_->GetHost()->CloseBrowser(false);
     LoopWatchdog watchdog;
-    CefRunMessageLoop();
+    RunMessagesUntilBrowsersClosed();
     EXPECT_FALSE(watchdog.Fired());
     EXPECT_TRUE(SawEvent([](const ClientEvent& e) { return e.callback == "OnBeforeClose"; }));
 }
@@ -518,18 +518,18 @@ TEST_F(EngineBrowser, RunMessageLoopEndsWhenTheLastBrowserCloses)
 // A request made while no loop runs (as a client makes when its last browser
 // closes while the program is elsewhere) is meant for no loop: the next run
 // goes on until a request made while it runs, here from another thread.
-TEST_F(EngineBrowser, RunMessageLoopEndsOnlyOnAQuitRequestedWhileItRuns)
+TEST_F(EngineBrowser, TheRunEndsOnlyOnAnEndRequestedWhileItRuns)
 {
-    CefQuitMessageLoop();
+    EndMessagesRun();
     std::atomic<bool> requested{false};
     std::thread requester([&] {
         Sleep(kLaterMs);
         requested = true;
-        CefQuitMessageLoop();
+        EndMessagesRun();
     });
     {
         LoopWatchdog watchdog;
-        CefRunMessageLoop();
+        RunMessagesUntilBrowsersClosed();
         EXPECT_FALSE(watchdog.Fired());
     }
     EXPECT_TRUE(requested) << "the run ended on the request made before it";
@@ -537,17 +537,17 @@ TEST_F(EngineBrowser, RunMessageLoopEndsOnlyOnAQuitRequestedWhileItRuns)
     EXPECT_NE(client_->Browser(), nullptr);
 }
 
-TEST_F(EngineBrowser, QuitFromTheEngineUiThreadEndsTheRunningLoopAndTheEngineGoesOn)
+TEST_F(EngineBrowser, AnEndFromTheEngineUiThreadEndsTheRunAndTheEngineGoesOn)
 {
     std::atomic<DWORD> quitThread{0};
     client_->SetMainFrameLoadedHook([&](CefRefPtr<CefBrowser>) {
         quitThread = GetCurrentThreadId();
-        CefQuitMessageLoop();
+        EndMessagesRun();
     });
     browser_->GetMainFrame()->LoadURL(server_->WideUrl("/titled"));
     {
         LoopWatchdog watchdog;
-        CefRunMessageLoop();
+        RunMessagesUntilBrowsersClosed();
         EXPECT_FALSE(watchdog.Fired());
     }
     EXPECT_NE(quitThread.load(), 0u);
@@ -559,7 +559,7 @@ TEST_F(EngineBrowser, QuitFromTheEngineUiThreadEndsTheRunningLoopAndTheEngineGoe
     EXPECT_NE(client_->Browser(), nullptr);
 }
 
-TEST_F(EngineBrowser, WmQuitEndsTheRunningLoopAndStaysForTheCallersLoop)
+TEST_F(EngineBrowser, WmQuitEndsTheRunAndStaysForTheCallersLoop)
 {
     constexpr int kExitCode = 7;
     const DWORD loopThread = GetCurrentThreadId();
@@ -571,7 +571,7 @@ TEST_F(EngineBrowser, WmQuitEndsTheRunningLoopAndStaysForTheCallersLoop)
     });
     {
         LoopWatchdog watchdog;
-        CefRunMessageLoop();
+        RunMessagesUntilBrowsersClosed();
         EXPECT_FALSE(watchdog.Fired());
     }
     EXPECT_TRUE(posted);

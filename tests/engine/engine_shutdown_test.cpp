@@ -98,10 +98,12 @@ TEST(EngineShutdown, ClosesOpenBrowsersReleasesWhatItHeldAndLaterCallsReturn)
         CefShutdown();
         CefQuitMessageLoop();
         CefRunMessageLoop();
+        EndMessagesRun();
+        RunMessagesUntilBrowsersClosed();
         CefShutdown();
     });
     EXPECT_EQ(laterCalls.wait_for(kPromptly), std::future_status::ready);
-    CefRunMessageLoop();
+    RunMessagesUntilBrowsersClosed();
 
     // The engine cannot be started again in this process; it is not asked to.
     EXPECT_FALSE(CefInitialize(CefMainArgs(GetModuleHandleW(nullptr)), LauncherEngineSettings(),

@@ -68,6 +68,8 @@ TEST(ProcessFunctions, LoopAndShutdownReturnAtOnceBeforeTheEngineStarted)
         CefRunMessageLoop();
         CefQuitMessageLoop();
         CefRunMessageLoop();
+        EndMessagesRun();
+        RunMessagesUntilBrowsersClosed();
     });
     EXPECT_EQ(calls.wait_for(kPromptly), std::future_status::ready);
 }

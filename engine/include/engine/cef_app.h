@@ -64,22 +64,30 @@ bool CefInitialize(const CefMainArgs& args, const CefSettings& settings, CefRefP
 // asks its top-level window to close, as any close of a browser does.
 void CefShutdown();
 
-// Runs until the engine's quit is requested. With the engine's multi-threaded
-// message loop (or before initialisation, or after shutdown) the engine's own
-// loop is not entered: before initialisation and after shutdown this returns
-// at once; in multi-threaded mode it processes the calling thread's window
-// messages until CefQuitMessageLoop is called (from any thread, while the run
-// is in progress; a request made before the run is dropped), until no browser
-// reported through a life-span handler is still open, or until a WM_QUIT
-// arrives (which is posted again for the caller's own loop). Only browsers whose client
-// has a life-span handler count, from OnAfterCreated on: so this also returns
-// at once right after the asynchronous CreateBrowser, before OnAfterCreated,
-// and whenever the clients have no life-span handler.
+// The engine's own message loop, for an engine started with its
+// single-threaded loop: runs until CefQuitMessageLoop. With the multi-threaded
+// loop the engine's own loop must not run on the main thread (it crashes
+// there), so this returns at once then, as before initialisation and after
+// shut-down; see RunMessagesUntilBrowsersClosed for a loop of that mode.
 void CefRunMessageLoop();
 
-// Requests the end of CefRunMessageLoop. With the engine initialised with its
-// single-threaded loop this forwards to the engine, from whatever thread it is
-// called on, while the engine accepts it only on the main thread (the one
-// running its loop): call it there. Otherwise it ends the run in progress,
-// from any thread, and is dropped when no run is in progress.
+// Asks the engine's own loop to end: forwarded to the engine when it runs its
+// single-threaded loop (which accepts it on the main thread only); otherwise
+// nothing happens.
 void CefQuitMessageLoop();
+
+// Not an engine function: a loop for a program that started the engine with
+// its multi-threaded loop. Processes the calling thread's window messages
+// until EndMessagesRun is called (from any thread, while the run is in
+// progress; a request made before the run is dropped), until no browser
+// reported through a life-span handler is still open, or until a WM_QUIT
+// arrives (which is posted again for the caller's own loop). Only browsers
+// whose client has a life-span handler count, from OnAfterCreated on: so this
+// also returns at once right after the asynchronous CreateBrowser, before
+// OnAfterCreated, and whenever the clients have no life-span handler. Returns
+// at once in any other mode.
+void RunMessagesUntilBrowsersClosed();
+
+// Ends RunMessagesUntilBrowsersClosed's run in progress, from any thread;
+// dropped when none is in progress.
+void EndMessagesRun();
