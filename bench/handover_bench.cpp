@@ -17,7 +17,7 @@
 // (PlainHandOver), timed the same way.
 #include "driver.h"
 #include "figure.h"
-#include "game_window_controls.h"
+#include "game_window.h"
 #include "hand_over_times.h"
 #include "launcher_session.h"
 #include "load_beacon.h"
@@ -160,11 +160,7 @@ bool MeasureLauncher(HandOverTimes& times, const testsupport::HttpServer& site)
                                       : nullptr;
                        },
                        LauncherGameWindow,
-                       [](HWND game) {
-                           const RECT client = driver::ClientRectOnScreen(game);
-                           driver::ClickInWindow(
-                               game, {client.right - client.left - launchertest::kCloseButtonFromRight, launchertest::kTopBarButtonY});
-                       }};
+                       [](HWND game) { launchertest::ClickTopBarButton(game, launchertest::TopBarButton::Close); }};
     std::atomic<bool> done{false};
     std::thread driving([&] {
         driver::WaitFor([] { return g_loginWindow != nullptr; }, kWindowTimeoutMs);

@@ -170,7 +170,7 @@ TEST_F(BossKey, TheButtonHidesTheWindowToAnIconThatALeftClickTurnsBackIntoTheWin
     const HWND game = OpenGameWindow();
     ASSERT_NE(game, nullptr);
     const RECT windowed = driver::WindowRect(game);
-    launchertest::ClickTopBarButton(game, launchertest::kBossKeyButtonFromRight);
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::BossKey);
     const HWND icon = WaitForHiddenToIcon(game);
     ASSERT_NE(icon, nullptr) << "no hidden window with an icon";
 
@@ -240,7 +240,7 @@ TEST_F(BossKey, AMinimisedWindowIsHiddenToo)
 {
     const HWND game = OpenGameWindow();
     ASSERT_NE(game, nullptr);
-    launchertest::ClickTopBarButton(game, launchertest::kMinButtonFromRight);
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::Minimise);
     ASSERT_TRUE(driver::WaitFor([&] { return IsIconic(game) != FALSE; }, launchertest::kWindowTimeoutMs));
     ASSERT_TRUE(driver::IsVisible(game));
 
@@ -335,7 +335,7 @@ TEST_F(BossKey, InFullScreenTheWindowHidesAndTheBarStays)
 {
     const HWND game = OpenGameWindow();
     ASSERT_NE(game, nullptr);
-    launchertest::ClickTopBarButton(game, launchertest::kFullScreenButtonFromRight);
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::FullScreen);
     const HWND bar = launchertest::WaitForFullScreenBar(m_session.Process().id);
     ASSERT_NE(bar, nullptr);
     const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -363,7 +363,7 @@ TEST_F(BossKey, WithoutTheIconAndWithoutABossHotKeyTheButtonLeavesTheWindowShown
     ASSERT_TRUE(inTheWay.Add());
     ASSERT_NE(WaitForNewIcon(), nullptr);
 
-    launchertest::ClickTopBarButton(game, launchertest::kBossKeyButtonFromRight);
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::BossKey);
     // The hover needs the window on screen; it comes after the click has been handled.
     ASSERT_TRUE(launchertest::GameWindowCaughtUp(game)) << "the window did not stay";
     EXPECT_TRUE(driver::IsVisible(game));
@@ -379,7 +379,7 @@ TEST_F(BossKey, WithoutTheIconTheButtonHidesTheWindowAndTheHotKeyBringsItBack)
     const HWND onlyTheTests = WaitForNewIcon();
     ASSERT_NE(onlyTheTests, nullptr);
 
-    launchertest::ClickTopBarButton(game, launchertest::kBossKeyButtonFromRight);
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::BossKey);
     EXPECT_TRUE(driver::WaitFor([&] { return !driver::IsVisible(game); }, launchertest::kWindowTimeoutMs));
     EXPECT_EQ(NewIcons(), std::vector<HWND>{onlyTheTests});
     driver::PressKey(VK_F9);

@@ -97,7 +97,7 @@ protected:
 
     HWND EnterFullScreen(HWND game)
     {
-        launchertest::ClickTopBarButton(game, launchertest::kFullScreenButtonFromRight);
+        launchertest::ClickTopBarButton(game, launchertest::TopBarButton::FullScreen);
         return launchertest::WaitForFullScreenBar(m_session.Process().id);
     }
 
@@ -144,7 +144,7 @@ TEST_F(FullScreen, TheWindowCoversTheScreenAndTheBarSlidesOutOfViewAndBackOnItsS
     ASSERT_NE(game, nullptr);
     const SIZE screen = Screen();
 
-    launchertest::ClickTopBarButton(game, launchertest::kFullScreenButtonFromRight);
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::FullScreen);
     const DWORD entered = GetTickCount();
     const HWND bar = launchertest::WaitForFullScreenBar(m_session.Process().id);
     ASSERT_NE(bar, nullptr);
@@ -279,7 +279,7 @@ TEST_F(FullScreen, AWindowMaximisedBeforeComesBackMaximisedWithItsNormalPlace)
     ASSERT_NE(game, nullptr);
     const RECT normal = driver::WindowRect(game);
     const RECT work = WorkArea();
-    launchertest::ClickTopBarButton(game, launchertest::kMaxButtonFromRight);
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::MaximiseOrRestore);
     ASSERT_TRUE(driver::WaitFor([&] { return IsZoomed(game) && IsAt(game, work); }, launchertest::kWindowTimeoutMs));
 
     const HWND bar = EnterFullScreen(game);
@@ -291,7 +291,7 @@ TEST_F(FullScreen, AWindowMaximisedBeforeComesBackMaximisedWithItsNormalPlace)
     EXPECT_TRUE(IsZoomed(game));
 
     // The restore button (where the maximise button was) returns it to its normal place.
-    launchertest::ClickTopBarButton(game, launchertest::kMaxButtonFromRight);
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::MaximiseOrRestore);
     EXPECT_TRUE(driver::WaitFor([&] { return !IsZoomed(game) && IsAt(game, normal); },
                                 launchertest::kWindowTimeoutMs));
 }

@@ -10,31 +10,13 @@ namespace launchertest {
 
 namespace {
 
-// From the top bar's right end: closebtn, then restorebtn or maxbtn, then
-// minbtn, each 40 wide with 2 between them; the buttons are 31 high.
-constexpr int kButtonWidth = 40;
-constexpr int kButtonSpacing = 2;
-constexpr int kButtonCentreY = 15;
-// The browser's margins in the client area.
-constexpr int kBrowserLeft = 2;
-constexpr int kBrowserRightMargin = 1;
-constexpr int kBrowserBottomMargin = 2;
+// Where a button's colour shows: inside its top left corner, clear of its text.
+constexpr POINT kColourSpotInset = {3, 4};
+// The browser's margins in the client area: left, top, right, bottom.
+constexpr RECT kBrowserMargins = {2, kGameTopBarHeight, 1, 2};
 // How far a colour on the screen may be from the skin's.
 constexpr int kColourTolerance = 3;
 constexpr DWORD kSampleIntervalMs = 5;
-
-int SlotFromRight(TopBarButton button)
-{
-    switch (button) {
-    case TopBarButton::Close:
-        return 0;
-    case TopBarButton::MaximiseOrRestore:
-        return 1;
-    case TopBarButton::Minimise:
-        return 2;
-    }
-    return 0;
-}
 
 bool Near(COLORREF a, COLORREF b)
 {
@@ -48,12 +30,22 @@ bool SameRect(const RECT& a, const RECT& b)
     return EqualRect(&a, &b) != FALSE;
 }
 
+RECT InsideBrowserMargins(const RECT& client)
+{
+    return {client.left + kBrowserMargins.left, client.top + kBrowserMargins.top,
+            client.right - kBrowserMargins.right, client.bottom - kBrowserMargins.bottom};
+}
+
 }  // namespace
 
 POINT TopBarButtonCentre(HWND game, TopBarButton button)
 {
-    const int right = ClientSize(game).cx - SlotFromRight(button) * (kButtonWidth + kButtonSpacing);
-    return {right - kButtonWidth / 2, kButtonCentreY};
+    return {ClientSize(game).cx - SpanOf(button).CentreFromRight(), kTopBarMiddleY};
+}
+
+POINT TopBarButtonColourSpot(HWND game, TopBarButton button)
+{
+    return {ClientSize(game).cx - SpanOf(button).LeftFromRight() + kColourSpotInset.x, kColourSpotInset.y};
 }
 
 void ClickTopBarButton(HWND game, TopBarButton button)
@@ -81,9 +73,12 @@ RECT BrowserRectInClient(HWND game)
 bool BrowserFillsBelowTopBar(HWND game)
 {
     const SIZE client = ClientSize(game);
-    const RECT expected = {kBrowserLeft, kGameTopBarHeight, client.cx - kBrowserRightMargin,
-                           client.cy - kBrowserBottomMargin};
-    return SameRect(BrowserRectInClient(game), expected);
+    return SameRect(BrowserRectInClient(game), InsideBrowserMargins({0, 0, client.cx, client.cy}));
+}
+
+RECT WindowedBrowserRect(HWND game)
+{
+    return InsideBrowserMargins(driver::ClientRectOnScreen(game));
 }
 
 int TopBarLineGaps(HWND game)

@@ -14,14 +14,6 @@ namespace {
 // The hand-over loads the login page again, once.
 constexpr size_t kHandOverLoginPageLoads = 1;
 
-// The game window's browser in windowed mode: margins of 2 left, 32 top, 1
-// right, 2 bottom.
-constexpr RECT kBrowserMargins = {2, 32, 1, 2};
-
-// The boss key button's hover colour, and a point of the button away from
-// its text, from the client area's top right corner.
-constexpr COLORREF kBossKeyHoverColour = RGB(0x31, 0x40, 0x5F);
-constexpr POINT kBossKeyButtonEdge = {240, 3};
 // The full-screen bar's button's hover colour, and how far left of its
 // centre it shows beside the text.
 constexpr COLORREF kBarButtonHoverColour = RGB(0xFF, 0xD9, 0x8A);
@@ -30,7 +22,9 @@ constexpr LONG kBarButtonEdgeFromCentre = 33;
 // the game window itself, so that moving it there makes the system report no
 // pointer entering another window (Wine under X then also rereads the state
 // of Shift, Control and Alt, which a key combination sent meanwhile can lose).
-constexpr POINT kTopBarCaption = {60, 16};
+constexpr POINT kTopBarCaption = {60, kTopBarMiddleY};
+// A point of the top bar above its caption text.
+constexpr POINT kTopBarAboveCaption = {kTopBarCaption.x, 3};
 
 // The system hands a mouse move to the window under the pointer when the move
 // is sent: while the window is off the screen for a moment, the pointer is
@@ -67,32 +61,25 @@ HWND Failed(const char* what)
     return nullptr;
 }
 
-POINT ClientPointFromRight(HWND game, POINT fromRight)
+POINT OnScreen(HWND game, POINT client)
 {
-    const RECT client = driver::ClientRectOnScreen(game);
-    return {client.right - fromRight.x, client.top + fromRight.y};
+    ClientToScreen(game, &client);
+    return client;
 }
 
 }  // namespace
 
 bool GameWindowCaughtUp(HWND game)
 {
-    const POINT edge = ClientPointFromRight(game, kBossKeyButtonEdge);
-    const RECT client = driver::ClientRectOnScreen(game);
-    return HoverShowsAndGoes(ClientPointFromRight(game, {kBossKeyButtonFromRight, kTopBarButtonY}), edge,
-                             kBossKeyHoverColour, {client.left + kTopBarCaption.x, client.top + kTopBarCaption.y});
+    const TopBarButton button = TopBarButton::BossKey;
+    return HoverShowsAndGoes(OnScreen(game, TopBarButtonCentre(game, button)),
+                             OnScreen(game, TopBarButtonColourSpot(game, button)), HoverColourOf(button),
+                             OnScreen(game, kTopBarCaption));
 }
 
 COLORREF TopBarPixel(HWND game)
 {
-    const RECT client = driver::ClientRectOnScreen(game);
-    return driver::PixelAt({client.left + kTopBarCaption.x, client.top + kBossKeyButtonEdge.y});
-}
-
-void ClickTopBarButton(HWND game, int fromRight)
-{
-    const RECT client = driver::ClientRectOnScreen(game);
-    driver::ClickAt({client.right - fromRight, client.top + kTopBarButtonY});
+    return driver::PixelAt(OnScreen(game, kTopBarAboveCaption));
 }
 
 std::vector<HWND> FullScreenBars(DWORD processId)
@@ -127,7 +114,7 @@ bool FullScreenBarCaughtUp(HWND bar)
 bool FullScreenRoundTrip(HWND game, DWORD processId)
 {
     const RECT windowed = driver::WindowRect(game);
-    ClickTopBarButton(game, kFullScreenButtonFromRight);
+    ClickTopBarButton(game, TopBarButton::FullScreen);
     const HWND bar = WaitForFullScreenBar(processId);
     if (!bar)
         return false;
@@ -157,13 +144,6 @@ HWND OpenGameWindow(LauncherSession& session, const std::wstring& account)
         },
         kWindowTimeoutMs);
     return laidOut ? game : Failed("the game page's browser was not laid out");
-}
-
-RECT WindowedBrowserRect(HWND game)
-{
-    const RECT client = driver::ClientRectOnScreen(game);
-    return {client.left + kBrowserMargins.left, client.top + kBrowserMargins.top,
-            client.right - kBrowserMargins.right, client.bottom - kBrowserMargins.bottom};
 }
 
 }  // namespace launchertest

@@ -1,7 +1,8 @@
-// The game window's top bar and its full-screen bar as their skins lay them
-// out, and the ways a test works them with real input.
+// The game window's top bar (game_window.h has its places) and its
+// full-screen bar, and the ways a test works them with real input.
 #pragma once
 
+#include "game_window.h"
 #include "launcher_session.h"
 
 #include <windows.h>
@@ -10,18 +11,6 @@
 #include <vector>
 
 namespace launchertest {
-
-// Centres of the top bar's buttons, from the client area's right edge: the
-// skin lays them out from the right (close 40, maximise or restore 40,
-// minimise 40, a gap of 8, full screen 48, boss key 56, 2 between items).
-inline constexpr int kCloseButtonFromRight = 20;
-inline constexpr int kMaxButtonFromRight = 62;
-inline constexpr int kMinButtonFromRight = 104;
-inline constexpr int kFullScreenButtonFromRight = 160;
-inline constexpr int kBossKeyButtonFromRight = 214;
-inline constexpr int kTopBarButtonY = 16;
-
-void ClickTopBarButton(HWND game, int fromRight);
 
 // Proves that the game window's thread has handled the input queued before
 // and the messages posted to it before: hovers the boss key button until it
@@ -55,11 +44,9 @@ bool FullScreenBarCaughtUp(HWND bar);
 bool FullScreenRoundTrip(HWND game, DWORD processId);
 
 // Logs in with the account and waits for the game window, its page, the
-// browser laid out and the end of the hand-over: the two loads of the login
-// page into the hidden login browser. Null when any of it does not come.
+// browser laid out and the end of the hand-over: the login page loaded again
+// into the hidden login browser. Null, with what did not come printed, when
+// any of it does not come.
 HWND OpenGameWindow(LauncherSession& session, const std::wstring& account);
-// Where the game window's browser belongs in windowed mode (margins of 2
-// left, 32 top, 1 right, 2 bottom), in screen coordinates.
-RECT WindowedBrowserRect(HWND game);
 
 }  // namespace launchertest

@@ -102,7 +102,7 @@ protected:
 
     bool CloseGameWindow(HWND game)
     {
-        launchertest::ClickTopBarButton(game, launchertest::kCloseButtonFromRight);
+        launchertest::ClickTopBarButton(game, launchertest::TopBarButton::Close);
         return driver::WaitFor([&] { return !IsWindow(game) && m_session.LoginWindowsVisible(); },
                                launchertest::kWindowTimeoutMs);
     }
@@ -138,7 +138,7 @@ protected:
     void ExpectFullScreenKeyWorks(HWND game, const HotKeyValue& fullScreen)
     {
         const RECT windowed = driver::WindowRect(game);
-        launchertest::ClickTopBarButton(game, launchertest::kFullScreenButtonFromRight);
+        launchertest::ClickTopBarButton(game, launchertest::TopBarButton::FullScreen);
         const HWND bar = launchertest::WaitForFullScreenBar(m_session.Process().id);
         ASSERT_NE(bar, nullptr);
         // The pointer on the bar's bottom row brings it into view and rests on it.

@@ -1,7 +1,7 @@
 // The login window, the login browser window and the hand-over to the game,
 // as a player meets them: Zarnith.exe under Wine with the real engine and the
 // demo publisher site, driven with real input.
-#include "game_window_controls.h"
+#include "game_window.h"
 #include "launcher_session.h"
 
 #include <gtest/gtest.h>
@@ -110,8 +110,7 @@ bool StaysAbove(HWND loginBrowser, HWND login)
 
 void ClickGameCloseButton(HWND game)
 {
-    const RECT client = driver::ClientRectOnScreen(game);
-    driver::ClickInWindow(game, {client.right - client.left - launchertest::kCloseButtonFromRight, launchertest::kTopBarButtonY});
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::Close);
 }
 
 // Replaces one of the runnable folder's skin files while it lives.

@@ -13,6 +13,7 @@
 // lives; App Paths (under the bare name, without ".exe") is read only when
 // that search finds nothing. So the recorder becomes "iexplore" as
 // iexplore.exe in the launcher's current folder.
+#include "game_window.h"
 #include "launcher_session.h"
 #include "registry_value_override.h"
 #include "scratch_folder.h"
@@ -45,7 +46,7 @@ constexpr wchar_t kHttpsCommandKey[] = L"https\\shell\\open\\command";
 
 struct SiteButton {
     const char* name;
-    POINT centre;  // client coordinates; in the game window, x counts from the right edge
+    POINT centre;  // client coordinates
     const char* address;
 };
 
@@ -58,20 +59,18 @@ constexpr SiteButton kLoginSiteButtons[] = {
     {"servicebtn", {154, 425}, kOfficialSite},
 };
 
-// FormGame.xml: the top bar is 32 high (its last row an inset) and lays its
-// buttons out from the right edge of the client area, 2 apart: close,
-// maximise and minimise 40 each (restore is hidden), a gap of 8, full screen
-// 48, boss key 56, a gap of 16, then the site buttons, 64 each. The centres
-// are given as distances from the right edge.
-constexpr int kGameTopBarMiddle = 15;
-constexpr SiteButton kGameSiteButtons[] = {
-    {"officialbtn", {492, kGameTopBarMiddle}, kOfficialSite},
-    {"rechargebtn", {426, kGameTopBarMiddle}, kPaymentPage},
-    {"forumbtn", {360, kGameTopBarMiddle}, kOfficialSite},
-    {"servicebtn", {294, kGameTopBarMiddle}, kOfficialSite},
+// FormGame.xml's top bar (game_window.h has the buttons' places).
+struct GameSiteButton {
+    const char* name;
+    launchertest::TopBarButton button;
+    const char* address;
 };
-constexpr POINT kGameCloseButton = {20, kGameTopBarMiddle};
-constexpr SIZE kGameWindowSize = {1250, 700};
+constexpr GameSiteButton kGameSiteButtons[] = {
+    {"officialbtn", launchertest::TopBarButton::Official, kOfficialSite},
+    {"rechargebtn", launchertest::TopBarButton::Recharge, kPaymentPage},
+    {"forumbtn", launchertest::TopBarButton::Forum, kOfficialSite},
+    {"servicebtn", launchertest::TopBarButton::Service, kOfficialSite},
+};
 
 // The demo login page (demo-site/.../login.html) in the 627 x 406 browser at
 // the login browser window's client origin: its background colour, a spot of
@@ -117,12 +116,6 @@ std::string NextRecordedLine(const std::wstring& recordFile, size_t known)
     return lines.size() > known ? lines[known] : std::string();
 }
 
-POINT FromRightEdge(HWND window, POINT offset)
-{
-    const RECT client = driver::ClientRectOnScreen(window);
-    return {client.right - client.left - offset.x, offset.y};
-}
-
 class SiteButtons : public testing::Test {
 protected:
     void SetUp() override
@@ -165,11 +158,11 @@ protected:
     }
 
     // Clicks the button and expects its address as the recorder's next line.
-    void ExpectOpened(HWND window, POINT client, const SiteButton& button)
+    void ExpectOpened(HWND window, POINT client, const char* name, const char* address)
     {
         const size_t known = RecordedLines(BrowserRecord()).size();
         driver::ClickInWindow(window, client);
-        EXPECT_EQ(NextRecordedLine(BrowserRecord(), known), button.address) << button.name;
+        EXPECT_EQ(NextRecordedLine(BrowserRecord(), known), address) << name;
     }
 
     void ExpectCloseButtonEndsTheProgram()
@@ -194,7 +187,7 @@ TEST_F(SiteButtons, LoginWindowOpensThePublishersPagesAndFallsBackToIexplore)
     ASSERT_TRUE(driver::BringToForeground(login));
 
     for (const SiteButton& button : kLoginSiteButtons)
-        ExpectOpened(login, button.centre, button);
+        ExpectOpened(login, button.centre, button.name, button.address);
     // The association worked, so "iexplore" was never asked.
     EXPECT_TRUE(RecordedLines(FallbackRecord()).empty());
 
@@ -227,19 +220,19 @@ TEST_F(SiteButtons, GameWindowOpensThePublishersPages)
     const HWND game = m_session.WaitForGameWindow();
     ASSERT_NE(game, nullptr) << "no game window";
     const RECT bounds = driver::WindowRect(game);
-    EXPECT_EQ(bounds.right - bounds.left, kGameWindowSize.cx);
-    EXPECT_EQ(bounds.bottom - bounds.top, kGameWindowSize.cy);
+    EXPECT_EQ(bounds.right - bounds.left, launchertest::kGameWindowSize.cx);
+    EXPECT_EQ(bounds.bottom - bounds.top, launchertest::kGameWindowSize.cy);
     EXPECT_FALSE(driver::IsVisible(login));
     EXPECT_FALSE(driver::IsVisible(loginBrowser));
 
-    for (const SiteButton& button : kGameSiteButtons)
-        ExpectOpened(game, FromRightEdge(game, button.centre), button);
+    for (const GameSiteButton& button : kGameSiteButtons)
+        ExpectOpened(game, launchertest::TopBarButtonCentre(game, button.button), button.name, button.address);
     EXPECT_TRUE(RecordedLines(FallbackRecord()).empty());
 
     // The game window's own close brings the login windows back; the login
     // window's close ends the launcher.
 
-    driver::ClickInWindow(game, FromRightEdge(game, kGameCloseButton));
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::Close);
     ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs))
         << "the game window stayed";
     ASSERT_TRUE(driver::WaitFor([&] { return driver::IsVisible(login) && driver::IsVisible(loginBrowser); },

@@ -15,21 +15,15 @@ namespace launchertest {
 
 namespace {
 
-// Buttons of the game window's top bar, their widths and their colour under
-// the pointer.
-struct TopBarButton {
+// The top bar's buttons a cycle clicks, with their names in the skin.
+struct ClickedButton {
     const char* name;
-    int centreFromRight;
-    int width;
-    COLORREF hot;
+    TopBarButton button;
 };
-constexpr TopBarButton kCloseButton = {"closebtn", kCloseButtonFromRight, 40, RGB(0xC0, 0x39, 0x2B)};
-constexpr TopBarButton kFullScreenButton = {"fullscreenbtn", kFullScreenButtonFromRight, 48, RGB(0x31, 0x40, 0x5F)};
-constexpr TopBarButton kBossKeyButton = {"bosskeybtn", kBossKeyButtonFromRight, 56, RGB(0x31, 0x40, 0x5F)};
+constexpr ClickedButton kCloseButton = {"closebtn", TopBarButton::Close};
+constexpr ClickedButton kFullScreenButton = {"fullscreenbtn", TopBarButton::FullScreen};
+constexpr ClickedButton kBossKeyButton = {"bosskeybtn", TopBarButton::BossKey};
 constexpr int kClicksPerButton = 2;
-// Where a button's colour shows: inside its top left corner, clear of its text.
-constexpr POINT kButtonColourInset = {3, 4};
-constexpr SIZE kGameWindowSize = {1250, 700};
 constexpr wchar_t kServer[] = L"1";
 constexpr double kMegabyte = 1024.0 * 1024.0;
 constexpr wchar_t kSettingsFileName[] = L"Ostrel.ini";
@@ -51,17 +45,18 @@ double NowMs()
 // shown again, or brought back from full screen, a little later; a click
 // before that lands elsewhere. Returns the point to click, or nothing when
 // the colour did not show.
-std::optional<POINT> PointAt(HWND game, const TopBarButton& button)
+std::optional<POINT> PointAt(HWND game, const ClickedButton& clicked)
 {
-    const RECT client = driver::ClientRectOnScreen(game);
-    const POINT centre = {client.right - button.centreFromRight, client.top + kTopBarButtonY};
-    const POINT colourAt = {centre.x - button.width / 2 + kButtonColourInset.x, client.top + kButtonColourInset.y};
+    POINT centre = TopBarButtonCentre(game, clicked.button);
+    POINT colourAt = TopBarButtonColourSpot(game, clicked.button);
+    ClientToScreen(game, &centre);
+    ClientToScreen(game, &colourAt);
     int moves = 0;
     const bool hot = driver::WaitFor(
         [&] {
             // A pointer that rests where a window appears may not be noticed: it moves a pixel to and fro.
             driver::MoveMouseTo({centre.x + (moves++ % 2), centre.y});
-            return driver::PixelAt(colourAt) == button.hot;
+            return driver::PixelAt(colourAt) == HoverColourOf(clicked.button);
         },
         kWindowTimeoutMs);
     return hot ? std::optional<POINT>(centre) : std::nullopt;
@@ -72,12 +67,12 @@ std::optional<POINT> PointAt(HWND game, const TopBarButton& button)
 // made once more, as a player would, and counted: under Wine about one click
 // in five hundred on the top bar has no effect although the button showed the
 // pointer over it (the cause is not known).
-std::string ClickTopBarButton(HWND game, const TopBarButton& button, const std::function<bool()>& effect,
-                              CycleResult& result)
+std::string ClickUntil(HWND game, const ClickedButton& clicked, const std::function<bool()>& effect,
+                       CycleResult& result)
 {
-    const std::string name = std::string("\"") + button.name + "\"";
+    const std::string name = std::string("\"") + clicked.name + "\"";
     for (int click = 0; click < kClicksPerButton; ++click) {
-        const std::optional<POINT> point = PointAt(game, button);
+        const std::optional<POINT> point = PointAt(game, clicked);
         if (!point)
             return name + " did not show the pointer over it";
         const double start = NowMs();
@@ -186,7 +181,7 @@ std::string PlaySteps(LauncherSession& session, const std::wstring& account, Bos
     if (!WaitForPageTitle(game, GamePageTitle(kServer, account)))
         return "the game page was not shown";
 
-    std::string failed = ClickTopBarButton(
+    std::string failed = ClickUntil(
         game, kFullScreenButton, [&] { return CoversScreen(game) && VisibleFullScreenBar(processId); }, result);
     if (!failed.empty())
         return failed + " (full screen with its bar)";
@@ -198,7 +193,7 @@ std::string PlaySteps(LauncherSession& session, const std::wstring& account, Bos
 
     const auto hidden = [&] { return !driver::IsVisible(game); };
     if (bossKey == BossKeyBy::Button) {
-        failed = ClickTopBarButton(game, kBossKeyButton, hidden, result);
+        failed = ClickUntil(game, kBossKeyButton, hidden, result);
         if (!failed.empty())
             return failed + " (the game window hidden)";
     } else {
@@ -210,7 +205,7 @@ std::string PlaySteps(LauncherSession& session, const std::wstring& account, Bos
     if (!driver::WaitFor([&] { return driver::IsVisible(game) && Windowed(game); }, kWindowTimeoutMs))
         return "F9 did not bring the game window back";
 
-    failed = ClickTopBarButton(game, kCloseButton, [&] { return !IsWindow(game); }, result);
+    failed = ClickUntil(game, kCloseButton, [&] { return !IsWindow(game); }, result);
     if (!failed.empty())
         return failed + " (the game window closed)";
     if (!driver::WaitFor([&] { return session.LoginWindowsVisible(); }, kWindowTimeoutMs))
