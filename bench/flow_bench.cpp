@@ -35,7 +35,6 @@ constexpr int kDefaultCycles = 200;
 constexpr int kMostCycles = 100000;
 constexpr char kCyclesVariable[] = "ZARNITH_FLOW_CYCLES";
 constexpr int kMostFailuresInARow = 5;
-constexpr wchar_t kServer[] = L"1";
 // scripts/bench ends a program after 1200 s. The cycles stop being started
 // after this much, which leaves room for a last cycle that runs into every
 // bound (about 130 s with its recovery) and for the start and the end.
@@ -278,7 +277,7 @@ Cycle RunCycle(launchertest::LauncherSession& session, int number, Counts& count
         return {Outcome::HandOverIncomplete,
                 "no visible game window " + std::to_string(kWindowTimeoutMs / 1000) + " s after the login; " +
                     Seen(session)};
-    const std::wstring gameTitle = launchertest::GamePageTitle(kServer, account);
+    const std::wstring gameTitle = launchertest::GamePageTitle(launchertest::kLoginServer, account);
     if (!launchertest::WaitForPageTitle(game, gameTitle))
         return {Outcome::HandOverIncomplete, "the game window did not show " + Quoted(gameTitle) + " within " +
                                                  std::to_string(kPageTimeoutMs / 1000) + " s; " + Seen(session)};

@@ -48,8 +48,6 @@ namespace {
 
 constexpr int kHandOvers = 20;
 constexpr char kMedianTarget[] = "<50";
-// The login page's server field, left as it is.
-constexpr wchar_t kServer[] = L"1";
 constexpr DWORD kPageTimeoutMs = 30000;
 constexpr DWORD kWindowTimeoutMs = 10000;
 // As app/launcher_app.cpp creates the login window.
@@ -95,7 +93,7 @@ bool DriveHandOvers(const Side& side, const HandOverTimes& times, const testsupp
         // closed: after game windows closed while their page was still
         // loading, the login page has stopped reacting to logins under Wine
         // (within a few hand-overs, with plain windows as with the launcher's).
-        if (!launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(kServer, account)))
+        if (!launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(launchertest::kLoginServer, account)))
             return Fail(side.name, round, "the game page was not shown");
         side.closeGame(game);
         if (!driver::WaitFor([&] { return !IsWindow(game); }, kWindowTimeoutMs))

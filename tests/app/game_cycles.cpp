@@ -61,12 +61,9 @@ HeldFigures SettledFiguresOf(HANDLE process)
 
 std::string RunGameCycle(LauncherSession& session, const std::wstring& account)
 {
-    session.LogInAs(account);
-    const HWND game = session.WaitForGameWindow();
+    const HWND game = session.LogInToGame(account);
     if (!game)
-        return "no game window after the login";
-    if (!WaitForPageTitle(game, GamePageTitle(L"1", account)))
-        return "the game page did not show";
+        return "no game window with the game page after the login";
     ClickTopBarButton(game, TopBarButton::Close);
     if (!driver::WaitFor([&] { return !IsWindow(game); }, kWindowTimeoutMs))
         return "the game window stayed";

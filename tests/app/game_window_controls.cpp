@@ -126,12 +126,9 @@ bool FullScreenRoundTrip(HWND game, DWORD processId)
 HWND OpenGameWindow(LauncherSession& session, const std::wstring& account)
 {
     const size_t loginPageLoads = session.Site().CountRequests(kLoginPagePath);
-    session.LogInAs(account);
-    const HWND game = session.WaitForGameWindow();
+    const HWND game = session.LogInToGame(account);
     if (!game)
-        return Failed("no game window after the login");
-    if (!WaitForPageTitle(game, GamePageTitle(L"1", account)))
-        return Failed("the game page did not load");
+        return nullptr;
     const bool handedOver = driver::WaitFor(
         [&] { return session.Site().CountRequests(kLoginPagePath) >= loginPageLoads + kHandOverLoginPageLoads; },
         kPageTimeoutMs);

@@ -29,10 +29,8 @@ TEST(GameWindowOnASmallScreen, IsPlacedAtTheNegativePositionItsWorkAreaGives)
     launchertest::LauncherSession session;
     ASSERT_TRUE(session.Site().IsListening()) << "the demo site's port is taken";
     ASSERT_TRUE(session.Start());
-    session.LogInAs(L"small");
-    const HWND game = session.WaitForGameWindow();
+    const HWND game = session.LogInToGame(L"small");
     ASSERT_NE(game, nullptr);
-    ASSERT_TRUE(launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"1", L"small")));
 
     const RECT outer = driver::WindowRect(game);
     EXPECT_EQ(outer.left, kGameWindowPosition.x);

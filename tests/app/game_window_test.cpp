@@ -16,10 +16,10 @@ namespace {
 using launchertest::BrowserFillsBelowTopBar;
 using launchertest::ClickTopBarButton;
 using launchertest::ClientSize;
+using launchertest::kGameWindowSize;
 using launchertest::LauncherSession;
 using launchertest::TopBarButton;
 
-constexpr SIZE kGameWindowSize = {1250, 700};
 // WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW.
 constexpr DWORD kGameWindowStyle = 0x96CF0000;
 // WS_EX_APPWINDOW | WS_EX_WINDOWEDGE.
@@ -64,18 +64,7 @@ protected:
     // Starts the launcher and logs in; the game window with the game page shown.
     HWND StartAndLogIn(const std::wstring& account)
     {
-        if (!m_session.Start())
-            return nullptr;
-        return LogIn(account);
-    }
-
-    HWND LogIn(const std::wstring& account)
-    {
-        m_session.LogInAs(account);
-        const HWND game = m_session.WaitForGameWindow();
-        if (!game || !launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"1", account)))
-            return nullptr;
-        return game;
+        return m_session.Start() ? m_session.LogInToGame(account) : nullptr;
     }
 
     // The window has been laid out for its size and stays so.
@@ -259,7 +248,7 @@ TEST_F(GameWindow, TheCloseButtonAltF4AndASystemCloseEachBringTheLoginWindowsBac
     for (const Way& way : ways) {
         SCOPED_TRACE(way.name);
         ASSERT_TRUE(launchertest::WaitForPageTitle(m_session.LoginBrowser(), launchertest::kLoginPageTitle));
-        const HWND game = LogIn(L"closer");
+        const HWND game = m_session.LogInToGame(L"closer");
         ASSERT_NE(game, nullptr);
         ASSERT_TRUE(m_session.LoginWindowsHidden());
         EXPECT_GT(driver::UserObjectCount(launcher), loginWindowsOnly);

@@ -1,5 +1,6 @@
 #include "launcher_session.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace launchertest {
@@ -152,6 +153,22 @@ bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirecto
 void LauncherSession::LogInAs(const std::wstring& account)
 {
     LogInWithInput(m_loginBrowser, account);
+}
+
+HWND LauncherSession::LogInToGame(const std::wstring& account)
+{
+    const auto failed = [&](const char* what) -> HWND {
+        std::printf("logging in as \"%ls\": %s\n", account.c_str(), what);
+        std::fflush(stdout);
+        return nullptr;
+    };
+    LogInAs(account);
+    const HWND game = WaitForGameWindow();
+    if (!game)
+        return failed("no game window after the login");
+    if (!WaitForPageTitle(game, GamePageTitle(kLoginServer, account)))
+        return failed("the game window did not show the game page");
+    return game;
 }
 
 HWND LauncherSession::WaitForGameWindow(DWORD timeoutMs) const

@@ -23,6 +23,10 @@ inline constexpr char kLoginPagePath[] = "/commonpage/statics/1000226/micro/logi
 inline constexpr wchar_t kLoginPageTitle[] = L"Zarnith \x767B\x5F55";  // "Zarnith 登录"
 // The demo game page's title: "Zarnith · <server> · <account>".
 std::wstring GamePageTitle(const std::wstring& server, const std::wstring& account);
+// The server the demo login page enters the game on.
+inline constexpr wchar_t kLoginServer[] = L"1";
+// The login window's size, as its skin lays it out.
+inline constexpr SIZE kLoginWindowSize = {1120, 640};
 
 // Generous bounds for the launcher and its engine under Wine.
 inline constexpr DWORD kStartTimeoutMs = 30000;
@@ -91,6 +95,9 @@ public:
     // Logs in with real input: clicks into the login page's account field,
     // replaces its text and presses Enter.
     void LogInAs(const std::wstring& account);
+    // Logs in with real input and waits for the game window and the game
+    // page in it; null, with what did not come printed, when either does not.
+    HWND LogInToGame(const std::wstring& account);
     // The visible game window, waited for; null when none appears.
     HWND WaitForGameWindow(DWORD timeoutMs = kWindowTimeoutMs) const;
     // All of the launcher's game windows, visible or not.

@@ -79,7 +79,6 @@ constexpr GameSiteButton kGameSiteButtons[] = {
 constexpr COLORREF kLoginPageBackground = RGB(0x1b, 0x1f, 0x2a);
 constexpr POINT kLoginPageBackgroundSpot = {20, 390};
 constexpr wchar_t kAccount[] = L"tester";
-constexpr char kGamePagePath[] = "/game/play.html?client=2&server=1&account=tester";
 
 constexpr DWORD kRecordTimeoutMs = 10000;
 
@@ -212,13 +211,8 @@ TEST_F(SiteButtons, GameWindowOpensThePublishersPages)
     const HWND loginBrowser = m_session.LoginBrowser();
 
     // Log in on the demo page: its form sends the account to the game page.
-    m_session.LogInAs(kAccount);
-    ASSERT_TRUE(driver::WaitFor([&] { return m_session.Site().CountRequests(kGamePagePath) > 0; },
-                                launchertest::kPageTimeoutMs))
-        << "the login page did not go to the game page";
-
-    const HWND game = m_session.WaitForGameWindow();
-    ASSERT_NE(game, nullptr) << "no game window";
+    const HWND game = m_session.LogInToGame(kAccount);
+    ASSERT_NE(game, nullptr) << "no game window with the game page";
     const RECT bounds = driver::WindowRect(game);
     EXPECT_EQ(bounds.right - bounds.left, launchertest::kGameWindowSize.cx);
     EXPECT_EQ(bounds.bottom - bounds.top, launchertest::kGameWindowSize.cy);

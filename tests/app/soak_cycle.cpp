@@ -24,7 +24,6 @@ constexpr ClickedButton kCloseButton = {"closebtn", TopBarButton::Close};
 constexpr ClickedButton kFullScreenButton = {"fullscreenbtn", TopBarButton::FullScreen};
 constexpr ClickedButton kBossKeyButton = {"bosskeybtn", TopBarButton::BossKey};
 constexpr int kClicksPerButton = 2;
-constexpr wchar_t kServer[] = L"1";
 constexpr double kMegabyte = 1024.0 * 1024.0;
 constexpr wchar_t kSettingsFileName[] = L"Ostrel.ini";
 constexpr wchar_t kFailureScreenshotName[] = L"zarnith-soak-failure.png";
@@ -174,12 +173,9 @@ std::string PlaySteps(LauncherSession& session, const std::wstring& account, Bos
     if (!session.LoginWindowsVisible() || !WaitForPageTitle(session.LoginBrowser(), kLoginPageTitle))
         return "the login page was not shown";
 
-    session.LogInAs(account);
-    const HWND game = session.WaitForGameWindow();
+    const HWND game = session.LogInToGame(account);
     if (!game)
-        return "no game window after the login";
-    if (!WaitForPageTitle(game, GamePageTitle(kServer, account)))
-        return "the game page was not shown";
+        return "no game window with the game page after the login";
 
     std::string failed = ClickUntil(
         game, kFullScreenButton, [&] { return CoversScreen(game) && VisibleFullScreenBar(processId); }, result);
