@@ -37,9 +37,14 @@ std::wstring GamePageTitle(const std::wstring& server, const std::wstring& accou
     return L"Zarnith \x00B7 " + server + L" \x00B7 " + account;
 }
 
+std::wstring RunnableFolder()
+{
+    return ZARNITH_DIST_DIR_DOS;
+}
+
 std::wstring LauncherExecutable()
 {
-    return std::wstring(ZARNITH_DIST_DIR_DOS) + L"\\" + kExecutableName;
+    return RunnableFolder() + L"\\" + kExecutableName;
 }
 
 std::wstring WineEngineSwitches()

@@ -14,6 +14,8 @@ namespace launchertest {
 
 inline constexpr wchar_t kExecutableName[] = L"Zarnith.exe";
 inline constexpr wchar_t kWindowClass[] = L"XMLWnd";
+// The game's title: the caption of the login window, the game window and
+// the launcher's message boxes.
 inline constexpr wchar_t kGameCaption[] = L"Zarnith";
 inline constexpr wchar_t kLoginBrowserCaption[] = L"LoginBrowser";
 // The demo site's port, where the launcher's built-in addresses point.
@@ -34,7 +36,8 @@ inline constexpr DWORD kPageTimeoutMs = 30000;
 inline constexpr DWORD kExitTimeoutMs = 30000;
 inline constexpr DWORD kWindowTimeoutMs = 10000;
 
-// The runnable folder's Zarnith.exe.
+// The runnable folder, without a trailing backslash, and its Zarnith.exe.
+std::wstring RunnableFolder();
 std::wstring LauncherExecutable();
 // The engine switches that every program running the engine needs under Wine,
 // as one command-line string.

@@ -1,123 +1,64 @@
 // The launcher as a user starts it: Zarnith.exe from the runnable folder,
 // under Wine, driven with real input.
-#include "driver.h"
+#include "launcher_session.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr wchar_t kExecutableName[] = L"Zarnith.exe";
-constexpr wchar_t kWindowClass[] = L"XMLWnd";
-constexpr wchar_t kLoginCaption[] = L"Zarnith";
-// The switches the engine needs under Wine, from the build.
-constexpr wchar_t kWineEngineSwitches[] = ZARNITH_WINE_ENGINE_SWITCHES;
-// The login window's size and close button, as its skin lays them out.
-constexpr SIZE kLoginWindowSize = {1120, 640};
-constexpr POINT kCloseButtonCentre = {1100, 18};
-constexpr DWORD kStartTimeoutMs = 30000;
-constexpr DWORD kExitTimeoutMs = 30000;
+using launchertest::kExecutableName;
+using launchertest::LauncherExecutable;
+using launchertest::LauncherSession;
+
 constexpr WORD kApplicationIconGroup = 107;
 constexpr wchar_t kMessageBoxClass[] = L"#32770";
 // "无法启动" (cannot start), in every start failure's text.
 constexpr wchar_t kCannotStart[] = L"\x65E0\x6CD5\x542F\x52A8";
 
-std::wstring Executable()
+// The program's current folder, for a launcher started as from a command line there.
+std::wstring CurrentFolder()
 {
-    return std::wstring(ZARNITH_DIST_DIR_DOS) + L"\\" + kExecutableName;
-}
-
-// A folder that is not the executable's, to start the launcher in.
-std::wstring ElsewhereFolder()
-{
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
     return folder;
-}
-
-// The login window once it is visible, or null when it did not become visible in time.
-HWND WaitForLoginWindow(DWORD processId)
-{
-    HWND window = nullptr;
-    const bool visible = driver::WaitFor(
-        [&] {
-            window = driver::FindTopLevelWindow(kWindowClass, kLoginCaption, processId);
-            return window && driver::IsVisible(window);
-        },
-        kStartTimeoutMs);
-    return visible ? window : nullptr;
-}
-
-// Every launcher process, the engine's sub-processes included, is gone.
-bool NoLauncherProcessLeft()
-{
-    return driver::WaitFor([] { return driver::ProcessesNamed(kExecutableName).empty(); }, kExitTimeoutMs);
-}
-
-void ExpectCleanEndAfter(const std::function<void()>& requestClose, const driver::Process& process, HWND login)
-{
-    requestClose();
-    ASSERT_TRUE(driver::WaitFor([login] { return !IsWindow(login); }, kExitTimeoutMs)) << "the window stayed";
-    DWORD exitCode = 1;
-    ASSERT_TRUE(driver::WaitForExit(process, kExitTimeoutMs, &exitCode)) << "the launcher did not end";
-    ASSERT_EQ(exitCode, 0u);
-    ASSERT_TRUE(NoLauncherProcessLeft());
 }
 
 // A folder of the test's own holding the executable and the given files of
 // another folder (linked where the system can, else copied); removed again.
 class LauncherFolder {
 public:
-    LauncherFolder(const std::wstring& name, const std::wstring& filesFrom, const std::vector<std::wstring>& leftOut)
+    LauncherFolder(const std::wstring& namePrefix, const std::wstring& filesFrom,
+                   const std::vector<std::wstring>& leftOut)
+        : m_folder(namePrefix)
     {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        m_folder = std::wstring(temp) + name;
-        CreateDirectoryW(m_folder.c_str(), nullptr);
-        m_ready = Place(Executable(), kExecutableName);
-        WIN32_FIND_DATAW found;
-        const HANDLE search = FindFirstFileW((filesFrom + L"\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) {
-            m_ready = false;
-            return;
-        }
-        do {
-            const std::wstring file = found.cFileName;
-            const bool skipped = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || file == kExecutableName ||
+        m_ready = m_folder.Made() && IsFolder(filesFrom) && Place(LauncherExecutable(), kExecutableName);
+        for (const std::wstring& file : FolderEntries(filesFrom)) {
+            const std::wstring from = filesFrom + L"\\" + file;
+            const bool skipped = IsFolder(from) || file == kExecutableName ||
                                  std::find(leftOut.begin(), leftOut.end(), file) != leftOut.end();
             if (!skipped)
-                m_ready = Place(filesFrom + L"\\" + file, file) && m_ready;
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
+                m_ready = Place(from, file) && m_ready;
+        }
     }
-    ~LauncherFolder()
-    {
-        for (const std::wstring& file : m_placed)
-            DeleteFileW(file.c_str());
-        RemoveDirectoryW(m_folder.c_str());
-    }
-    LauncherFolder(const LauncherFolder&) = delete;
-    LauncherFolder& operator=(const LauncherFolder&) = delete;
 
     bool Ready() const { return m_ready; }
-    std::wstring LauncherPath() const { return m_folder + L"\\" + kExecutableName; }
+    std::wstring LauncherPath() const { return m_folder.Path() + kExecutableName; }
 
 private:
     bool Place(const std::wstring& from, const std::wstring& name)
     {
-        const std::wstring to = m_folder + L"\\" + name;
-        m_placed.push_back(to);
+        const std::wstring to = m_folder.Path() + name;
         return CreateHardLinkW(to.c_str(), from.c_str(), nullptr) || CopyFileW(from.c_str(), to.c_str(), FALSE);
     }
 
-    std::wstring m_folder;
-    std::vector<std::wstring> m_placed;
+    TempFolder m_folder;
     bool m_ready = false;
 };
 
@@ -126,26 +67,27 @@ private:
 // no box came.
 std::wstring StartFailureShown(const std::wstring& executable, DWORD& exitCode)
 {
-    driver::Process process = driver::StartProcess(executable, kWineEngineSwitches, ElsewhereFolder());
+    driver::Process process = launchertest::StartEngineProgram(executable);
     std::wstring text;
     HWND box = nullptr;
     driver::WaitFor(
         [&] {
-            box = driver::FindTopLevelWindow(kMessageBoxClass, kLoginCaption, process.id);
+            box = driver::FindTopLevelWindow(kMessageBoxClass, launchertest::kGameCaption, process.id);
             return box && driver::IsVisible(box);
         },
-        kStartTimeoutMs);
+        launchertest::kStartTimeoutMs);
     if (box) {
         for (HWND child : driver::DescendantWindows(box))
             text += driver::WindowText(child) + L"\n";
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
-    if (!driver::WaitForExit(process, kExitTimeoutMs, &exitCode))
+    if (!driver::WaitForExit(process, launchertest::kExitTimeoutMs, &exitCode))
         driver::KillProcessTree(process);
     driver::CloseProcess(process);
     return text;
 }
 
+// Nothing listens on the demo site's port: these tests need no login page.
 class Launcher : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(driver::ProcessesNamed(kExecutableName).empty()) << "a launcher is already running"; }
@@ -158,50 +100,60 @@ protected:
         }
     }
 
+    // Exit code 0, and nothing of the launcher left.
+    void ExpectCleanEnd()
+    {
+        DWORD exitCode = 1;
+        EXPECT_TRUE(m_session.EndsCleanly(&exitCode)) << "exit code " << exitCode;
+    }
+
+    LauncherSession m_session{LauncherSession::SiteState::Down};
+    // A launcher started otherwise than by the session.
     driver::Process m_process;
 };
 
 TEST_F(Launcher, ShowsOneSkinnedLoginWindowAndItsCloseButtonEndsTheProgram)
 {
-    m_process = driver::StartProcess(Executable(), kWineEngineSwitches, ElsewhereFolder());
-    ASSERT_NE(m_process.handle, nullptr);
-    const HWND login = WaitForLoginWindow(m_process.id);
-    ASSERT_NE(login, nullptr) << "no visible login window";
+    ASSERT_TRUE(m_session.Start(false)) << "no visible login window";
+    const HWND login = m_session.Login();
 
     // Two top-level skinned windows in all of the launcher's processes: the
     // login window and the login browser window that it owns.
     std::vector<HWND> skinnedWindows;
     for (DWORD id : driver::ProcessesNamed(kExecutableName)) {
-        for (HWND window : driver::TopLevelWindows(kWindowClass, nullptr, id)) {
+        for (HWND window : driver::TopLevelWindows(launchertest::kWindowClass, nullptr, id)) {
             if (driver::IsVisible(window))
                 skinnedWindows.push_back(window);
         }
     }
     ASSERT_EQ(skinnedWindows.size(), 2u);
     const HWND loginBrowser = skinnedWindows[0] == login ? skinnedWindows[1] : skinnedWindows[0];
-    EXPECT_EQ(driver::WindowText(loginBrowser), L"LoginBrowser");
+    EXPECT_EQ(loginBrowser, m_session.LoginBrowser());
+    EXPECT_EQ(driver::WindowText(loginBrowser), launchertest::kLoginBrowserCaption);
     EXPECT_EQ(driver::Owner(loginBrowser), login);
+    EXPECT_EQ(driver::WindowText(login), launchertest::kGameCaption);
 
     // The skin came from the folder beside the executable, not the current one.
     const RECT bounds = driver::WindowRect(login);
-    EXPECT_EQ(bounds.right - bounds.left, kLoginWindowSize.cx);
-    EXPECT_EQ(bounds.bottom - bounds.top, kLoginWindowSize.cy);
+    EXPECT_EQ(bounds.right - bounds.left, launchertest::kLoginWindowSize.cx);
+    EXPECT_EQ(bounds.bottom - bounds.top, launchertest::kLoginWindowSize.cy);
     EXPECT_EQ(driver::Style(login) & (WS_OVERLAPPEDWINDOW | WS_VISIBLE), WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     EXPECT_EQ(driver::ExStyle(login) & (WS_EX_APPWINDOW | WS_EX_WINDOWEDGE), WS_EX_APPWINDOW | WS_EX_WINDOWEDGE);
     EXPECT_EQ(driver::Owner(login), nullptr);
 
-    ASSERT_TRUE(driver::BringToForeground(login));
-    ExpectCleanEndAfter([login] { driver::ClickInWindow(login, kCloseButtonCentre); }, m_process, login);
+    ASSERT_TRUE(m_session.ClickLoginCloseButton()) << "the window stayed";
+    ExpectCleanEnd();
 }
 
 TEST_F(Launcher, ClosedByTheSystemItStillEndsCleanly)
 {
-    m_process = driver::StartProcess(Executable(), kWineEngineSwitches);
-    ASSERT_NE(m_process.handle, nullptr);
-    const HWND login = WaitForLoginWindow(m_process.id);
-    ASSERT_NE(login, nullptr) << "no visible login window";
+    ASSERT_TRUE(m_session.Start(false, CurrentFolder())) << "no visible login window";
+    const HWND login = m_session.Login();
 
-    ExpectCleanEndAfter([login] { PostMessageW(login, WM_SYSCOMMAND, SC_CLOSE, 0); }, m_process, login);
+    PostMessageW(login, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(driver::WaitFor([login] { return !IsWindow(login); }, launchertest::kExitTimeoutMs))
+        << "the window stayed";
+    ExpectCleanEnd();
 }
 
 // The layout of an icon group resource: a header, then one entry per image.
@@ -244,7 +196,7 @@ const void* ResourceData(HMODULE image, LPCWSTR name, LPCWSTR type)
 // itself cannot be read from here.)
 TEST(LauncherResources, TheOnlyIconGroupIs107AndHoldsAnImageOfTheBigIconSize)
 {
-    HMODULE image = LoadLibraryExW(Executable().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE image = LoadLibraryExW(LauncherExecutable().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(image, nullptr);
     std::vector<WORD> groups;
     EnumResourceNamesW(image, RT_GROUP_ICON, &NoteIconGroup, reinterpret_cast<LONG_PTR>(&groups));
@@ -284,7 +236,7 @@ TEST(LauncherResources, TheOnlyIconGroupIs107AndHoldsAnImageOfTheBigIconSize)
 // executable hands itself to the engine and shows nothing.
 TEST_F(Launcher, AsAnEngineSubProcessItShowsNoWindow)
 {
-    m_process = driver::StartProcess(Executable(), std::wstring(L"--type=renderer ") + kWineEngineSwitches);
+    m_process = driver::StartProcess(LauncherExecutable(), L"--type=renderer " + launchertest::WineEngineSwitches());
     ASSERT_NE(m_process.handle, nullptr);
     bool sawWindow = false;
     DWORD exitCode = 1;
@@ -293,7 +245,7 @@ TEST_F(Launcher, AsAnEngineSubProcessItShowsNoWindow)
             sawWindow = sawWindow || !driver::TopLevelWindows(nullptr, nullptr, m_process.id).empty();
             return WaitForSingleObject(m_process.handle, 0) == WAIT_OBJECT_0;
         },
-        kExitTimeoutMs);
+        launchertest::kExitTimeoutMs);
     ASSERT_TRUE(ended);
     GetExitCodeProcess(m_process.handle, &exitCode);
     EXPECT_FALSE(sawWindow);
@@ -304,14 +256,14 @@ TEST_F(Launcher, AsAnEngineSubProcessItShowsNoWindow)
 // and the program ends with an error instead of a login window that never loads.
 TEST_F(Launcher, WithoutAnEngineFileItSaysWhichAndEndsWithAnError)
 {
-    const LauncherFolder folder(L"zarnith-without-icu", ZARNITH_DIST_DIR_DOS, {L"icudtl.dat"});
+    const LauncherFolder folder(L"zarnith-without-icu", launchertest::RunnableFolder(), {L"icudtl.dat"});
     ASSERT_TRUE(folder.Ready());
     DWORD exitCode = 0;
     const std::wstring text = StartFailureShown(folder.LauncherPath(), exitCode);
     EXPECT_NE(text.find(kCannotStart), std::wstring::npos) << "no message box";
     EXPECT_NE(text.find(L"icudtl.dat"), std::wstring::npos);
     EXPECT_EQ(exitCode, 2u);
-    EXPECT_TRUE(NoLauncherProcessLeft());
+    EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
 }
 
 TEST_F(Launcher, WithAnEngineLibraryOfAnotherVersionItSaysSoAndEndsWithAnError)
@@ -323,7 +275,7 @@ TEST_F(Launcher, WithAnEngineLibraryOfAnotherVersionItSaysSoAndEndsWithAnError)
     EXPECT_NE(text.find(kCannotStart), std::wstring::npos) << "no message box";
     EXPECT_NE(text.find(L"libcef.dll"), std::wstring::npos);
     EXPECT_EQ(exitCode, 3u);
-    EXPECT_TRUE(NoLauncherProcessLeft());
+    EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
 }
 
 }  // namespace

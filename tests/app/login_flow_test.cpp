@@ -15,10 +15,9 @@
 
 namespace {
 
+using launchertest::kLoginWindowSize;
 using launchertest::LauncherSession;
 
-// The login window's size, as its skin lays it out.
-constexpr SIZE kLoginWindowSize = {1120, 640};
 // Where the login browser window sits from the login window's outer corner,
 // and the browser inside it.
 constexpr POINT kLoginBrowserOffset = {483, 217};
@@ -45,6 +44,8 @@ constexpr DWORD kQuietMs = 1500;
 // Game windows opened and closed while the login page hands over again and again.
 constexpr int kStormCycles = 3;
 constexpr DWORD kStormWatchMs = 1500;
+// Logins whose game window is closed the moment it appears.
+constexpr int kEarlyCloseRounds = 5;
 
 RECT WorkArea()
 {
@@ -118,8 +119,7 @@ class ReplacedSkin {
 public:
     ReplacedSkin(const wchar_t* skinFile, const char* xml)
     {
-        const std::wstring executable = launchertest::LauncherExecutable();
-        m_path = executable.substr(0, executable.find_last_of(L'\\')) + L"\\skin\\" + skinFile;
+        m_path = launchertest::RunnableFolder() + L"\\skin\\" + skinFile;
         m_saved = m_path + L".saved";
         m_replaced = MoveFileExW(m_path.c_str(), m_saved.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
         const HANDLE file = CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -352,6 +352,27 @@ TEST_F(LoginFlow, HandOversAtEveryMomentOfTheCycleLeaveOneGameWindowOrTheLogin)
     EXPECT_TRUE(m_session.LoginWindowsHidden());
     PostMessageW(m_session.Login(), WM_SYSCOMMAND, SC_CLOSE, 0);
     ExpectCleanEnd();
+}
+
+// A game window closed the moment it appears, before its browser has asked
+// for its page: the login windows come back and stay, and no game window
+// opens by itself afterwards (the game browser hands nothing over).
+TEST_F(LoginFlow, AGameWindowClosedAsSoonAsItAppearsLeavesTheLoginWindowsShown)
+{
+    ASSERT_TRUE(m_session.Start());
+    for (int round = 0; round < kEarlyCloseRounds; ++round) {
+        ASSERT_TRUE(launchertest::WaitForPageTitle(m_session.LoginBrowser(), launchertest::kLoginPageTitle));
+        m_session.LogInAs(L"early");
+        const HWND game = m_session.WaitForGameWindow();
+        ASSERT_NE(game, nullptr) << "round " << round << ": no game window";
+        PostMessageW(game, WM_SYSCOMMAND, SC_CLOSE, 0);
+        ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs))
+            << "round " << round << ": the login windows did not come back";
+        const bool leftShown = driver::WaitFor(
+            [&] { return !m_session.LoginWindowsVisible() || m_session.CountGameWindows() != 0; }, kQuietMs);
+        EXPECT_FALSE(leftShown) << "round " << round << ": the login windows were hidden again or a game window opened";
+    }
+    ExpectCloseButtonEndsTheProgram();
 }
 
 // A game window closed while its page is still loading: the login windows

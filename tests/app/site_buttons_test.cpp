@@ -16,7 +16,7 @@
 #include "game_window.h"
 #include "launcher_session.h"
 #include "registry_value_override.h"
-#include "scratch_folder.h"
+#include "temp_folder.h"
 #include "url_recorder.h"
 
 #include <gtest/gtest.h>
@@ -82,17 +82,18 @@ constexpr wchar_t kAccount[] = L"tester";
 
 constexpr DWORD kRecordTimeoutMs = 10000;
 
+// With a trailing backslash, as TempFolder::Path().
 std::wstring ProgramFolder()
 {
     wchar_t path[MAX_PATH];
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path, length);
-    return folder.substr(0, folder.find_last_of(L'\\'));
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
 }
 
 std::wstring RecordFileIn(const std::wstring& folder)
 {
-    return folder + L"\\" + kUrlRecordFileName;
+    return folder + kUrlRecordFileName;
 }
 
 // The whole lines a recorder has written so far.
@@ -121,17 +122,17 @@ protected:
     {
         ASSERT_TRUE(driver::ProcessesNamed(launchertest::kExecutableName).empty()) << "a launcher is already running";
         ASSERT_TRUE(m_session.Site().IsListening()) << "the demo site's port is taken";
-        ASSERT_FALSE(m_launcherFolder.Path().empty());
+        ASSERT_TRUE(m_launcherFolder.Made());
         DeleteFileW(BrowserRecord().c_str());
         // Every web address opened goes to the recorder, never to Wine's winebrowser.
         for (const wchar_t* key : {kHttpCommandKey, kHttpsCommandKey}) {
             m_associations.push_back(std::make_unique<RegistryValueOverride>(HKEY_CLASSES_ROOT, key, RecorderCommand()));
             ASSERT_TRUE(m_associations.back()->Applied()) << "cannot register the recorder under HKCR\\" << key;
         }
-        ASSERT_TRUE(CopyFileW(Recorder().c_str(), (m_launcherFolder.Path() + L"\\" + kFallbackBrowserName).c_str(), TRUE));
+        ASSERT_TRUE(CopyFileW(Recorder().c_str(), (m_launcherFolder.Path() + kFallbackBrowserName).c_str(), TRUE));
     }
 
-    std::wstring Recorder() const { return ProgramFolder() + L"\\" + kRecorderName; }
+    std::wstring Recorder() const { return ProgramFolder() + kRecorderName; }
     std::wstring RecorderCommand() const { return L"\"" + Recorder() + L"\" \"%1\""; }
     // What the recorder registered as the web browser writes down.
     std::wstring BrowserRecord() const { return RecordFileIn(ProgramFolder()); }
@@ -139,7 +140,7 @@ protected:
     std::wstring FallbackRecord() const { return RecordFileIn(m_launcherFolder.Path()); }
     std::wstring MissingBrowserCommand() const
     {
-        return L"\"" + m_launcherFolder.Path() + L"\\" + kMissingBrowserName + L"\" \"%1\"";
+        return L"\"" + m_launcherFolder.Path() + kMissingBrowserName + L"\" \"%1\"";
     }
 
     // Starts the launcher in the folder where "iexplore" finds the recorder
@@ -175,7 +176,7 @@ protected:
     // never reaches the system's own web browser.
     std::vector<std::unique_ptr<RegistryValueOverride>> m_associations;
     // The launcher's current folder, where "iexplore" finds the recorder.
-    ScratchFolder m_launcherFolder{L"zarnith-site-buttons"};
+    TempFolder m_launcherFolder{L"zarnith-site-buttons"};
     launchertest::LauncherSession m_session;
 };
 

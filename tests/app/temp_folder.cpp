@@ -16,20 +16,24 @@ std::wstring WithoutTrailingBackslash(std::wstring path)
 
 }  // namespace
 
-TempFolder::TempFolder()
+TempFolder::TempFolder(const std::wstring& namePrefix)
 {
-    // Unique across the processes of a run and the folders of one program.
+    // Counted across the folders of one program; a name already taken (a
+    // leftover of an earlier process with the same id) is passed over.
     static std::atomic<unsigned> s_count{0};
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    m_path = std::wstring(temp) + L"zarnith-settings-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-             std::to_wstring(++s_count) + L"\\";
-    CreateDirectoryW(m_path.c_str(), nullptr);
+    const std::wstring stem = std::wstring(temp) + namePrefix + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+    do {
+        m_path = stem + std::to_wstring(++s_count) + L"\\";
+        m_made = CreateDirectoryW(m_path.c_str(), nullptr) != FALSE;
+    } while (!m_made && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
 TempFolder::~TempFolder()
 {
-    RemoveFolderTree(m_path);
+    if (m_made)
+        RemoveFolderTree(m_path);
 }
 
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes)

@@ -1,5 +1,6 @@
-// A fresh folder under the temporary folder for one test, removed with
-// everything in it when the test ends; and the file operations tests need.
+// A new, empty folder under the user's temporary folder for one test, removed
+// with everything in it when the object goes; and the file operations tests
+// need.
 #pragma once
 
 #include <string>
@@ -7,16 +8,21 @@
 
 class TempFolder {
 public:
-    TempFolder();
+    // The folder's name begins with namePrefix; the process and a count keep
+    // it apart from other programs' folders and from earlier runs' leftovers.
+    explicit TempFolder(const std::wstring& namePrefix = L"zarnith-test");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    // Whether the folder could be made.
+    bool Made() const { return m_made; }
     // The folder's path, ending in a backslash.
     const std::wstring& Path() const { return m_path; }
 
 private:
     std::wstring m_path;
+    bool m_made = false;
 };
 
 // Writes the bytes as the whole file; false when it cannot.
