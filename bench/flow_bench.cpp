@@ -158,70 +158,9 @@ int CyclesToRun()
     return static_cast<int>(std::min<long>(asked, kMostCycles));
 }
 
-std::string Utf8(const std::wstring& text)
-{
-    if (text.empty())
-        return std::string();
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], size, nullptr, nullptr);
-    return utf8;
-}
-
 std::string Quoted(const std::wstring& text)
 {
-    return "\"" + Utf8(text) + "\"";
-}
-
-std::string PageIn(HWND host)
-{
-    const HWND browser = launchertest::BrowserWindowIn(host);
-    return browser ? "page " + Quoted(driver::WindowText(browser)) : "no browser";
-}
-
-std::string Shown(HWND window)
-{
-    return !IsWindow(window) ? "gone" : driver::IsVisible(window) ? "visible" : "hidden";
-}
-
-bool Ended(const launchertest::LauncherSession& session, DWORD* exitCode)
-{
-    const HANDLE process = session.Process().handle;
-    if (WaitForSingleObject(process, 0) != WAIT_OBJECT_0)
-        return false;
-    GetExitCodeProcess(process, exitCode);
-    return true;
-}
-
-// The launcher's game windows, visible or not (the login window has the same
-// class and caption).
-std::vector<HWND> GameWindows(const launchertest::LauncherSession& session)
-{
-    std::vector<HWND> games;
-    for (HWND window : driver::TopLevelWindows(launchertest::kWindowClass, launchertest::kGameCaption,
-                                               session.Process().id)) {
-        if (window != session.Login())
-            games.push_back(window);
-    }
-    return games;
-}
-
-// The launcher's windows and the titles their browsers show, as one line.
-std::string Seen(const launchertest::LauncherSession& session)
-{
-    if (!session.Process().handle)
-        return "the launcher could not be started";
-    DWORD exitCode = 0;
-    if (Ended(session, &exitCode))
-        return "the launcher has ended (exit code " + std::to_string(exitCode) + ")";
-    const std::vector<HWND> games = GameWindows(session);
-    std::string seen = std::to_string(games.size()) + " game window" + (games.size() == 1 ? "" : "s");
-    for (HWND game : games)
-        seen += " (" + Shown(game) + ", " + PageIn(game) + ")";
-    seen += "; login window " + Shown(session.Login()) + ", login browser window " + Shown(session.LoginBrowser()) +
-            " (" + PageIn(session.LoginBrowser()) + ")";
-    return seen;
+    return "\"" + launchertest::Utf8(text) + "\"";
 }
 
 bool LoginPageShown(const launchertest::LauncherSession& session)
@@ -235,7 +174,7 @@ std::string SaveScreenshot(int cycle)
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
     const std::wstring path = std::wstring(folder) + L"zarnith-flow-cycle" + std::to_wstring(cycle) + L".png";
-    return driver::SaveScreenshot(path) ? Utf8(path) : std::string();
+    return driver::SaveScreenshot(path) ? launchertest::Utf8(path) : std::string();
 }
 
 enum class Outcome { Completed, HandOverIncomplete, ReturnIncomplete };
@@ -276,24 +215,24 @@ Cycle RunCycle(launchertest::LauncherSession& session, int number, Counts& count
     if (!game)
         return {Outcome::HandOverIncomplete,
                 "no visible game window " + std::to_string(kWindowTimeoutMs / 1000) + " s after the login; " +
-                    Seen(session)};
+                    session.WhatShows()};
     const std::wstring gameTitle = launchertest::GamePageTitle(launchertest::kLoginServer, account);
     if (!launchertest::WaitForPageTitle(game, gameTitle))
         return {Outcome::HandOverIncomplete, "the game window did not show " + Quoted(gameTitle) + " within " +
-                                                 std::to_string(kPageTimeoutMs / 1000) + " s; " + Seen(session)};
+                                                 std::to_string(kPageTimeoutMs / 1000) + " s; " + session.WhatShows()};
 
     launchertest::ClickTopBarButton(game, launchertest::TopBarButton::Close);
     ++counts.clicksSent;
     if (!driver::WaitFor([&] { return !IsWindow(game); }, kWindowTimeoutMs))
         return {Outcome::ReturnIncomplete, "the game window stayed " + std::to_string(kWindowTimeoutMs / 1000) +
-                                               " s after its close button's click; " + Seen(session)};
+                                               " s after its close button's click; " + session.WhatShows()};
     if (!driver::WaitFor([&] { return session.LoginWindowsVisible(); }, kWindowTimeoutMs))
         return {Outcome::ReturnIncomplete, "the login windows were not both visible " +
                                                std::to_string(kWindowTimeoutMs / 1000) +
-                                               " s after the game window went; " + Seen(session)};
+                                               " s after the game window went; " + session.WhatShows()};
     if (!launchertest::WaitForPageTitle(session.LoginBrowser(), launchertest::kLoginPageTitle))
         return {Outcome::ReturnIncomplete, "the login browser did not show the login page's title within " +
-                                               std::to_string(kPageTimeoutMs / 1000) + " s; " + Seen(session)};
+                                               std::to_string(kPageTimeoutMs / 1000) + " s; " + session.WhatShows()};
     return {Outcome::Completed, std::string(), NowMs() - start};
 }
 
@@ -306,9 +245,9 @@ bool BackToLogin(launchertest::LauncherSession& session, size_t* closed)
     const bool back = driver::WaitFor(
         [&] {
             DWORD exitCode = 0;
-            if (Ended(session, &exitCode))
+            if (session.HasEnded(&exitCode))
                 return false;
-            const std::vector<HWND> games = GameWindows(session);
+            const std::vector<HWND> games = session.GameWindows();
             for (HWND game : games) {
                 if (asked.insert(game).second)
                     PostMessageW(game, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -361,7 +300,7 @@ Counts RunCycles(launchertest::LauncherSession& session, int cyclesAsked)
 
         size_t closed = 0;
         if (!BackToLogin(session, &closed)) {
-            const std::string seen = Seen(session);
+            const std::string seen = session.WhatShows();
             counts.stoppedBecause = "after cycle " + std::to_string(number) +
                                     ", the login windows with the login page did not come back; " + seen;
             std::printf("cycle %d: not back at the login windows after closing %zu game window(s): %s\n", number,
@@ -405,7 +344,7 @@ int main(int argc, char** argv)
         return 1;
     }
     if (!session.Start()) {
-        std::printf("the launcher did not show its login page: %s\n", Seen(session).c_str());
+        std::printf("the launcher did not show its login page: %s\n", session.WhatShows().c_str());
         return 1;
     }
 
@@ -414,7 +353,7 @@ int main(int argc, char** argv)
     session.ClickLoginCloseButton();
     const bool clean = session.EndsCleanly();
     DWORD exitCode = 0;
-    const bool ended = Ended(session, &exitCode);
+    const bool ended = session.HasEnded(&exitCode);
     const size_t left = driver::ProcessesNamed(launchertest::kExecutableName).size();
 
     const double busyCpuMs = load.CpuTimeMs();

@@ -24,6 +24,18 @@ std::wstring ElsewhereFolder()
     return folder;
 }
 
+// Whether the window is there and shown, as one word.
+std::string Shown(HWND window)
+{
+    return !IsWindow(window) ? "gone" : driver::IsVisible(window) ? "visible" : "hidden";
+}
+
+std::string PageIn(HWND host)
+{
+    const HWND browser = BrowserWindowIn(host);
+    return browser ? "page \"" + Utf8(driver::WindowText(browser)) + "\"" : "no browser";
+}
+
 testsupport::HttpServer& DemoSite()
 {
     static testsupport::HttpServer site(kSitePort);
@@ -119,6 +131,17 @@ HWND FindVisibleWindow(DWORD processId, const wchar_t* caption)
     return nullptr;
 }
 
+std::string Utf8(const std::wstring& text)
+{
+    if (text.empty())
+        return std::string();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], size, nullptr, nullptr);
+    return utf8;
+}
+
 bool NoLauncherProcessLeft()
 {
     return driver::WaitFor([] { return driver::ProcessesNamed(kExecutableName).empty(); }, kExitTimeoutMs);
@@ -163,7 +186,7 @@ void LauncherSession::LogInAs(const std::wstring& account)
 HWND LauncherSession::LogInToGame(const std::wstring& account)
 {
     const auto failed = [&](const char* what) -> HWND {
-        std::printf("logging in as \"%ls\": %s\n", account.c_str(), what);
+        std::printf("logging in as \"%s\": %s; %s\n", Utf8(account).c_str(), what, WhatShows().c_str());
         std::fflush(stdout);
         return nullptr;
     };
@@ -191,12 +214,19 @@ HWND LauncherSession::WaitForGameWindow(DWORD timeoutMs) const
     return game;
 }
 
+std::vector<HWND> LauncherSession::GameWindows() const
+{
+    std::vector<HWND> games;
+    for (HWND window : driver::TopLevelWindows(kWindowClass, kGameCaption, m_process.id)) {
+        if (window != m_login)
+            games.push_back(window);
+    }
+    return games;
+}
+
 size_t LauncherSession::CountGameWindows() const
 {
-    size_t count = 0;
-    for (HWND window : driver::TopLevelWindows(kWindowClass, kGameCaption, m_process.id))
-        count += window != m_login ? 1 : 0;
-    return count;
+    return GameWindows().size();
 }
 
 bool LauncherSession::LoginWindowsVisible() const
@@ -207,6 +237,30 @@ bool LauncherSession::LoginWindowsVisible() const
 bool LauncherSession::LoginWindowsHidden() const
 {
     return IsWindow(m_login) && !driver::IsVisible(m_login) && !driver::IsVisible(m_loginBrowser);
+}
+
+bool LauncherSession::HasEnded(DWORD* exitCode) const
+{
+    if (WaitForSingleObject(m_process.handle, 0) != WAIT_OBJECT_0)
+        return false;
+    GetExitCodeProcess(m_process.handle, exitCode);
+    return true;
+}
+
+std::string LauncherSession::WhatShows() const
+{
+    if (!m_process.handle)
+        return "the launcher could not be started";
+    DWORD exitCode = 0;
+    if (HasEnded(&exitCode))
+        return "the launcher has ended (exit code " + std::to_string(exitCode) + ")";
+    const std::vector<HWND> games = GameWindows();
+    std::string shows = std::to_string(games.size()) + " game window" + (games.size() == 1 ? "" : "s");
+    for (HWND game : games)
+        shows += " (" + Shown(game) + ", " + PageIn(game) + ")";
+    shows += "; login window " + Shown(m_login) + ", login browser window " + Shown(m_loginBrowser) + " (" +
+             PageIn(m_loginBrowser) + ")";
+    return shows;
 }
 
 bool LauncherSession::EndsWith(DWORD expectedExitCode, DWORD* exitCode)

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace launchertest {
 
@@ -67,6 +68,9 @@ void LogInWithInput(HWND loginBrowserHost, const std::wstring& account);
 // The launcher's visible skinned top-level windows with this caption.
 HWND FindVisibleWindow(DWORD processId, const wchar_t* caption);
 
+// The text in UTF-8, for a test's or a bench's output.
+std::string Utf8(const std::wstring& text);
+
 // Every launcher process, the engine's sub-processes included, is gone.
 bool NoLauncherProcessLeft();
 
@@ -103,10 +107,17 @@ public:
     HWND LogInToGame(const std::wstring& account);
     // The visible game window, waited for; null when none appears.
     HWND WaitForGameWindow(DWORD timeoutMs = kWindowTimeoutMs) const;
-    // All of the launcher's game windows, visible or not.
+    // All of the launcher's game windows, visible or not (the login window
+    // has the same class and caption).
+    std::vector<HWND> GameWindows() const;
     size_t CountGameWindows() const;
     bool LoginWindowsVisible() const;
     bool LoginWindowsHidden() const;
+
+    // Whether the launcher has ended, and then its exit code; without waiting.
+    bool HasEnded(DWORD* exitCode) const;
+    // The launcher's windows and the titles their browsers show, as one line.
+    std::string WhatShows() const;
 
     // Waits for the launcher to end; true when it ended with exitCode in time.
     bool EndsWith(DWORD expectedExitCode, DWORD* exitCode = nullptr);

@@ -196,7 +196,8 @@ const void* ResourceData(HMODULE image, LPCWSTR name, LPCWSTR type)
 // itself cannot be read from here.)
 TEST(LauncherResources, TheOnlyIconGroupIs107AndHoldsAnImageOfTheBigIconSize)
 {
-    HMODULE image = LoadLibraryExW(LauncherExecutable().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE image = LoadLibraryExW(LauncherExecutable().c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(image, nullptr);
     std::vector<WORD> groups;
     EnumResourceNamesW(image, RT_GROUP_ICON, &NoteIconGroup, reinterpret_cast<LONG_PTR>(&groups));
