@@ -46,6 +46,8 @@ constexpr int kStormCycles = 3;
 constexpr DWORD kStormWatchMs = 1500;
 // Logins whose game window is closed the moment it appears.
 constexpr int kEarlyCloseRounds = 5;
+// Game windows closed while their page is held back by the server.
+constexpr int kClosesWhileLoading = 3;
 
 RECT WorkArea()
 {
@@ -375,8 +377,8 @@ TEST_F(LoginFlow, AGameWindowClosedAsSoonAsItAppearsLeavesTheLoginWindowsShown)
     ExpectCloseButtonEndsTheProgram();
 }
 
-// A game window closed while its page is still loading: the login windows
-// come back and take the next login as the first.
+// Game windows closed while their page is still loading, several in a row:
+// the login windows come back each time and take the next login as the first.
 TEST_F(LoginFlow, AGameWindowClosedWhileItsPageLoadsBringsBackALoginThatWorks)
 {
     testsupport::HttpResponse slowGame;
@@ -384,16 +386,25 @@ TEST_F(LoginFlow, AGameWindowClosedWhileItsPageLoadsBringsBackALoginThatWorks)
     slowGame.delayMs = kHeldBackPageMs;
     m_session.Site().Route("/game/play.html?client=2&server=1&account=slow", slowGame);
     ASSERT_TRUE(m_session.Start());
-    m_session.LogInAs(L"slow");
-    const HWND game = m_session.WaitForGameWindow();
-    ASSERT_NE(game, nullptr);
-    ASSERT_TRUE(driver::WaitFor(
-        [&] { return m_session.Site().CountRequests("/game/play.html?client=2&server=1&account=slow") == 1; },
-        launchertest::kPageTimeoutMs));
-    ClickGameCloseButton(game);
-    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs));
-    ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
-    EXPECT_EQ(m_session.CountGameWindows(), 0u);
+    for (int close = 0; close < kClosesWhileLoading; ++close) {
+        ASSERT_TRUE(launchertest::WaitForPageTitle(m_session.LoginBrowser(), launchertest::kLoginPageTitle));
+        m_session.LogInAs(L"slow");
+        const HWND game = m_session.WaitForGameWindow();
+        ASSERT_NE(game, nullptr) << "close " << close << ": no game window";
+        ASSERT_TRUE(driver::WaitFor(
+            [&] {
+                return m_session.Site().CountRequests("/game/play.html?client=2&server=1&account=slow") ==
+                       static_cast<size_t>(close + 1);
+            },
+            launchertest::kPageTimeoutMs));
+        ClickGameCloseButton(game);
+        ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(game); }, launchertest::kWindowTimeoutMs));
+        ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
+        EXPECT_EQ(m_session.CountGameWindows(), 0u);
+        EXPECT_TRUE(driver::WaitFor([&] { return GetForegroundWindow() == m_session.LoginBrowser(); },
+                                    launchertest::kWindowTimeoutMs))
+            << "close " << close << ": the login page did not get the keyboard back";
+    }
 
     ASSERT_TRUE(launchertest::WaitForPageTitle(m_session.LoginBrowser(), launchertest::kLoginPageTitle));
     const HWND second = m_session.LogInToGame(L"after");

@@ -18,6 +18,8 @@ constexpr DWORD kDragPressPauseMs = 50;
 constexpr DWORD kDragTimeoutMs = 10000;
 // A window of another thread activates itself when it handles the request;
 // a window that is still showing itself may take the foreground meanwhile.
+// How often the window's thread must answer with the window still in the foreground.
+constexpr int kForegroundSettleRounds = 3;
 constexpr DWORD kForegroundTimeoutMs = 3000;
 
 // Maps a screen coordinate to the absolute scale so that the system's
@@ -225,12 +227,24 @@ void TypeText(const std::wstring& text)
 
 bool BringToForeground(HWND window)
 {
+    // Under Wine a foreground change made from another process reaches the
+    // window's own thread later, as X focus events it handles when it next
+    // looks for messages; handled in the middle of a click, they deactivate
+    // the window and cancel the press. So the window must still be the
+    // foreground after its thread has answered a few times.
+    int settledRounds = 0;
     return WaitFor(
-        [window] {
-            if (GetForegroundWindow() == window)
-                return true;
-            SetForegroundWindow(window);
-            return false;
+        [&] {
+            if (GetForegroundWindow() != window) {
+                settledRounds = 0;
+                SetForegroundWindow(window);
+                return false;
+            }
+            DWORD_PTR answer = 0;
+            if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kForegroundTimeoutMs, &answer) &&
+                GetForegroundWindow() == window)
+                ++settledRounds;
+            return settledRounds >= kForegroundSettleRounds;
         },
         kForegroundTimeoutMs);
 }
