@@ -13,6 +13,10 @@ constexpr wchar_t kBrowserWindowClass[] = L"CefBrowserWindow";
 constexpr POINT kAccountField = {313, 146};
 // The login window's close button, in its client coordinates.
 constexpr POINT kLoginCloseButton = {1100, 18};
+// What the demo login page reports to the site: its account field took the
+// focus, its form was sent.
+constexpr char kFieldFocusEvent[] = "/event?focus";
+constexpr char kSubmitEvent[] = "/event?submit";
 // Enough to empty the account field of the page's own value ("player").
 constexpr int kAccountFieldBackspaces = 24;
 
@@ -102,17 +106,23 @@ bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs)
         timeoutMs);
 }
 
-void LogInWithInput(HWND loginBrowserHost, const std::wstring& account)
+bool LogInWithInput(HWND loginBrowserHost, const std::wstring& account, const std::function<bool()>& fieldFocused)
 {
-    driver::ClickInWindow(loginBrowserHost, kAccountField);
-    // Keys pressed before the click's activation has moved the focus into
-    // the browser would reach the window that had it.
-    driver::WaitFor(
-        [&] {
-            const HWND focus = driver::FocusOnThreadOf(loginBrowserHost);
-            return focus && IsChild(loginBrowserHost, focus);
-        },
-        kWindowTimeoutMs);
+    const RECT host = driver::ClientRectOnScreen(loginBrowserHost);
+    driver::ClickAtPinned({host.left + kAccountField.x, host.top + kAccountField.y});
+    // Keys pressed before the click has put the focus into the field would
+    // reach the window that had it.
+    const auto browserFocused = [&] {
+        const HWND focus = driver::FocusOnThreadOf(loginBrowserHost);
+        return focus && IsChild(loginBrowserHost, focus);
+    };
+    if (!driver::WaitFor([&] { return browserFocused() && (!fieldFocused || fieldFocused()); }, kWindowTimeoutMs)) {
+        std::printf("logging in as \"%s\": the account field did not take the focus after the click (the login "
+                    "browser's window %s it)\n",
+                    Utf8(account).c_str(), browserFocused() ? "has" : "does not have");
+        std::fflush(stdout);
+        return false;
+    }
     // Emptied without a modifier key: under Wine, Control+A now and then
     // selected nothing, and the account was added to the page's own value.
     driver::PressKey(VK_END);
@@ -120,6 +130,7 @@ void LogInWithInput(HWND loginBrowserHost, const std::wstring& account)
         driver::PressKey(VK_BACK);
     driver::TypeText(account);
     driver::PressKey(VK_RETURN);
+    return true;
 }
 
 HWND FindVisibleWindow(DWORD processId, const wchar_t* caption)
@@ -178,9 +189,20 @@ bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirecto
     return !waitForPage || WaitForPageTitle(m_loginBrowser, kLoginPageTitle);
 }
 
-void LauncherSession::LogInAs(const std::wstring& account)
+bool LauncherSession::LogInAs(const std::wstring& account)
 {
-    LogInWithInput(m_loginBrowser, account);
+    const size_t focusBefore = m_site->CountRequests(kFieldFocusEvent);
+    const size_t submitsBefore = m_site->CountRequests(kSubmitEvent);
+    if (!LogInWithInput(m_loginBrowser, account,
+                        [&] { return m_site->CountRequests(kFieldFocusEvent) > focusBefore; }))
+        return false;
+    if (!driver::WaitFor([&] { return m_site->CountRequests(kSubmitEvent) > submitsBefore; }, kWindowTimeoutMs)) {
+        std::printf("logging in as \"%s\": the login page was not sent (its keys were lost); %s\n",
+                    Utf8(account).c_str(), WhatShows().c_str());
+        std::fflush(stdout);
+        return false;
+    }
+    return true;
 }
 
 HWND LauncherSession::LogInToGame(const std::wstring& account)
@@ -190,10 +212,11 @@ HWND LauncherSession::LogInToGame(const std::wstring& account)
         std::fflush(stdout);
         return nullptr;
     };
-    LogInAs(account);
+    if (!LogInAs(account))
+        return nullptr;
     const HWND game = WaitForGameWindow();
     if (!game)
-        return failed("no game window after the login");
+        return failed("no game window after the login page was sent");
     if (!WaitForPageTitle(game, GamePageTitle(kLoginServer, account)))
         return failed("the game window did not show the game page");
     return game;

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,9 +62,12 @@ HWND BrowserWindowIn(HWND host);
 bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs = kPageTimeoutMs);
 
 // Logs in on the login page with real input: clicks into its account field
-// inside the window that hosts the login browser at its client area's
-// corner, replaces the field's text and presses Enter.
-void LogInWithInput(HWND loginBrowserHost, const std::wstring& account);
+// inside the window that hosts the login browser (the click carries its
+// point), waits until the browser has the focus and fieldFocused (when given)
+// says the field has it, replaces the field's text and presses Enter. False,
+// with what did not happen printed, when the focus did not come.
+bool LogInWithInput(HWND loginBrowserHost, const std::wstring& account,
+                    const std::function<bool()>& fieldFocused = nullptr);
 
 // The launcher's visible skinned top-level windows with this caption.
 HWND FindVisibleWindow(DWORD processId, const wchar_t* caption);
@@ -100,8 +104,10 @@ public:
     HWND LoginBrowser() const { return m_loginBrowser; }
 
     // Logs in with real input: clicks into the login page's account field,
-    // replaces its text and presses Enter.
-    void LogInAs(const std::wstring& account);
+    // waits until the page reports its focus, replaces its text, presses
+    // Enter and waits until the page reports the form sent. False, with what
+    // did not happen printed, when either report did not come.
+    bool LogInAs(const std::wstring& account);
     // Logs in with real input and waits for the game window and the game
     // page in it; null, with what did not come printed, when either does not.
     HWND LogInToGame(const std::wstring& account);
