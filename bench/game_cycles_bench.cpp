@@ -20,8 +20,8 @@ constexpr double kMegabyte = 1024.0 * 1024.0;
 
 void PrintFigures(const char* what, const launchertest::HeldFigures& figures)
 {
-    std::printf("%-10s gdi %5lu   user %4lu   private %8.1f MB", what, figures.gdiObjects, figures.userObjects,
-                static_cast<double>(figures.privateBytes) / kMegabyte);
+    std::printf("%-10s gdi %5lu   user %4lu   private %8.1f MB%s", what, figures.gdiObjects, figures.userObjects,
+                static_cast<double>(figures.privateBytes) / kMegabyte, figures.settled ? "" : " (still changing)");
 }
 
 double MeanMs(const std::vector<double>& times, size_t first, size_t count)

@@ -369,6 +369,8 @@ TEST_F(FullScreen, FiftyRoundTripsLeaveWindowsGdiObjectsAndMemorySettled)
                 static_cast<size_t>(settled.privateBytes));
 
     EXPECT_EQ(WaitForSingleObject(launcher.handle, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the launcher ended";
+    EXPECT_TRUE(baseline.settled) << "the launcher's objects kept changing after the warm-up";
+    EXPECT_TRUE(settled.settled) << "the launcher's objects kept changing after the round trips";
     ASSERT_GT(baseline.userObjects, 0u);
     ASSERT_GT(baseline.gdiObjects, 0u);
     ASSERT_GT(baseline.privateBytes, 0u);

@@ -55,6 +55,7 @@ HeldFigures SettledFiguresOf(HANDLE process)
             steadySince = GetTickCount();
         }
     }
+    seen.settled = GetTickCount() - steadySince >= kSteadyMs;
     seen.privateBytes = driver::PrivateBytes(process);
     return seen;
 }

@@ -17,10 +17,12 @@ struct HeldFigures {
     DWORD gdiObjects = 0;
     DWORD userObjects = 0;
     SIZE_T privateBytes = 0;
+    // The object counts had stopped changing when they were read.
+    bool settled = false;
 };
 
 // The figures once the process's GDI and USER objects have stopped changing
-// for a second (or after a few seconds when they do not).
+// for a second; after a few seconds when they do not, then not settled.
 HeldFigures SettledFiguresOf(HANDLE process);
 
 // One cycle from the login windows with the login page shown: logs in with

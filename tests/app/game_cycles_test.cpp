@@ -31,6 +31,8 @@ TEST(GameCycles, TwentyLoginGameAndCloseCyclesLeaveTheLauncherWorkingAndItsHoldi
         const std::string problem = launchertest::RunGameCycle(session, L"cycle" + std::to_wstring(cycle));
         ASSERT_EQ(problem, "") << "cycle " << cycle;
         cycles.push_back(launchertest::SettledFiguresOf(launcher));
+        EXPECT_TRUE(cycles.back().settled) << "cycle " << cycle << ": the launcher's objects kept changing (GDI "
+                                           << cycles.back().gdiObjects << ", USER " << cycles.back().userObjects << ")";
     }
 
     const launchertest::SettlingRatios ratios = launchertest::LastToFirstRatios(cycles, kCompared);
