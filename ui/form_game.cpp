@@ -52,6 +52,11 @@ void CDuiFormGame::SetOwnerWindow(HWND owner)
 
 LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
+    // Before the toolkit, whose default destroys the window.
+    if (uMsg == WM_CLOSE && !m_browserCreated) {
+        CloseOnceBrowserCreated();
+        return 0;
+    }
     const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
     switch (uMsg) {
     case WM_MOVE:
@@ -201,17 +206,30 @@ void CDuiFormGame::UpdateLayout()
     }
     InvalidateRect(m_hWnd, &client, TRUE);
     // Moves and size changes still reach a window hidden by the boss key (a
-    // display change, another program); it stays hidden until brought back.
-    if (!m_bossHidden)
+    // display change, another program); it stays hidden until brought back,
+    // and a window waiting to close stays hidden.
+    if (!m_bossHidden && !m_closeWhenBrowserCreated)
         ::ShowWindow(m_hWnd, SW_SHOW);
     UpdateWindow(m_hWnd);
 }
 
 void CDuiFormGame::OnBrowserCreated()
 {
+    m_browserCreated = true;
+    if (m_closeWhenBrowserCreated) {
+        PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
+        return;
+    }
     // Also while hidden by the boss key: the layout keeps such a window hidden.
     if (CanLayOut())
         UpdateLayout();
+}
+
+void CDuiFormGame::CloseOnceBrowserCreated()
+{
+    m_closeWhenBrowserCreated = true;
+    ShowWindow(false);
+    ReportClosed();
 }
 
 void CDuiFormGame::PlaceTopBar(SIZE client)

@@ -75,8 +75,15 @@ private:
     void ShowFromTray();
 
     void CenterAndShow();
-    // The engine has reported the browser: its window gets its place.
+    // The engine has reported the browser: its window gets its place, and a
+    // close that waited for it goes ahead.
     void OnBrowserCreated();
+    // A close while the engine is still creating the browser: the engine
+    // creates the browser's window in this one, and a window gone meanwhile
+    // makes the engine end the whole program (a failed window creation is
+    // fatal to it). The window hides and tells the login window at once, and
+    // closes once the browser has been reported.
+    void CloseOnceBrowserCreated();
     // Places the top bar and the browser's window for the window's size.
     void UpdateLayout();
     // The top bar spans the client width at its own height.
@@ -114,6 +121,10 @@ private:
     // The boss key's registration succeeded: it can bring a hidden window back.
     bool m_bossHotKeyWorks = false;
     bool m_closeReported = false;
+    // The engine has reported this window's browser (WM_BROWSER_CREATED).
+    bool m_browserCreated = false;
+    // A close came before the browser did; it is made again when the browser comes.
+    bool m_closeWhenBrowserCreated = false;
     // A hot key fired while Alt was down, and Alt has not been released since.
     bool m_hotKeyWithAltDown = false;
 };
