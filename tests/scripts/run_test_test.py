@@ -378,5 +378,54 @@ class RunsTheProgram(unittest.TestCase):
         self.assertEqual(len(self.retries_noted()), 2)
 
 
+
+def renderer_started(process_id="0204"):
+    return (f'{process_id}:0210:warn:debugstr:OutputDebugStringA "[1209/081038:ERROR:renderer_main.cc(200)] '
+            f'Running without renderer sandbox\\n"\n')
+
+
+def renderer_out_of_memory(process_id="0204", thread_id="0208"):
+    return (f'{process_id}:{thread_id}:warn:debugstr:OutputDebugStringA "[1209/081039:FATAL:memory.cc(18)] '
+            f'Out of memory. size=4194304\\n"\n')
+
+
+def breakpoint_in(thread_id="208"):
+    return (f"wine: Unhandled exception 0x80000003 in thread {thread_id} at address 00000001801DA1DD "
+            f"(thread 0{thread_id}), starting debugger...\n")
+
+
+class ARendererOutOfMemory(unittest.TestCase):
+    """The engine's renderer under Wine now and then fails an allocation as
+    it is closed, logs a FATAL line and stops at a breakpoint: the program's
+    tests all passed, and it is run again."""
+
+    TEST = "GameAddressTest.RedirectOfAPagesImageIsNoNavigation"
+
+    def output(self, crash):
+        return (started(self.TEST) + renderer_started() + crash + succeeded(self.TEST) + summary(3))
+
+    def test_is_run_again_when_its_tests_passed(self):
+        output = self.output(renderer_out_of_memory() + breakpoint_in())
+        self.assertFalse(passes(0, output))
+        self.assertTrue(run_test.engine_renderer_fault(0, output))
+
+    def test_not_a_breakpoint_on_another_thread_or_without_the_fatal_line(self):
+        self.assertFalse(run_test.engine_renderer_fault(0, self.output(renderer_out_of_memory() + breakpoint_in("20c"))))
+        self.assertFalse(run_test.engine_renderer_fault(0, self.output(breakpoint_in())))
+
+    def test_not_in_a_process_that_is_no_renderer(self):
+        output = (started(self.TEST) + renderer_started("0300") + renderer_out_of_memory() + breakpoint_in()
+                  + succeeded(self.TEST) + summary(3))
+        self.assertFalse(run_test.engine_renderer_fault(0, output))
+
+    def test_not_when_a_test_failed_or_something_else_crashed(self):
+        crash = renderer_out_of_memory() + breakpoint_in()
+        failing = (started(self.TEST) + renderer_started() + crash + OTHER_CHECK_FAILED + failed(self.TEST)
+                   + summary(2, [self.TEST]))
+        self.assertFalse(run_test.engine_renderer_fault(1, failing))
+        self.assertFalse(run_test.engine_renderer_fault(0, self.output(crash + PAGE_FAULT)))
+        self.assertFalse(run_test.engine_renderer_fault(1, self.output(crash)))
+
+
 if __name__ == "__main__":
     unittest.main()
