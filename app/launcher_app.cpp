@@ -30,9 +30,9 @@ public:
     OleSession& operator=(const OleSession&) = delete;
 };
 
-void UseSkinFolderBesideExecutable(HINSTANCE instance)
+// The toolkit knows the executable's module (LauncherApp::Run gives it).
+void UseSkinFolderBesideExecutable()
 {
-    CPaintManagerUI::SetInstance(instance);
     CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + kSkinFolderName);
 }
 
@@ -59,6 +59,7 @@ int LauncherApp::Run()
         return StartFailureExitCode(StartFailure::OtherEngineVersion);
     }
     if (!subProcess) {
+        // The toolkit's idea of the executable's folder serves the engine's files and the skins alike.
         CPaintManagerUI::SetInstance(m_instance);
         if (const std::optional<std::wstring> missing = MissingEngineFile(CPaintManagerUI::GetInstancePath().GetData())) {
             ShowStartFailure(StartFailure::MissingEngineFile, *missing);
@@ -80,7 +81,7 @@ int LauncherApp::RunBrowserProcess()
         ShowStartFailure(*failure);
         return StartFailureExitCode(*failure);
     }
-    UseSkinFolderBesideExecutable(m_instance);
+    UseSkinFolderBesideExecutable();
 
     CDuiFormLogin loginWindow;
     const HWND login = loginWindow.Create(nullptr, kGameTitle, kLoginWindowStyle, kLoginWindowExStyle, CW_USEDEFAULT,

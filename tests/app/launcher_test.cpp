@@ -62,12 +62,13 @@ private:
     bool m_ready = false;
 };
 
-// Starts the launcher from the folder and waits for its message box: returns
-// the box's text and presses its button, then the exit code; empty text when
-// no box came.
-std::wstring StartFailureShown(const std::wstring& executable, DWORD& exitCode)
+// Starts the launcher from the folder and expects its message box, in
+// Chinese, to name what keeps the engine from starting; presses its button
+// and expects the launcher to end with the exit code, leaving no process.
+void ExpectStartFailure(const LauncherFolder& folder, const wchar_t* named, DWORD expectedExitCode)
 {
-    driver::Process process = launchertest::StartEngineProgram(executable);
+    ASSERT_TRUE(folder.Ready());
+    driver::Process process = launchertest::StartEngineProgram(folder.LauncherPath());
     std::wstring text;
     HWND box = nullptr;
     driver::WaitFor(
@@ -81,10 +82,14 @@ std::wstring StartFailureShown(const std::wstring& executable, DWORD& exitCode)
             text += driver::WindowText(child) + L"\n";
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
+    DWORD exitCode = 0;
     if (!driver::WaitForExit(process, launchertest::kExitTimeoutMs, &exitCode))
         driver::KillProcessTree(process);
     driver::CloseProcess(process);
-    return text;
+    EXPECT_NE(text.find(kCannotStart), std::wstring::npos) << "no message box";
+    EXPECT_NE(text.find(named), std::wstring::npos);
+    EXPECT_EQ(exitCode, expectedExitCode);
+    EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
 }
 
 // Nothing listens on the demo site's port: these tests need no login page.
@@ -257,26 +262,13 @@ TEST_F(Launcher, AsAnEngineSubProcessItShowsNoWindow)
 // and the program ends with an error instead of a login window that never loads.
 TEST_F(Launcher, WithoutAnEngineFileItSaysWhichAndEndsWithAnError)
 {
-    const LauncherFolder folder(L"zarnith-without-icu", launchertest::RunnableFolder(), {L"icudtl.dat"});
-    ASSERT_TRUE(folder.Ready());
-    DWORD exitCode = 0;
-    const std::wstring text = StartFailureShown(folder.LauncherPath(), exitCode);
-    EXPECT_NE(text.find(kCannotStart), std::wstring::npos) << "no message box";
-    EXPECT_NE(text.find(L"icudtl.dat"), std::wstring::npos);
-    EXPECT_EQ(exitCode, 2u);
-    EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
+    ExpectStartFailure(LauncherFolder(L"zarnith-without-icu", launchertest::RunnableFolder(), {L"icudtl.dat"}),
+                       L"icudtl.dat", 2);
 }
 
 TEST_F(Launcher, WithAnEngineLibraryOfAnotherVersionItSaysSoAndEndsWithAnError)
 {
-    const LauncherFolder folder(L"zarnith-other-engine", ZARNITH_OTHER_ENGINE_DIR_DOS, {});
-    ASSERT_TRUE(folder.Ready());
-    DWORD exitCode = 0;
-    const std::wstring text = StartFailureShown(folder.LauncherPath(), exitCode);
-    EXPECT_NE(text.find(kCannotStart), std::wstring::npos) << "no message box";
-    EXPECT_NE(text.find(L"libcef.dll"), std::wstring::npos);
-    EXPECT_EQ(exitCode, 3u);
-    EXPECT_TRUE(launchertest::NoLauncherProcessLeft());
+    ExpectStartFailure(LauncherFolder(L"zarnith-other-engine", ZARNITH_OTHER_ENGINE_DIR_DOS, {}), L"libcef.dll", 3);
 }
 
 }  // namespace
