@@ -3,6 +3,19 @@
 # Needs env.sh. start_wine_session sets DISPLAY; stop_wine_session undoes it all.
 
 X11_DRIVER_KEY='HKCU\Software\Wine\X11 Driver'
+EXPLORER_KEY='HKCU\Software\Wine\Explorer'
+
+# ZARNITH_WINE_DESKTOP=WIDTHxHEIGHT runs every program of the session inside one
+# Wine virtual desktop of that size (Wine then manages the windows itself)
+# instead of as unmanaged windows on the bare X server.
+set_wine_desktop() {
+  if [ -n "${ZARNITH_WINE_DESKTOP:-}" ]; then
+    wine reg add "$EXPLORER_KEY" /v Desktop /d Default /f </dev/null >/dev/null 2>&1 || true
+    wine reg add "$EXPLORER_KEY\Desktops" /v Default /d "$1" /f </dev/null >/dev/null 2>&1 || true
+  else
+    wine reg delete "$EXPLORER_KEY" /v Desktop /f </dev/null >/dev/null 2>&1 || true
+  fi
+}
 
 # The desktop process (explorer.exe) starts with the first window of a
 # session and inherits that process's standard error, so a program that shows
@@ -34,11 +47,13 @@ start_wine_session() {
   # Wine waits two seconds for a window manager each time an activated window is
   # hidden or destroyed. The setting is undone on exit, for runs on a real desktop.
   wine reg add "$X11_DRIVER_KEY" /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+  set_wine_desktop "${ZARNITH_WINE_DESKTOP:-}"
   start_wine_desktop
 }
 
 stop_wine_session() {
   wine reg delete "$X11_DRIVER_KEY" /v Managed /f </dev/null >/dev/null 2>&1 || true
+  ZARNITH_WINE_DESKTOP= set_wine_desktop
   wineserver -k 2>/dev/null || true
   stop_xvfb
 }
