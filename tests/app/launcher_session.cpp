@@ -9,14 +9,8 @@ namespace {
 
 constexpr wchar_t kWineEngineSwitches[] = ZARNITH_WINE_ENGINE_SWITCHES;
 constexpr wchar_t kBrowserWindowClass[] = L"CefBrowserWindow";
-// The login page's account field, in the login browser's client coordinates.
-constexpr POINT kAccountField = {313, 146};
 // The login window's close button, in its client coordinates.
 constexpr POINT kLoginCloseButton = {1100, 18};
-// What the demo login page reports to the site: its account field took the
-// focus, its form was sent.
-constexpr char kFieldFocusEvent[] = "/event?focus";
-constexpr char kSubmitEvent[] = "/event?submit";
 // Enough to empty the account field of the page's own value ("player").
 constexpr int kAccountFieldBackspaces = 24;
 

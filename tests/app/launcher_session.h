@@ -23,6 +23,12 @@ inline constexpr wchar_t kLoginBrowserCaption[] = L"LoginBrowser";
 // The demo site's port, where the launcher's built-in addresses point.
 inline constexpr unsigned short kSitePort = ZARNITH_DEMO_SITE_PORT;
 inline constexpr char kLoginPagePath[] = "/commonpage/statics/1000226/micro/login.html";
+// What the demo login page reports to the site: its account field took the
+// focus; its form was sent.
+inline constexpr char kFieldFocusEvent[] = "/event?focus";
+inline constexpr char kSubmitEvent[] = "/event?submit";
+// The login page's account field, in the login browser's client coordinates.
+inline constexpr POINT kAccountField = {313, 146};
 // Titles the engine writes into a browser's own window.
 inline constexpr wchar_t kLoginPageTitle[] = L"Zarnith \x767B\x5F55";  // "Zarnith 登录"
 // The demo game page's title: "Zarnith · <server> · <account>".

@@ -432,7 +432,7 @@ TEST_F(LoginFlow, AltF4InTheLoginPageClosesTheLoginWindowAndEndsTheProgram)
     ASSERT_TRUE(m_session.Start());
     ASSERT_TRUE(driver::BringToForeground(m_session.Login()));
     // The account field has the focus, as when the player types there.
-    driver::ClickInWindow(m_session.LoginBrowser(), {313, 146});
+    driver::ClickInWindow(m_session.LoginBrowser(), launchertest::kAccountField);
     driver::TypeText(L"x");
     driver::PressKeyCombination({VK_MENU, VK_F4});
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(m_session.Login()); }, launchertest::kExitTimeoutMs))
