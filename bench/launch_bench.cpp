@@ -33,7 +33,7 @@
 
 namespace {
 
-constexpr int kRounds = 7;
+constexpr int kRounds = 15;
 constexpr double kStartTimeoutMs = 30000;
 // How often a start is looked at; window searches cost the machine little.
 constexpr DWORD kPollMs = 2;
@@ -44,7 +44,7 @@ constexpr DWORD kIdleMs = 30000;
 constexpr DWORD kEndTimeoutMs = 30000;
 constexpr double kMegabyte = 1024.0 * 1024.0;
 constexpr char kMemoryTarget[] = "<8";
-constexpr char kLoadEndTarget[] = "<=1.10";
+constexpr char kStartUpTarget[] = "<=1.03";
 constexpr char kIdleTarget[] = "<=0";
 
 struct Host {
@@ -108,6 +108,14 @@ std::string Pair(double launcher, double bare, const char* unit)
     return FigureNumber(launcher) + " / " + FigureNumber(bare) + " " + unit;
 }
 
+// How far single rounds stray: their ratios' range and middle half.
+std::string Spread(const std::vector<double>& ratios)
+{
+    return "rounds from " + FigureNumber(Quantile(ratios, 0)) + " to " + FigureNumber(Quantile(ratios, 1)) +
+           " x, middle half " + FigureNumber(Quantile(ratios, 0.25)) + " to " + FigureNumber(Quantile(ratios, 0.75)) +
+           " x";
+}
+
 bool MeasureStartUp(const Host& launcher, const Host& bare, const testsupport::HttpServer& site)
 {
     // The first start of each reads the engine's files from disk: not counted.
@@ -141,12 +149,12 @@ bool MeasureStartUp(const Host& launcher, const Host& bare, const testsupport::H
     }
     const std::string how = "launcher / bare host, median of " + std::to_string(kRounds) +
                             " rounds' ratios; median times ";
-    PrintFigure({"startup.window", Median(windowRatios), "x", std::nullopt, "",
+    PrintFigure({"startup.window", Median(windowRatios), "x", std::nullopt, kStartUpTarget,
                  "process start to the login window visible, " + how +
-                     Pair(Median(windows[0]), Median(windows[1]), "ms")});
-    PrintFigure({"startup.load_end", Median(loadEndRatios), "x", std::nullopt, kLoadEndTarget,
+                     Pair(Median(windows[0]), Median(windows[1]), "ms") + "; " + Spread(windowRatios)});
+    PrintFigure({"startup.load_end", Median(loadEndRatios), "x", std::nullopt, kStartUpTarget,
                  "process start to the login page's load end, " + how +
-                     Pair(Median(loadEnds[0]), Median(loadEnds[1]), "ms")});
+                     Pair(Median(loadEnds[0]), Median(loadEnds[1]), "ms") + "; " + Spread(loadEndRatios)});
     return true;
 }
 

@@ -10,45 +10,56 @@ namespace {
 
 constexpr char kBodyEnd[] = "</body>";
 
-std::string BeaconScript()
+std::string BeaconScript(const char* beaconPath)
 {
-    return std::string("<script>addEventListener('load', function () { new Image().src = '") + kLoadEndPath +
+    return std::string("<script>addEventListener('load', function () { new Image().src = '") + beaconPath +
            "'; });</script>";
 }
 
-std::wstring LoginPageFile()
+// The demo site's file of the page at pagePath, its query left out.
+std::wstring PageFile(const std::string& pagePath)
 {
     std::wstring path = launchertest::DemoSiteFolder();
-    for (const char* c = launchertest::kLoginPagePath; *c; ++c)
-        path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+    for (const char c : pagePath.substr(0, pagePath.find('?')))
+        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
     return path;
 }
 
 }  // namespace
 
-bool ServeLoginPageWithLoadBeacon(testsupport::HttpServer& site)
+bool ServePageWithLoadBeacon(testsupport::HttpServer& site, const std::string& pagePath, const char* beaconPath)
 {
-    std::ifstream file(LoginPageFile().c_str(), std::ios::binary);
+    std::ifstream file(PageFile(pagePath).c_str(), std::ios::binary);
     std::ostringstream page;
     page << file.rdbuf();
     std::string html = page.str();
     const size_t bodyEnd = html.rfind(kBodyEnd);
     if (!file || bodyEnd == std::string::npos)
         return false;
-    html.insert(bodyEnd, BeaconScript());
-    site.Page(launchertest::kLoginPagePath, html);
+    html.insert(bodyEnd, BeaconScript(beaconPath));
+    site.Page(pagePath, html);
     testsupport::HttpResponse empty;
     empty.contentType = "text/plain";
-    site.Route(kLoadEndPath, empty);
+    site.Route(beaconPath, empty);
     return true;
+}
+
+bool ServeLoginPageWithLoadBeacon(testsupport::HttpServer& site)
+{
+    return ServePageWithLoadBeacon(site, launchertest::kLoginPagePath, kLoadEndPath);
+}
+
+std::vector<double> ArrivalsMs(const testsupport::HttpServer& site, const std::string& pathAndQuery)
+{
+    std::vector<double> arrivals;
+    for (LONGLONG ticks : site.ArrivalTicks(pathAndQuery))
+        arrivals.push_back(TicksToMs(ticks));
+    return arrivals;
 }
 
 std::vector<double> LoadEnds(const testsupport::HttpServer& site)
 {
-    std::vector<double> ends;
-    for (LONGLONG ticks : site.ArrivalTicks(kLoadEndPath))
-        ends.push_back(TicksToMs(ticks));
-    return ends;
+    return ArrivalsMs(site, kLoadEndPath);
 }
 
 bool LoginPageLoaded(const testsupport::HttpServer& site)

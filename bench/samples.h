@@ -7,3 +7,6 @@
 double Median(std::vector<double> samples);
 // The largest sample; 0 when there are none.
 double Worst(const std::vector<double>& samples);
+// The sample below which the given fraction of the samples lie (0.25: the
+// lower quartile), the nearest one by rank; 0 when there are none.
+double Quantile(std::vector<double> samples, double fraction);
