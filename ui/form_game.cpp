@@ -12,12 +12,17 @@
 namespace {
 
 constexpr wchar_t kSkinFile[] = L"FormGame.xml";
+// A captioned, sizable frame; the skin draws the caption and the buttons.
+constexpr DWORD kWindowedStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW;
 constexpr DWORD kGameWindowExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
 // Where the browser's window starts, until the first layout after the engine reports it.
 constexpr RECT kInitialBrowserRect = {0, kGameTopBarHeight, 627, kGameTopBarHeight + 374};
 constexpr wchar_t kTopBarName[] = L"topBg";
 constexpr wchar_t kBossKeyButton[] = L"bosskeybtn";
 constexpr wchar_t kFullScreenButton[] = L"fullscreenbtn";
+constexpr UINT kTrayIconId = 102;
+constexpr wchar_t kFullScreenHotKeyAtom[] = L"OstrelHotKey_FullScreen";
+constexpr wchar_t kBossHotKeyAtom[] = L"OstrelHotKey_Boss";
 
 }  // namespace
 
@@ -25,9 +30,14 @@ NOTIFY_MAP_BEGIN(CDuiFormGame, CNotifyPump)
 NOTIFY_MAP_ON_TYPE(kNotifyClick, &CDuiFormGame::OnClick)
 NOTIFY_MAP_END()
 
-CDuiFormGame::CDuiFormGame() : CXMLWnd(kSkinFile), m_client(new GameClient)
+CDuiFormGame::CDuiFormGame()
+    : CXMLWnd(kSkinFile),
+      m_client(new GameClient),
+      m_fullScreen(kWindowedStyle),
+      m_trayIcon(kTrayIconId, WM_TRAY_NOTIFY),
+      m_fullScreenHotKey(kFullScreenHotKeyAtom),
+      m_bossHotKey(kBossHotKeyAtom)
 {
-    m_trayIcon.cbSize = sizeof(m_trayIcon);
 }
 
 CDuiFormGame::~CDuiFormGame() = default;
@@ -60,32 +70,25 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
     switch (uMsg) {
     case WM_MOVE:
-        // Also in full screen: the full-screen branch keeps the window over the screen.
-        if (CanLayOut())
-            UpdateLayout();
+        OnMoved();
         break;
     case WM_SIZE:
-        if (CanLayOut() && !m_fullScreen)
-            UpdateLayout();
-        // Once the size change is done, the activation pass lays out again.
-        PostMessageW(m_hWnd, WM_ACTIVATE, 0, 0);
+        OnSized();
         break;
     case WM_ACTIVATE:
-        if (CanLayOut() && !m_bossHidden && !m_fullScreen)
-            UpdateLayout();
+        OnActivated();
+        break;
+    case WM_GAME_RELAYOUT:
+        OnRelayout();
         break;
     case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE && m_fullScreen) {
-            LeaveFullScreen();
-            m_fullScreen = false;
-        }
+        OnKeyDown(wParam);
         break;
     case WM_HOTKEY:
         OnHotKey(wParam);
         break;
     case WM_SYSKEYUP:
-        if (wParam == VK_MENU)
-            m_hotKeyWithAltDown = false;
+        OnSysKeyUp(wParam);
         break;
     case WM_TRAY_NOTIFY:
         OnTrayNotify(static_cast<UINT>(lParam));
@@ -97,11 +100,7 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         OnBrowserCreated();
         break;
     case WM_DESTROY:
-        // Alt+F4, the system menu, the taskbar and the owner's own end close
-        // the window without the close button.
-        ReportClosed();
-        // An icon left behind would stay in the notification area.
-        RemoveTrayIcon();
+        OnDestroyed();
         break;
     }
     return result;
@@ -156,7 +155,7 @@ LRESULT CDuiFormGame::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL
     }
     // Minimise, maximise, restore and moves by the system menu end in a layout pass.
     if (m_topBg)
-        PostMessageW(m_hWnd, WM_ACTIVATE, 0, 0);
+        PostMessageW(m_hWnd, WM_GAME_RELAYOUT, 0, 0);
     return WindowImplBase::OnSysCommand(uMsg, wParam, lParam, bHandled);
 }
 
@@ -168,6 +167,66 @@ void CDuiFormGame::Notify(TNotifyUI& msg)
 CControlUI* CDuiFormGame::CreateControl(const wchar_t* className)
 {
     return nullptr;
+}
+
+void CDuiFormGame::OnMoved()
+{
+    // Also in full screen: the layout keeps the window over the screen.
+    if (CanLayOut())
+        UpdateLayout();
+}
+
+void CDuiFormGame::OnSized()
+{
+    if (CanLayOut() && !m_fullScreen.IsOn())
+        UpdateLayout();
+    // Once the size change is done, the window is laid out again.
+    PostMessageW(m_hWnd, WM_GAME_RELAYOUT, 0, 0);
+}
+
+void CDuiFormGame::OnActivated()
+{
+    OnRelayout();
+}
+
+void CDuiFormGame::OnRelayout()
+{
+    if (CanLayOut() && !m_bossHidden && !m_fullScreen.IsOn())
+        UpdateLayout();
+}
+
+void CDuiFormGame::OnKeyDown(WPARAM key)
+{
+    if (key == VK_ESCAPE && m_fullScreen.IsOn())
+        LeaveFullScreen();
+}
+
+void CDuiFormGame::OnSysKeyUp(WPARAM key)
+{
+    if (key == VK_MENU)
+        m_hotKeyWithAltDown = false;
+}
+
+void CDuiFormGame::OnBrowserCreated()
+{
+    m_browserCreated = true;
+    if (m_closeWhenBrowserCreated) {
+        PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
+        return;
+    }
+    // Also while hidden by the boss key: the layout keeps such a window hidden.
+    if (CanLayOut())
+        UpdateLayout();
+}
+
+void CDuiFormGame::OnDestroyed()
+{
+    // Alt+F4, the system menu, the taskbar and the owner's own end close
+    // the window without the close button.
+    ReportClosed();
+    // An icon left behind would stay in the notification area until the
+    // pointer passes over it.
+    m_trayIcon.Remove();
 }
 
 void CDuiFormGame::CenterAndShow()
@@ -183,25 +242,17 @@ void CDuiFormGame::CenterAndShow()
 
 void CDuiFormGame::UpdateLayout()
 {
+    if (m_fullScreen.IsOn())
+        m_fullScreen.Cover(m_hWnd);
     RECT client = {};
     GetClientRect(m_hWnd, &client);
-    const SIZE clientSize = {client.right - client.left, client.bottom - client.top};
-    const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (m_fullScreen) {
-        SetWindowLongW(m_hWnd, GWL_STYLE, kFullScreenStyle);
-        SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, screen.cx, screen.cy, 0);
-    } else {
-        PlaceTopBar(clientSize);
-    }
+    const GameMode mode = m_fullScreen.IsOn() ? GameMode::FullScreen : GameMode::Windowed;
+    const GameLayout layout = LayOutGame(mode, {client.right, client.bottom}, m_topBg->GetHeight());
+    m_topBg->SetPos(layout.topBar);
     if (const HWND browserWindow = LiveBrowserWindow()) {
-        if (m_fullScreen) {
-            MoveWindow(browserWindow, 0, 0, screen.cx, screen.cy, TRUE);
-        } else {
-            PlaceTopBar(clientSize);
-            const RECT browser = WindowedBrowserRect(clientSize);
-            MoveWindow(browserWindow, browser.left, browser.top, browser.right - browser.left,
-                       browser.bottom - browser.top, TRUE);
-        }
+        const RECT& browser = layout.browser;
+        MoveWindow(browserWindow, browser.left, browser.top, browser.right - browser.left,
+                   browser.bottom - browser.top, TRUE);
         UpdateWindow(m_hWnd);
     }
     InvalidateRect(m_hWnd, &client, TRUE);
@@ -213,28 +264,11 @@ void CDuiFormGame::UpdateLayout()
     UpdateWindow(m_hWnd);
 }
 
-void CDuiFormGame::OnBrowserCreated()
-{
-    m_browserCreated = true;
-    if (m_closeWhenBrowserCreated) {
-        PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
-        return;
-    }
-    // Also while hidden by the boss key: the layout keeps such a window hidden.
-    if (CanLayOut())
-        UpdateLayout();
-}
-
 void CDuiFormGame::CloseOnceBrowserCreated()
 {
     m_closeWhenBrowserCreated = true;
     ShowWindow(false);
     ReportClosed();
-}
-
-void CDuiFormGame::PlaceTopBar(SIZE client)
-{
-    m_topBg->SetPos({0, 0, client.cx, m_topBg->GetHeight()});
 }
 
 HWND CDuiFormGame::LiveBrowserWindow()

@@ -19,3 +19,11 @@ RECT WindowedBrowserRect(SIZE client)
     const int height = client.cy - kGameTopBarHeight - kBottomMargin;
     return {kLeftMargin, kGameTopBarHeight, kLeftMargin + width, kGameTopBarHeight + height};
 }
+
+GameLayout LayOutGame(GameMode mode, SIZE client, int topBarHeight)
+{
+    const RECT topBar = {0, 0, client.cx, topBarHeight};
+    if (mode == GameMode::FullScreen)
+        return {topBar, {0, 0, client.cx, client.cy}};
+    return {topBar, WindowedBrowserRect(client)};
+}

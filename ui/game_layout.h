@@ -17,3 +17,15 @@ POINT GameWindowPosition(const RECT& workArea);
 // The browser's rectangle in the windowed game window's client area, below
 // the top bar, with margins of 2 on the left, 1 on the right and 2 at the bottom.
 RECT WindowedBrowserRect(SIZE client);
+
+enum class GameMode { Windowed, FullScreen };
+
+// The top bar and the browser in the client area.
+struct GameLayout {
+    // Across the client width at the bar's own height.
+    RECT topBar;
+    // Below the top bar in a window; over the whole client area in full screen.
+    RECT browser;
+};
+
+GameLayout LayOutGame(GameMode mode, SIZE client, int topBarHeight);

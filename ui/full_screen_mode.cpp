@@ -1,0 +1,83 @@
+#include "ui/full_screen_mode.h"
+
+#include "ui/form_full_screen.h"
+#include "ui/full_screen_layout.h"
+
+namespace {
+
+// No frame, no caption; the layout shows the window again.
+constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr wchar_t kBarWindowName[] = L"FormGame";
+constexpr DWORD kBarStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW;
+constexpr DWORD kBarExStyle = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
+
+SIZE ScreenSize()
+{
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+}  // namespace
+
+FullScreenMode::FullScreenMode(DWORD windowedStyle) : m_windowedStyle(windowedStyle)
+{
+    m_savedPlacement.length = sizeof(m_savedPlacement);
+}
+
+FullScreenMode::~FullScreenMode()
+{
+    CloseBar();
+}
+
+void FullScreenMode::Enter(HWND game)
+{
+    RECT workArea = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    GetWindowPlacement(game, &m_savedPlacement);
+    const SIZE screen = ScreenSize();
+    // The normal position is in work-area coordinates: this is the whole screen.
+    WINDOWPLACEMENT covering = {};
+    covering.length = sizeof(covering);
+    covering.showCmd = SW_SHOWNORMAL;
+    covering.rcNormalPosition = {-workArea.left, -workArea.top, screen.cx - workArea.left, screen.cy - workArea.top};
+    SetWindowPlacement(game, &covering);
+    m_on = true;
+    Cover(game);
+    OpenBar(game);
+}
+
+void FullScreenMode::Leave(HWND game)
+{
+    SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(m_windowedStyle));
+    m_on = false;
+    // Back where it was, maximised if it was maximised.
+    SetWindowPlacement(game, &m_savedPlacement);
+    CloseBar();
+}
+
+void FullScreenMode::Cover(HWND game) const
+{
+    const SIZE screen = ScreenSize();
+    SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(kFullScreenStyle));
+    SetWindowPos(game, HWND_NOTOPMOST, 0, 0, screen.cx, screen.cy, 0);
+}
+
+void FullScreenMode::OpenBar(HWND game)
+{
+    // Created in its place: the style shows it at once.
+    const POINT start = FullScreenBarStart(ScreenSize().cx);
+    m_bar = new CDuiFormFullScreen;
+    m_barWindow = m_bar->Create(game, kBarWindowName, kBarStyle, kBarExStyle, start.x, start.y,
+                                kFullScreenBarSize.cx, kFullScreenBarSize.cy);
+    m_bar->SetGameWindow(game);
+    m_bar->ShowWindow(true, true);
+}
+
+void FullScreenMode::CloseBar()
+{
+    if (!m_bar)
+        return;
+    if (IsWindow(m_barWindow))
+        SendMessageW(m_barWindow, WM_CLOSE, 0, 0);
+    m_bar = nullptr;
+    m_barWindow = nullptr;
+}

@@ -1,0 +1,39 @@
+// The game window's full-screen mode: the placement saved on entering, the
+// window made to cover the screen, and the full-screen bar, open exactly
+// while the mode is on and closed by the destructor at the latest.
+#pragma once
+
+#include <windows.h>
+
+class CDuiFormFullScreen;
+
+class FullScreenMode {
+public:
+    // windowedStyle: the style the window gets back on leaving.
+    explicit FullScreenMode(DWORD windowedStyle);
+    ~FullScreenMode();
+    FullScreenMode(const FullScreenMode&) = delete;
+    FullScreenMode& operator=(const FullScreenMode&) = delete;
+
+    bool IsOn() const { return m_on; }
+    // Saves the window's placement, covers the screen with it and opens the bar.
+    void Enter(HWND game);
+    // Gives the window its windowed style and saved placement back and closes
+    // the bar; also when the mode is off, where there is no bar to close.
+    void Leave(HWND game);
+    // Keeps the window over the screen, without frame or caption.
+    void Cover(HWND game) const;
+
+private:
+    void OpenBar(HWND game);
+    void CloseBar();
+
+    const DWORD m_windowedStyle;
+    bool m_on = false;
+    // The windowed placement, saved on entering.
+    WINDOWPLACEMENT m_savedPlacement = {};
+    // The open bar, or null; it frees itself once its window is gone, so it is
+    // reached only through its window handle.
+    CDuiFormFullScreen* m_bar = nullptr;
+    HWND m_barWindow = nullptr;
+};
