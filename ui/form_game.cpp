@@ -76,7 +76,10 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         OnSized();
         break;
     case WM_ACTIVATE:
-        OnActivated();
+        OnActivated(LOWORD(wParam) != WA_INACTIVE, reinterpret_cast<HWND>(lParam));
+        break;
+    case WM_ACTIVATEAPP:
+        OnAppActivated(wParam != FALSE);
         break;
     case WM_GAME_RELAYOUT:
         OnRelayout();
@@ -184,9 +187,19 @@ void CDuiFormGame::OnSized()
     PostMessageW(m_hWnd, WM_GAME_RELAYOUT, 0, 0);
 }
 
-void CDuiFormGame::OnActivated()
+void CDuiFormGame::OnActivated(bool active, HWND other)
 {
+    // The full-screen bar taking the activation keeps the game in front.
+    HoldFullScreenKeyWhile(active || IsOwnWindow(other));
     OnRelayout();
+}
+
+void CDuiFormGame::OnAppActivated(bool active)
+{
+    // Another program's window is taking the activation, perhaps from the
+    // full-screen bar, whose loss the game window does not otherwise see.
+    if (!active)
+        HoldFullScreenKeyWhile(false);
 }
 
 void CDuiFormGame::OnRelayout()

@@ -55,7 +55,9 @@ private:
     // What each message does (form_game.cpp).
     void OnMoved();
     void OnSized();
-    void OnActivated();
+    // other: the window that loses or gains the activation against this one.
+    void OnActivated(bool active, HWND other);
+    void OnAppActivated(bool active);
     void OnRelayout();
     void OnKeyDown(WPARAM key);
     void OnSysKeyUp(WPARAM key);
@@ -69,7 +71,15 @@ private:
     void LeaveFullScreen();
 
     // Hot keys, the notification-area icon and the boss key (form_game_boss_key.cpp).
+    // The boss key is held for the window's whole life; the full-screen key
+    // (Escape unless configured otherwise) only while it can act.
     void RegisterHotKeys();
+    // Holds the full-screen key only while the window is in full screen,
+    // shown, and in front (itself or its bar active): everywhere else the
+    // key is the player's, for other programs and the game page alike.
+    void HoldFullScreenKeyWhile(bool inFront);
+    // This window or one it owns (the full-screen bar).
+    bool IsOwnWindow(HWND window) const;
     void OnHotKey(WPARAM hotKeyId);
     // The system's key menu asked for as the Alt of a hot key is released.
     // The hot key's own key never reaches the window, so the release looks

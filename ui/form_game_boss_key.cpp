@@ -17,8 +17,20 @@ void CDuiFormGame::RegisterHotKeys()
     const ConfiguredHotKeys hotKeys = ReadConfiguredHotKeys();
     m_fullScreenHotKey.SetKey(m_hWnd, hotKeys.fullScreen);
     m_bossHotKey.SetKey(m_hWnd, hotKeys.boss);
-    m_fullScreenHotKey.Register();
     m_bossHotKey.Register();
+}
+
+void CDuiFormGame::HoldFullScreenKeyWhile(bool inFront)
+{
+    if (m_fullScreen.IsOn() && !m_bossHidden && IsWindowVisible(m_hWnd) && inFront)
+        m_fullScreenHotKey.Register();
+    else
+        m_fullScreenHotKey.Unregister();
+}
+
+bool CDuiFormGame::IsOwnWindow(HWND window) const
+{
+    return window && (window == m_hWnd || GetWindow(window, GW_OWNER) == m_hWnd);
 }
 
 void CDuiFormGame::OnHotKey(WPARAM hotKeyId)
@@ -61,6 +73,7 @@ void CDuiFormGame::OnBossKey()
         return;
     m_bossHidden = true;
     ShowWindow(false, true);
+    HoldFullScreenKeyWhile(false);
 }
 
 void CDuiFormGame::ShowFromTray()
@@ -80,4 +93,5 @@ void CDuiFormGame::ShowFromTray()
     // Showing activates the window only within this program; the player's key
     // press or click that brings it back entitles it to the foreground.
     SetForegroundWindow(m_hWnd);
+    HoldFullScreenKeyWhile(true);
 }

@@ -6,10 +6,13 @@ void CDuiFormGame::EnterFullScreen()
 {
     m_fullScreen.Enter(m_hWnd);
     UpdateLayout();
+    // Entered by the player's click on this window: it is in front.
+    HoldFullScreenKeyWhile(true);
 }
 
 void CDuiFormGame::LeaveFullScreen()
 {
     m_fullScreen.Leave(m_hWnd);
+    HoldFullScreenKeyWhile(false);
     UpdateLayout();
 }
