@@ -6,6 +6,7 @@
 #include "toolkit/control.h"
 #include "ui/branding.h"
 #include "ui/game_layout.h"
+#include "ui/monitor_area.h"
 #include "ui/open_url.h"
 #include "settings/publisher_site.h"
 
@@ -83,6 +84,9 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         break;
     case WM_GAME_RELAYOUT:
         OnRelayout();
+        break;
+    case WM_DISPLAYCHANGE:
+        OnDisplayChanged();
         break;
     case WM_KEYDOWN:
         OnKeyDown(wParam);
@@ -208,6 +212,16 @@ void CDuiFormGame::OnRelayout()
         UpdateLayout();
 }
 
+void CDuiFormGame::OnDisplayChanged()
+{
+    if (m_fullScreen.IsOn()) {
+        if (CanLayOut())
+            UpdateLayout();
+    } else {
+        KeepOnAMonitor(m_hWnd, m_pm.GetMinInfo());
+    }
+}
+
 void CDuiFormGame::OnKeyDown(WPARAM key)
 {
     if (key == VK_ESCAPE && m_fullScreen.IsOn())
@@ -244,10 +258,11 @@ void CDuiFormGame::OnDestroyed()
 
 void CDuiFormGame::CenterAndShow()
 {
-    RECT workArea = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    const POINT position = GameWindowPosition(workArea);
-    SetWindowPos(m_hWnd, HWND_TOP, position.x, position.y, kGameWindowSize.cx, kGameWindowSize.cy, SWP_SHOWWINDOW);
+    // On the login window's monitor, where the player logged in.
+    const RECT workArea = MonitorAreaOfWindow(m_ownerWindow ? m_ownerWindow : m_hWnd).work;
+    const RECT placed = GameWindowRect(workArea, m_pm.GetMinInfo());
+    SetWindowPos(m_hWnd, HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
+                 SWP_SHOWWINDOW);
     ShowWindow(true, true);
     UpdateWindow(m_hWnd);
     UpdateLayout();

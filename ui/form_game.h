@@ -59,6 +59,8 @@ private:
     void OnActivated(bool active, HWND other);
     void OnAppActivated(bool active);
     void OnRelayout();
+    // Monitors came, went or changed their size.
+    void OnDisplayChanged();
     void OnKeyDown(WPARAM key);
     void OnSysKeyUp(WPARAM key);
     // The engine has reported the browser: its window gets its place, and a

@@ -1,5 +1,5 @@
 // The game window's full-screen mode: the window and its browser cover the
-// screen, with the full-screen bar at the top.
+// monitor the window is on, with the full-screen bar at its top.
 #include "ui/form_game.h"
 
 void CDuiFormGame::EnterFullScreen()
@@ -12,7 +12,7 @@ void CDuiFormGame::EnterFullScreen()
 
 void CDuiFormGame::LeaveFullScreen()
 {
-    m_fullScreen.Leave(m_hWnd);
+    m_fullScreen.Leave(m_hWnd, m_pm.GetMinInfo());
     HoldFullScreenKeyWhile(false);
     UpdateLayout();
 }

@@ -2,6 +2,7 @@
 
 #include "ui/form_full_screen.h"
 #include "ui/full_screen_layout.h"
+#include "ui/monitor_area.h"
 
 namespace {
 
@@ -10,11 +11,6 @@ constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr wchar_t kBarWindowName[] = L"FormGame";
 constexpr DWORD kBarStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW;
 constexpr DWORD kBarExStyle = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
-
-SIZE ScreenSize()
-{
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
 
 }  // namespace
 
@@ -30,41 +26,45 @@ FullScreenMode::~FullScreenMode()
 
 void FullScreenMode::Enter(HWND game)
 {
-    RECT workArea = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     GetWindowPlacement(game, &m_savedPlacement);
-    const SIZE screen = ScreenSize();
-    // The normal position is in work-area coordinates: this is the whole screen.
+    const RECT monitor = MonitorAreaOfWindow(game).monitor;
+    // The normal position is in the coordinates of the primary monitor's work
+    // area: this is the whole monitor.
+    RECT primaryWork = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &primaryWork, 0);
     WINDOWPLACEMENT covering = {};
     covering.length = sizeof(covering);
     covering.showCmd = SW_SHOWNORMAL;
-    covering.rcNormalPosition = {-workArea.left, -workArea.top, screen.cx - workArea.left, screen.cy - workArea.top};
+    covering.rcNormalPosition = monitor;
+    OffsetRect(&covering.rcNormalPosition, -primaryWork.left, -primaryWork.top);
     SetWindowPlacement(game, &covering);
     m_on = true;
     Cover(game);
     OpenBar(game);
 }
 
-void FullScreenMode::Leave(HWND game)
+void FullScreenMode::Leave(HWND game, SIZE minimum)
 {
     SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(m_windowedStyle));
     m_on = false;
     // Back where it was, maximised if it was maximised.
     SetWindowPlacement(game, &m_savedPlacement);
+    KeepOnAMonitor(game, minimum);
     CloseBar();
 }
 
 void FullScreenMode::Cover(HWND game) const
 {
-    const SIZE screen = ScreenSize();
+    const RECT monitor = MonitorAreaOfWindow(game).monitor;
     SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(kFullScreenStyle));
-    SetWindowPos(game, HWND_NOTOPMOST, 0, 0, screen.cx, screen.cy, 0);
+    SetWindowPos(game, HWND_NOTOPMOST, monitor.left, monitor.top, monitor.right - monitor.left,
+                 monitor.bottom - monitor.top, 0);
 }
 
 void FullScreenMode::OpenBar(HWND game)
 {
     // Created in its place: the style shows it at once.
-    const POINT start = FullScreenBarStart(ScreenSize().cx);
+    const POINT start = FullScreenBarStart(MonitorAreaOfWindow(game).monitor);
     m_bar = new CDuiFormFullScreen;
     m_barWindow = m_bar->Create(game, kBarWindowName, kBarStyle, kBarExStyle, start.x, start.y,
                                 kFullScreenBarSize.cx, kFullScreenBarSize.cy);

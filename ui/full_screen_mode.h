@@ -1,6 +1,7 @@
 // The game window's full-screen mode: the placement saved on entering, the
-// window made to cover the screen, and the full-screen bar, open exactly
-// while the mode is on and closed by the destructor at the latest.
+// window made to cover the monitor it is on, and the full-screen bar at that
+// monitor's top, open exactly while the mode is on and closed by the
+// destructor at the latest.
 #pragma once
 
 #include <windows.h>
@@ -16,12 +17,15 @@ public:
     FullScreenMode& operator=(const FullScreenMode&) = delete;
 
     bool IsOn() const { return m_on; }
-    // Saves the window's placement, covers the screen with it and opens the bar.
+    // Saves the window's placement, covers its monitor with it and opens the bar.
     void Enter(HWND game);
     // Gives the window its windowed style and saved placement back and closes
-    // the bar; also when the mode is off, where there is no bar to close.
-    void Leave(HWND game);
-    // Keeps the window over the screen, without frame or caption.
+    // the bar; also when the mode is off, where there is no bar to close. A
+    // placement on a monitor that has gone meanwhile goes to the nearest one,
+    // made smaller where it must be, not below minimum.
+    void Leave(HWND game, SIZE minimum);
+    // Keeps the window over its monitor (the nearest one, when that monitor
+    // has gone), without frame or caption.
     void Cover(HWND game) const;
 
 private:
