@@ -102,6 +102,10 @@ void CDuiFormFullScreen::OnSlideTimer()
 
 void CDuiFormFullScreen::SlideHidden(bool hidden)
 {
+    // Hidden with the game window by the boss key, it stays hidden until the
+    // game window brings it back.
+    if (!IsWindowVisible(m_hWnd))
+        return;
     // The game window's monitor, also when the monitor it was on has gone.
     const RECT monitor = MonitorAreaOfWindow(m_gameWindow).monitor;
     const RECT bar = SlidBarRect(monitor, hidden ? BarSlide::Hide : BarSlide::Reveal);

@@ -25,6 +25,13 @@ constexpr UINT kTrayIconId = 102;
 constexpr wchar_t kFullScreenHotKeyAtom[] = L"OstrelHotKey_FullScreen";
 constexpr wchar_t kBossHotKeyAtom[] = L"OstrelHotKey_Boss";
 
+// Broadcast by the shell to the top-level windows when it starts again.
+UINT TaskbarCreatedMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
 }  // namespace
 
 NOTIFY_MAP_BEGIN(CDuiFormGame, CNotifyPump)
@@ -69,6 +76,9 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+    // Registered at run time: no case label.
+    if (uMsg == TaskbarCreatedMessage())
+        OnShellRestarted();
     switch (uMsg) {
     case WM_MOVE:
         OnMoved();
@@ -77,7 +87,7 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         OnSized();
         break;
     case WM_ACTIVATE:
-        OnActivated(LOWORD(wParam) != WA_INACTIVE, reinterpret_cast<HWND>(lParam));
+        OnActivated(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0, reinterpret_cast<HWND>(lParam));
         break;
     case WM_ACTIVATEAPP:
         OnAppActivated(wParam != FALSE);
@@ -120,6 +130,8 @@ void CDuiFormGame::OnFinalMessage(HWND hWnd)
 
 void CDuiFormGame::InitWindow()
 {
+    // The shell's broadcast also reaches a program run as administrator.
+    ChangeWindowMessageFilterEx(m_hWnd, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
     RegisterHotKeys();
     CefWindowInfo windowInfo;
     windowInfo.SetAsChild(m_hWnd, kInitialBrowserRect);
@@ -191,10 +203,13 @@ void CDuiFormGame::OnSized()
     PostMessageW(m_hWnd, WM_GAME_RELAYOUT, 0, 0);
 }
 
-void CDuiFormGame::OnActivated(bool active, HWND other)
+void CDuiFormGame::OnActivated(bool active, bool minimised, HWND other)
 {
     // The full-screen bar taking the activation keeps the game in front.
     HoldFullScreenKeyWhile(active || IsOwnWindow(other));
+    // Activation gives the keyboard to this window itself, where no key does anything.
+    if (active && !minimised)
+        GivePageTheKeyboard();
     OnRelayout();
 }
 
@@ -210,6 +225,21 @@ void CDuiFormGame::OnRelayout()
 {
     if (CanLayOut() && !m_bossHidden && !m_fullScreen.IsOn())
         UpdateLayout();
+    // Restored from the taskbar, the window may have been activated while
+    // still minimised.
+    if (GetActiveWindow() == m_hWnd && !IsIconic(m_hWnd))
+        GivePageTheKeyboard();
+}
+
+void CDuiFormGame::OnShellRestarted()
+{
+    m_trayIcon.AddAgain();
+}
+
+void CDuiFormGame::GivePageTheKeyboard()
+{
+    if (const CefRefPtr<CefBrowser> browser = m_client->GetBrowser())
+        browser->GetHost()->SetFocus(true);
 }
 
 void CDuiFormGame::OnDisplayChanged()

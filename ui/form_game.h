@@ -56,11 +56,13 @@ private:
     void OnMoved();
     void OnSized();
     // other: the window that loses or gains the activation against this one.
-    void OnActivated(bool active, HWND other);
+    void OnActivated(bool active, bool minimised, HWND other);
     void OnAppActivated(bool active);
     void OnRelayout();
     // Monitors came, went or changed their size.
     void OnDisplayChanged();
+    // The shell has (re)started with an empty notification area.
+    void OnShellRestarted();
     void OnKeyDown(WPARAM key);
     void OnSysKeyUp(WPARAM key);
     // The engine has reported the browser: its window gets its place, and a
@@ -93,6 +95,9 @@ private:
     // Shows the boss-hidden window in front, with the keyboard, and removes its icon.
     void ShowFromTray();
 
+    // The keyboard goes to the game page, so that keys work without a click
+    // into it after the window has come to the front.
+    void GivePageTheKeyboard();
     void CenterAndShow();
     // A close while the engine is still creating the browser: the engine
     // creates the browser's window in this one, and a window gone meanwhile

@@ -5,6 +5,7 @@
 #include "settings/hot_key_settings.h"
 #include "toolkit/paint_manager.h"
 #include "ui/resource.h"
+#include "ui/wine_quirks.h"
 
 namespace {
 
@@ -73,25 +74,23 @@ void CDuiFormGame::OnBossKey()
         return;
     m_bossHidden = true;
     ShowWindow(false, true);
+    m_fullScreen.ShowBar(false);
     HoldFullScreenKeyWhile(false);
 }
 
 void CDuiFormGame::ShowFromTray()
 {
-    // Under Wine the hide's loss of the X input focus comes back as an X
-    // event, which a thread busy with messages handles only every so often;
-    // handled after the window is back, it hands the foreground to the
-    // desktop. A wait of no time for input handles it now (on Windows it
-    // returns at once).
-    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    HandleQueuedInputNow();
     m_bossHidden = false;
     // The icon goes first: the shell hides its own notification-area window
     // with it, and that window, when it had the foreground, hands it to the
     // desktop as it hides.
     m_trayIcon.Remove();
     ShowWindow(true, true);
+    m_fullScreen.ShowBar(true);
     // Showing activates the window only within this program; the player's key
     // press or click that brings it back entitles it to the foreground.
     SetForegroundWindow(m_hWnd);
     HoldFullScreenKeyWhile(true);
+    GivePageTheKeyboard();
 }

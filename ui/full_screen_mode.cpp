@@ -53,6 +53,12 @@ void FullScreenMode::Leave(HWND game, SIZE minimum)
     CloseBar();
 }
 
+void FullScreenMode::ShowBar(bool shown)
+{
+    if (m_bar && IsWindow(m_barWindow))
+        ShowWindow(m_barWindow, shown ? SW_SHOWNA : SW_HIDE);
+}
+
 void FullScreenMode::Cover(HWND game) const
 {
     const RECT monitor = MonitorAreaOfWindow(game).monitor;

@@ -24,6 +24,8 @@ public:
     // placement on a monitor that has gone meanwhile goes to the nearest one,
     // made smaller where it must be, not below minimum.
     void Leave(HWND game, SIZE minimum);
+    // The bar hides with the game window (the boss key) and comes back with it.
+    void ShowBar(bool shown);
     // Keeps the window over its monitor (the nearest one, when that monitor
     // has gone), without frame or caption.
     void Cover(HWND game) const;

@@ -45,3 +45,9 @@ bool TrayIcon::Remove()
         m_shown = false;
     return removed;
 }
+
+void TrayIcon::AddAgain()
+{
+    if (m_shown)
+        m_shown = Shell_NotifyIconW(NIM_ADD, &m_data) != FALSE;
+}

@@ -1,5 +1,5 @@
 // A window's icon in the notification area: added and removed on request,
-// and removed by the destructor.
+// added again when the shell has restarted, and removed by the destructor.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +20,9 @@ public:
     // Whether an icon was there and has been removed.
     bool Remove();
     bool IsShown() const { return m_shown; }
+    // A restarted shell has lost every icon: one that was shown is added
+    // again; none is added when none was shown.
+    void AddAgain();
 
 private:
     NOTIFYICONDATAW m_data = {};
