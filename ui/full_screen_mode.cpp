@@ -6,7 +6,7 @@
 
 namespace {
 
-// No frame, no caption; the layout shows the window again.
+// No frame, no caption.
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr wchar_t kBarWindowName[] = L"FormGame";
 constexpr DWORD kBarStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW;
@@ -62,7 +62,10 @@ void FullScreenMode::ShowBar(bool shown)
 void FullScreenMode::Cover(HWND game) const
 {
     const RECT monitor = MonitorAreaOfWindow(game).monitor;
-    SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(kFullScreenStyle));
+    // Shown or hidden as it was: a style without WS_VISIBLE would hide the
+    // window for a moment, and a window hidden by the boss key stays hidden.
+    const DWORD visible = static_cast<DWORD>(GetWindowLongW(game, GWL_STYLE)) & WS_VISIBLE;
+    SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(kFullScreenStyle | visible));
     SetWindowPos(game, HWND_NOTOPMOST, monitor.left, monitor.top, monitor.right - monitor.left,
                  monitor.bottom - monitor.top, 0);
 }

@@ -155,14 +155,24 @@ protected:
     }
 
     // A key press, with no click before it, reaches the game page, whose
-    // count of key presses the site sees.
-    void ExpectKeyPressReachesPage(int count)
+    // count of key presses the site sees; what has the keyboard is printed
+    // when it does not.
+    void ExpectKeyPressReachesPage(HWND game, const char* after)
     {
         driver::PressKey('A');
-        const std::string report = kKeyPressReport + std::to_string(count);
-        EXPECT_TRUE(driver::WaitFor([&] { return m_session.Site().CountRequests(report) == 1; },
-                                    launchertest::kWindowTimeoutMs))
-            << "key press " << count << " did not reach the game page";
+        const std::string report = kKeyPressReport + std::to_string(m_keyPressesSeen + 1);
+        const bool reached = driver::WaitFor([&] { return m_session.Site().CountRequests(report) == 1; },
+                                             launchertest::kWindowTimeoutMs);
+        if (reached)
+            ++m_keyPressesSeen;
+        const HWND focus = driver::FocusOnThreadOf(game);
+        EXPECT_TRUE(reached) << "a key press " << after << " did not reach the game page; the keyboard is with "
+                             << Utf8Class(focus) << (focus == game ? " (the game window)" : "");
+    }
+
+    static std::string Utf8Class(HWND window)
+    {
+        return window ? launchertest::Utf8(driver::WindowClass(window)) : std::string("no window");
     }
 
     // As a shell that starts again tells every top-level window.
@@ -174,6 +184,7 @@ protected:
     SettingsFolderSetAside m_settings{LauncherSettingsFolder()};
     LauncherSession m_session;
     std::vector<HWND> m_iconsBefore;
+    int m_keyPressesSeen = 0;
 };
 
 TEST_F(BossKey, TheButtonHidesTheWindowToAnIconThatALeftClickTurnsBackIntoTheWindow)
@@ -415,7 +426,7 @@ TEST_F(BossKey, KeysReachTheGamePageWithoutAClickAfterRestoreAndAfterTheBossKey)
 {
     const HWND game = OpenGameWindow();
     ASSERT_NE(game, nullptr);
-    ExpectKeyPressReachesPage(1);
+    ExpectKeyPressReachesPage(game, "after the hand-over");
 
     // Minimised and restored, as the taskbar's button does.
     PostMessageW(game, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -423,20 +434,20 @@ TEST_F(BossKey, KeysReachTheGamePageWithoutAClickAfterRestoreAndAfterTheBossKey)
     PostMessageW(game, WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_TRUE(driver::WaitFor([&] { return !IsIconic(game) && GetForegroundWindow() == game; },
                                 launchertest::kWindowTimeoutMs));
-    ExpectKeyPressReachesPage(2);
+    ExpectKeyPressReachesPage(game, "after a restore");
 
     // Hidden and brought back by the boss key.
     driver::PressKey(VK_F9);
     ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
     driver::PressKey(VK_F9);
     ASSERT_TRUE(WaitForShownWithoutIcon(game));
-    ExpectKeyPressReachesPage(3);
+    ExpectKeyPressReachesPage(game, "after the boss key's return");
 
     // Another window in front, then the game window activated again.
     TestWindow other({});
     ASSERT_TRUE(driver::BringToForeground(other.handle()));
     ASSERT_TRUE(driver::BringToForeground(game));
-    ExpectKeyPressReachesPage(4);
+    ExpectKeyPressReachesPage(game, "after another window was in front");
 }
 
 // The system refuses a second icon of the same window and identifier: this

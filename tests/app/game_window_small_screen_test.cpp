@@ -62,6 +62,8 @@ TEST(GameWindowOnThisScreen, OpensInsideTheWorkAreaWithEveryTopBarButtonOnTheScr
     driver::PressKey(VK_ESCAPE);
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(bar) && driver::WindowRect(game) == kGameWindow; },
                                 launchertest::kWindowTimeoutMs));
+    EXPECT_EQ(driver::WindowRect(game), kGameWindow);
+    EXPECT_TRUE(driver::IsVisible(game));
 
     launchertest::ClickTopBarButton(game, launchertest::TopBarButton::Close);
     EXPECT_TRUE(driver::WaitFor([&] { return session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs));
