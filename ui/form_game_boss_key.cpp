@@ -87,10 +87,10 @@ void CDuiFormGame::ShowFromTray()
     // desktop as it hides.
     m_trayIcon.Remove();
     ShowWindow(true, true);
-    m_fullScreen.ShowBar(true);
     // Showing activates the window only within this program; the player's key
     // press or click that brings it back entitles it to the foreground.
     SetForegroundWindow(m_hWnd);
+    m_fullScreen.ShowBar(true);
     HoldFullScreenKeyWhile(true);
     GivePageTheKeyboard();
 }

@@ -6,6 +6,7 @@ void CDuiFormGame::EnterFullScreen()
 {
     m_fullScreen.Enter(m_hWnd);
     UpdateLayout();
+    m_fullScreen.OpenBar(m_hWnd);
     // Entered by the player's click on this window: it is in front.
     HoldFullScreenKeyWhile(true);
 }

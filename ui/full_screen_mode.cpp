@@ -40,7 +40,6 @@ void FullScreenMode::Enter(HWND game)
     SetWindowPlacement(game, &covering);
     m_on = true;
     Cover(game);
-    OpenBar(game);
 }
 
 void FullScreenMode::Leave(HWND game, SIZE minimum)
@@ -56,7 +55,8 @@ void FullScreenMode::Leave(HWND game, SIZE minimum)
 void FullScreenMode::ShowBar(bool shown)
 {
     if (m_bar && IsWindow(m_barWindow))
-        ShowWindow(m_barWindow, shown ? SW_SHOWNA : SW_HIDE);
+        SetWindowPos(m_barWindow, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 void FullScreenMode::Cover(HWND game) const
@@ -68,6 +68,10 @@ void FullScreenMode::Cover(HWND game) const
     SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(kFullScreenStyle | visible));
     SetWindowPos(game, HWND_NOTOPMOST, monitor.left, monitor.top, monitor.right - monitor.left,
                  monitor.bottom - monitor.top, 0);
+    // Wine without a window manager can put the owner above its owned bar
+    // this way; on Windows an owned window stays above its owner anyway.
+    if (m_bar && IsWindow(m_barWindow))
+        SetWindowPos(m_barWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FullScreenMode::OpenBar(HWND game)

@@ -17,8 +17,10 @@ public:
     FullScreenMode& operator=(const FullScreenMode&) = delete;
 
     bool IsOn() const { return m_on; }
-    // Saves the window's placement, covers its monitor with it and opens the bar.
+    // Saves the window's placement and covers its monitor with it.
     void Enter(HWND game);
+    // Opens the bar at the top of the window's monitor, once the window is laid out.
+    void OpenBar(HWND game);
     // Gives the window its windowed style and saved placement back and closes
     // the bar; also when the mode is off, where there is no bar to close. A
     // placement on a monitor that has gone meanwhile goes to the nearest one,
@@ -31,7 +33,6 @@ public:
     void Cover(HWND game) const;
 
 private:
-    void OpenBar(HWND game);
     void CloseBar();
 
     const DWORD m_windowedStyle;
