@@ -20,3 +20,6 @@ constexpr UINT WM_EXIT_FULLSCREEN = WM_USER + 1006;
 // the engine has reported the browser, so that the holder can lay it out; no
 // parameters.
 constexpr UINT WM_BROWSER_CREATED = WM_USER + 1007;
+// Posted by the game window to itself: lays the window out once the change
+// in hand (a size change, a system command) is done; no parameters.
+constexpr UINT WM_GAME_RELAYOUT = WM_USER + 1008;

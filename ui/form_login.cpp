@@ -5,6 +5,7 @@
 #include "ui/form_login_browser.h"
 #include "settings/publisher_site.h"
 #include "ui/open_url.h"
+#include "ui/wine_quirks.h"
 
 namespace {
 
@@ -30,6 +31,9 @@ LRESULT CDuiFormLogin::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SETFOCUS:
         OnFocused();
+        break;
+    case WM_GETMINMAXINFO:
+        OnMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
         break;
     case WM_OPEN_GAME:
         if (std::optional<std::wstring> address = m_loginClient->TakeGameAddress())
@@ -86,11 +90,18 @@ void CDuiFormLogin::OnMoved()
 
 void CDuiFormLogin::OnFocused()
 {
-    // Taking the focus put this window above the login browser window on the
-    // screen under Wine without a window manager; an owned window stays above
-    // its owner.
     if (m_loginBrowser && IsWindowVisible(m_loginBrowser->GetHWND()))
-        m_loginBrowser->RaiseAboveLoginWindow();
+        RaiseOwnedWindowAboveOwner(m_loginBrowser->GetHWND());
+}
+
+void CDuiFormLogin::OnMinMaxInfo(MINMAXINFO* info)
+{
+    const SIZE drawn = m_pm.GetInitSize();
+    if (drawn.cx <= 0 || drawn.cy <= 0)
+        return;
+    info->ptMaxSize = {drawn.cx, drawn.cy};
+    info->ptMinTrackSize = info->ptMaxSize;
+    info->ptMaxTrackSize = info->ptMaxSize;
 }
 
 void CDuiFormLogin::OnOpenGame(const std::wstring& address)

@@ -35,6 +35,9 @@ public:
 private:
     void OnMoved();
     void OnFocused();
+    // Snapping and maximising would stretch the art away from the login
+    // browser window: the window keeps the size its skin draws.
+    void OnMinMaxInfo(MINMAXINFO* info);
     void OnOpenGame(const std::wstring& address);
     void OnGameClosed();
     // Sends the login browser back to the login page.

@@ -9,7 +9,6 @@ namespace {
 constexpr wchar_t kSkinFile[] = L"FormLoginBrowser.xml";
 // The browser's place in the client area, whatever size the skin gives the window.
 constexpr RECT kBrowserRect = {0, 0, 627, 406};
-constexpr UINT kRaiseFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 
 bool IsKeyboardMessage(UINT uMsg)
 {
@@ -28,20 +27,6 @@ void CDuiFormLoginBrowser::FollowLoginWindow(int left, int top)
 {
     SetWindowPos(m_hWnd, nullptr, left + kOffsetFromLoginWindow.x, top + kOffsetFromLoginWindow.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void CDuiFormLoginBrowser::RaiseAboveLoginWindow()
-{
-    // A move to the top reaches X only when it changes the window order, and
-    // this window is usually first already (Wine reorders its list only when
-    // X events arrive later), while an owned window cannot be moved below its
-    // owner: the owner link is lifted for the moment, so that the login
-    // window can go first and this window above it.
-    const HWND loginWindow = GetWindow(m_hWnd, GW_OWNER);
-    SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, 0);
-    SetWindowPos(loginWindow, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
-    SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
-    SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(loginWindow));
 }
 
 LRESULT CDuiFormLoginBrowser::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)

@@ -15,13 +15,6 @@ public:
     // top-left corner; only the position changes.
     void FollowLoginWindow(int left, int top);
 
-    // Puts the window back above the login window (its owner) in the window
-    // order and on the screen; for when the login window has just taken the
-    // focus. Wine without a window manager raises the X window of a window
-    // that takes the focus above all others, owned ones included, and then
-    // reorders its own window list to match what X shows.
-    void RaiseAboveLoginWindow();
-
     // CWindowWnd
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 

@@ -145,6 +145,7 @@ ENGINE_CHECK_OFFSET(cef_browser_t, is_same, 112, 56);
 ENGINE_CHECK_OFFSET(cef_browser_t, get_main_frame, 136, 68);
 
 ENGINE_CHECK_OFFSET(cef_browser_host_t, close_browser, 40, 20);
+ENGINE_CHECK_OFFSET(cef_browser_host_t, set_focus, 48, 24);
 ENGINE_CHECK_OFFSET(cef_browser_host_t, get_window_handle, 64, 32);
 
 ENGINE_CHECK_OFFSET(cef_frame_t, load_url, 128, 64);

@@ -36,7 +36,7 @@ constexpr DWORD kSettleTimeoutMs = 5000;
 constexpr DWORD kPumpSliceMs = 20;
 // Passes a change may take: its size or place changes once or, dragged with
 // the driver's ten pointer steps, about once a step; each change lays out
-// directly and once more through the activation it posts.
+// directly and once more through the relayout it posts.
 constexpr int kMostPassesOfAClick = 8;
 constexpr int kMostPassesOfADrag = 40;
 constexpr wchar_t kOwnerClassName[] = L"GameWindowOwnerStandIn";

@@ -42,12 +42,16 @@ TEST(WindowedBrowserRect, LeavesTwoLeftThirtyTwoTopOneRightTwoBottom)
     ExpectRect(WindowedBrowserRect({1920, 1040}), 2, 32, 2 + 1917, 32 + 1006);
 }
 
-TEST(FullScreenBar, StartsCentredAtTheTopFullyInView)
+TEST(FullScreenBar, StartsCentredAtTheTopOfItsMonitorFullyInView)
 {
-    EXPECT_EQ(FullScreenBarStart(1920).x, 855);
-    EXPECT_EQ(FullScreenBarStart(1920).y, 0);
-    EXPECT_EQ(FullScreenBarStart(1024).x, 407);
-    EXPECT_EQ(FullScreenBarStart(1025).x, 407);
+    EXPECT_EQ(FullScreenBarStart(WorkArea(1920, 1080)).x, 855);
+    EXPECT_EQ(FullScreenBarStart(WorkArea(1920, 1080)).y, 0);
+    EXPECT_EQ(FullScreenBarStart(WorkArea(1024, 600)).x, 407);
+    EXPECT_EQ(FullScreenBarStart(WorkArea(1025, 600)).x, 407);
+    // A second monitor to the right of a 1366-wide one, and one above the primary.
+    EXPECT_EQ(FullScreenBarStart({1366, 0, 2646, 1024}).x, 1901);
+    EXPECT_EQ(FullScreenBarStart({1366, 0, 2646, 1024}).y, 0);
+    EXPECT_EQ(FullScreenBarStart({0, -1080, 1920, 0}).y, -1080);
 }
 
 TEST(FullScreenBar, SlidesUpToItsLastPixelRowAndDownToMinusOne)
@@ -55,9 +59,13 @@ TEST(FullScreenBar, SlidesUpToItsLastPixelRowAndDownToMinusOne)
     ExpectRect(SlidBarRect(WorkArea(1920, 1040), BarSlide::Hide), 855, -33, 1065, 1);
     ExpectRect(SlidBarRect(WorkArea(1920, 1040), BarSlide::Reveal), 855, -1, 1065, 33);
     ExpectRect(SlidBarRect(WorkArea(1025, 700), BarSlide::Hide), 407, -33, 617, 1);
+    // On a second monitor the same, from its own top left corner.
+    ExpectRect(SlidBarRect({1366, 0, 2646, 1024}, BarSlide::Hide), 1901, -33, 2111, 1);
+    ExpectRect(SlidBarRect({1366, 0, 2646, 1024}, BarSlide::Reveal), 1901, -1, 2111, 33);
+    ExpectRect(SlidBarRect({0, -1080, 1920, 0}, BarSlide::Hide), 855, -1113, 1065, -1079);
 }
 
-TEST(FullScreenBar, WiderThanTheWorkAreaItAlignsRightThenShiftsByHalfTheRemainder)
+TEST(FullScreenBar, WiderThanTheMonitorItAlignsRightThenShiftsByHalfTheRemainder)
 {
     // Right edge to 150 (left -60), then dx = (150 - 150 + -60) / 2 = -30.
     ExpectRect(SlidBarRect(WorkArea(150, 700), BarSlide::Reveal), -90, -1, 120, 33);

@@ -47,7 +47,7 @@ struct cef_browser_host_t {
     cef_base_t base;
     cef_unused_slot_t get_browser;
     void(ENGINE_CALLBACK* close_browser)(cef_browser_host_t* self, int force_close);
-    cef_unused_slot_t set_focus;
+    void(ENGINE_CALLBACK* set_focus)(cef_browser_host_t* self, int focus);
     cef_unused_slot_t set_window_visibility;
     HWND(ENGINE_CALLBACK* get_window_handle)(cef_browser_host_t* self);
 };
