@@ -7,6 +7,7 @@
 #include "ui/branding.h"
 #include "ui/game_layout.h"
 #include "ui/open_url.h"
+#include "ui/resource.h"
 #include "settings/publisher_site.h"
 
 namespace {
@@ -25,7 +26,7 @@ NOTIFY_MAP_BEGIN(CDuiFormGame, CNotifyPump)
 NOTIFY_MAP_ON_TYPE(kNotifyClick, &CDuiFormGame::OnClick)
 NOTIFY_MAP_END()
 
-CDuiFormGame::CDuiFormGame() : CXMLWnd(kSkinFile), m_client(new GameClient)
+CDuiFormGame::CDuiFormGame() : CXMLWnd(kSkinFile)
 {
     m_trayIcon.cbSize = sizeof(m_trayIcon);
 }
@@ -96,6 +97,9 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_BROWSER_CREATED:
         OnBrowserCreated();
         break;
+    case WM_OPEN_OUTSIDE:
+        OnOpenOutside(m_client->TakeOutsideAddresses());
+        break;
     case WM_DESTROY:
         // Alt+F4, the system menu, the taskbar and the owner's own end close
         // the window without the close button.
@@ -115,6 +119,9 @@ void CDuiFormGame::OnFinalMessage(HWND hWnd)
 void CDuiFormGame::InitWindow()
 {
     RegisterHotKeys();
+    // Made with the window, which owns the browser's pop-ups and opens what the page sends outside.
+    m_client = new GameClient(m_hWnd, m_gameUrl,
+                              LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_APPLICATION_ICON)));
     CefWindowInfo windowInfo;
     windowInfo.SetAsChild(m_hWnd, kInitialBrowserRect);
     CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
@@ -230,6 +237,12 @@ void CDuiFormGame::CloseOnceBrowserCreated()
     m_closeWhenBrowserCreated = true;
     ShowWindow(false);
     ReportClosed();
+}
+
+void CDuiFormGame::OnOpenOutside(const std::vector<std::wstring>& addresses)
+{
+    for (const std::wstring& address : addresses)
+        OpenUrl(address);
 }
 
 void CDuiFormGame::PlaceTopBar(SIZE client)

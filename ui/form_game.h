@@ -11,6 +11,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <vector>
 
 class CDuiFormFullScreen;
 
@@ -75,6 +76,8 @@ private:
     void ShowFromTray();
 
     void CenterAndShow();
+    // The game page asked for addresses that open outside the launcher.
+    void OnOpenOutside(const std::vector<std::wstring>& addresses);
     // The engine has reported the browser: its window gets its place, and a
     // close that waited for it goes ahead.
     void OnBrowserCreated();

@@ -134,7 +134,7 @@ TEST_F(GameAddressTest, RedirectOfAPagesImageIsNoNavigation)
 
 TEST_F(GameAddressTest, TheGameClientLoadsGameAddressesItself)
 {
-    CefRefPtr<GameClient> gameClient(new GameClient);
+    CefRefPtr<GameClient> gameClient(new GameClient(nullptr, Address("/play?server=1&client=2"), nullptr));
     CefRefPtr<CefBrowser> browser = OpenBrowser(gameClient, "/play?server=1&client=2");
     ASSERT_NE(browser, nullptr);
     Site().Page("/play?client=2&again=1", "<html><body>again</body></html>");
