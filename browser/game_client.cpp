@@ -100,3 +100,9 @@ CefWindowInfo GameClient::PopupWindowInfo() const
     windowInfo.SetAsPopup(m_window, CefString());
     return windowInfo;
 }
+
+void GameClient::OnProtocolExecution(CefRefPtr<CefBrowser> browser, const CefString& url, bool& allowOsExecution)
+{
+    allowOsExecution = false;
+    m_mainFrameGuard.HandOutProtocol(url.ToWString());
+}

@@ -49,6 +49,10 @@ public:
     // Engine UI thread.
     bool OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, CefRefPtr<CefRequest> request,
                         bool isRedirect) override;
+    // Engine UI thread. The engine never hands an address to the system
+    // itself; one for an app goes to the window, which opens it as the site
+    // buttons do.
+    void OnProtocolExecution(CefRefPtr<CefBrowser> browser, const CefString& url, bool& allowOsExecution) override;
     // Engine UI thread. A link opened with Ctrl or the middle button: the
     // same rules as a pop-up.
     bool OnOpenURLFromTab(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, const CefString& targetUrl,

@@ -72,3 +72,9 @@ void LoginClient::HandOver(std::wstring address)
     }
     PostMessageW(m_handOverTarget, WM_OPEN_GAME, 0, 0);
 }
+
+void LoginClient::OnProtocolExecution(CefRefPtr<CefBrowser> browser, const CefString& url, bool& allowOsExecution)
+{
+    allowOsExecution = false;
+    m_mainFrameGuard.HandOutProtocol(url.ToWString());
+}

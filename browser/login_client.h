@@ -42,6 +42,10 @@ public:
     // Engine UI thread.
     bool OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, CefRefPtr<CefRequest> request,
                         bool isRedirect) override;
+    // Engine UI thread. The engine never hands an address to the system
+    // itself; one for an app goes to the window, which opens it as the site
+    // buttons do.
+    void OnProtocolExecution(CefRefPtr<CefBrowser> browser, const CefString& url, bool& allowOsExecution) override;
     // Engine IO thread. A server redirect cannot be cancelled here: its
     // target, reported only here, is replaced with the login page.
     void OnResourceRedirect(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, CefRefPtr<CefRequest> request,

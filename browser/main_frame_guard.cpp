@@ -24,6 +24,12 @@ bool MainFrameGuard::KeepsOut(const std::wstring& address)
     return true;
 }
 
+void MainFrameGuard::HandOutProtocol(const std::wstring& address)
+{
+    if (MainFrameLoadOf(address, m_hosts, m_shellSchemes) == MainFrameLoad::Outside)
+        m_outside.Add(address);
+}
+
 void MainFrameGuard::HandOutDownload(const std::wstring& address)
 {
     if (IsWebAddress(address))

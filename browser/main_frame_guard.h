@@ -20,6 +20,10 @@ public:
     // Any thread. Whether the main frame must not load the address; one that
     // belongs outside has been handed to the window.
     bool KeepsOut(const std::wstring& address);
+    // Any thread. An address of a scheme the engine does not load itself,
+    // asked for where no navigation check saw it: one for an app goes to the
+    // window, any other is dropped.
+    void HandOutProtocol(const std::wstring& address);
     // Any thread. A download the page started goes to the player's web
     // browser, which shows its progress and keeps the file; one the browser
     // cannot fetch by itself (a page's blob: or data:) is dropped.
