@@ -9,16 +9,21 @@ constexpr wchar_t kSubdomainsMark = L'.';
 // A bare host entry is read as the host of an address of this scheme.
 constexpr wchar_t kEntryScheme[] = L"http://";
 
+constexpr wchar_t kHttp[] = L"http";
+constexpr wchar_t kHttpDefaultPort[] = L"80";
+constexpr wchar_t kHttps[] = L"https";
+constexpr wchar_t kHttpsDefaultPort[] = L"443";
+
 // The port an address connects to: the engine leaves a scheme's default port
 // out, so "https://host:443/" and "https://host/" both give "443".
 std::wstring EffectivePort(const CefURLParts& parts)
 {
     if (!parts.port.empty())
         return parts.port.ToWString();
-    if (parts.scheme.ToWString() == L"http")
-        return L"80";
-    if (parts.scheme.ToWString() == L"https")
-        return L"443";
+    if (parts.scheme.ToWString() == kHttp)
+        return kHttpDefaultPort;
+    if (parts.scheme.ToWString() == kHttps)
+        return kHttpsDefaultPort;
     return {};
 }
 
