@@ -8,6 +8,7 @@
 #include "ui/game_layout.h"
 #include "ui/monitor_area.h"
 #include "ui/open_url.h"
+#include "ui/resource.h"
 #include "settings/publisher_site.h"
 
 namespace {
@@ -40,7 +41,6 @@ NOTIFY_MAP_END()
 
 CDuiFormGame::CDuiFormGame()
     : CXMLWnd(kSkinFile),
-      m_client(new GameClient),
       m_fullScreen(kWindowedStyle),
       m_trayIcon(kTrayIconId, WM_TRAY_NOTIFY),
       m_fullScreenHotKey(kFullScreenHotKeyAtom),
@@ -116,6 +116,9 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_BROWSER_CREATED:
         OnBrowserCreated();
         break;
+    case WM_OPEN_OUTSIDE:
+        OnOpenOutside(m_client->TakeOutsideAddresses());
+        break;
     case WM_DESTROY:
         OnDestroyed();
         break;
@@ -133,6 +136,9 @@ void CDuiFormGame::InitWindow()
     // The shell's broadcast also reaches a program run as administrator.
     ChangeWindowMessageFilterEx(m_hWnd, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
     RegisterHotKeys();
+    // Made with the window, which owns the browser's pop-ups and opens what the page sends outside.
+    m_client = new GameClient(m_hWnd, m_gameUrl,
+                              LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_APPLICATION_ICON)));
     CefWindowInfo windowInfo;
     windowInfo.SetAsChild(m_hWnd, kInitialBrowserRect);
     CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
@@ -238,6 +244,9 @@ void CDuiFormGame::OnShellRestarted()
 
 void CDuiFormGame::GivePageTheKeyboard()
 {
+    // The client is made with the window's content, after the window's first messages.
+    if (!m_client)
+        return;
     if (const CefRefPtr<CefBrowser> browser = m_client->GetBrowser())
         browser->GetHost()->SetFocus(true);
 }
@@ -327,6 +336,12 @@ void CDuiFormGame::CloseOnceBrowserCreated()
     m_closeWhenBrowserCreated = true;
     ShowWindow(false);
     ReportClosed();
+}
+
+void CDuiFormGame::OnOpenOutside(const std::vector<std::wstring>& addresses)
+{
+    for (const std::wstring& address : addresses)
+        OpenUrl(address);
 }
 
 HWND CDuiFormGame::LiveBrowserWindow()

@@ -17,6 +17,7 @@
 #include "ui/xml_wnd.h"
 
 #include <string>
+#include <vector>
 
 class CDuiFormGame : public CXMLWnd {
 public:
@@ -99,6 +100,8 @@ private:
     // into it after the window has come to the front.
     void GivePageTheKeyboard();
     void CenterAndShow();
+    // The game page asked for addresses that open outside the launcher.
+    void OnOpenOutside(const std::vector<std::wstring>& addresses);
     // A close while the engine is still creating the browser: the engine
     // creates the browser's window in this one, and a window gone meanwhile
     // makes the engine end the whole program (a failed window creation is

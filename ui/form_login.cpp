@@ -42,6 +42,9 @@ LRESULT CDuiFormLogin::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_GAME_CLOSED:
         OnGameClosed();
         break;
+    case WM_OPEN_OUTSIDE:
+        OnOpenOutside(m_loginClient->TakeOutsideAddresses());
+        break;
     }
     return result;
 }
@@ -118,6 +121,12 @@ void CDuiFormLogin::OnGameClosed()
     ShowWindow(true, true);
     m_loginBrowser->ShowWindow(true, true);
     m_gameForm = nullptr;
+}
+
+void CDuiFormLogin::OnOpenOutside(const std::vector<std::wstring>& addresses)
+{
+    for (const std::wstring& address : addresses)
+        OpenUrl(address);
 }
 
 void CDuiFormLogin::ReloadLoginPage()

@@ -9,6 +9,7 @@
 #include "engine/cef_client.h"
 #include "engine/cef_context_menu_handler.h"
 #include "engine/cef_display_handler.h"
+#include "engine/cef_download_handler.h"
 #include "engine/cef_focus_handler.h"
 #include "engine/cef_geolocation_handler.h"
 #include "engine/cef_jsdialog_handler.h"
@@ -35,6 +36,10 @@ struct ClientBridge : Bridge<CefClient, cef_client_t> {
 
 struct DisplayHandlerBridge : Bridge<CefDisplayHandler, cef_display_handler_t> {
     explicit DisplayHandlerBridge(CefDisplayHandler* owner);
+};
+
+struct DownloadHandlerBridge : Bridge<CefDownloadHandler, cef_download_handler_t> {
+    explicit DownloadHandlerBridge(CefDownloadHandler* owner);
 };
 
 struct FocusHandlerBridge : Bridge<CefFocusHandler, cef_focus_handler_t> {

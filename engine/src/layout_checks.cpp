@@ -39,6 +39,9 @@ ENGINE_CHECK_SIZE(cef_plain_handler_t, 32, 16);
 ENGINE_CHECK_SIZE(cef_string_t, 24, 12);
 ENGINE_CHECK_OFFSET(cef_string_t, str, 0, 0);
 ENGINE_CHECK_OFFSET(cef_string_t, length, 8, 4);
+ENGINE_CHECK_SIZE(cef_urlparts_t, 9 * 24, 9 * 12);
+ENGINE_CHECK_OFFSET(cef_urlparts_t, host, 4 * 24, 4 * 12);
+ENGINE_CHECK_OFFSET(cef_urlparts_t, query, 8 * 24, 8 * 12);
 ENGINE_CHECK_OFFSET(cef_string_t, dtor, 16, 8);
 ENGINE_CHECK_SIZE(cef_base_t, 32, 16);
 ENGINE_CHECK_OFFSET(cef_base_t, size, 0, 0);
@@ -274,6 +277,11 @@ ENGINE_CHECK_SIZE(cef_focus_handler_t, 56, 28);
 ENGINE_CHECK_OFFSET(cef_focus_handler_t, on_take_focus, 32, 16);
 ENGINE_CHECK_OFFSET(cef_focus_handler_t, on_set_focus, 40, 20);
 ENGINE_CHECK_OFFSET(cef_focus_handler_t, on_got_focus, 48, 24);
+
+ENGINE_CHECK_SIZE(cef_download_handler_t, 48, 24);
+ENGINE_CHECK_OFFSET(cef_download_handler_t, on_before_download, 32, 16);
+ENGINE_CHECK_OFFSET(cef_download_item_t, get_url, 128, 64);
+ENGINE_CHECK_OFFSET(cef_before_download_callback_t, cont, 32, 16);
 
 ENGINE_CHECK_SIZE(cef_context_menu_handler_t, 64, 32);
 ENGINE_CHECK_OFFSET(cef_context_menu_handler_t, on_before_context_menu, 32, 16);

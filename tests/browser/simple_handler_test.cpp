@@ -132,9 +132,39 @@ TEST_F(GameAddressTest, RedirectOfAPagesImageIsNoNavigation)
     EXPECT_EQ(m_recorder.Messages(), 0u);
 }
 
+TEST_F(GameAddressTest, TheLoginPageShowsThePublishersHostsOnlyWhileItsFramesLoadAnyHost)
+{
+    // The site under another name is another host.
+    Site().Page("/elsewhere", "<html><body>elsewhere</body></html>");
+    std::wstring elsewhere = Address("/elsewhere");
+    elsewhere.replace(elsewhere.find(L"127.0.0.1"), 9, L"localhost");
+    Site().Page("/with-frame-elsewhere",
+                "<html><body><iframe src=\"" + std::string(elsewhere.begin(), elsewhere.end()) + "\"></iframe></body></html>");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(m_recorder.Client(), "/start");
+    ASSERT_NE(browser, nullptr);
+
+    const auto goesOutside = [&](const std::wstring& address) {
+        const size_t before = m_recorder.OutsideAddresses().size();
+        browser->GetMainFrame()->LoadURL(address);
+        return WaitFor([&] { return m_recorder.OutsideAddresses().size() > before; }, kEngineStepTimeoutMs) &&
+               m_recorder.OutsideAddresses().back() == address;
+    };
+    EXPECT_TRUE(goesOutside(elsewhere));
+    EXPECT_TRUE(goesOutside(L"mailto:service@example.com"));
+    browser->GetMainFrame()->LoadURL(L"file:///C:/windows/win.ini");
+    WaitFor([] { return false; }, kQuietPeriodMs);
+    EXPECT_EQ(m_recorder.OutsideAddresses().size(), 2u);
+    EXPECT_EQ(Site().CountRequests("/elsewhere"), 0u);
+    EXPECT_EQ(browser->GetMainFrame()->GetURL().ToWString(), Address("/start"));
+
+    Navigate(browser, "/with-frame-elsewhere");
+    EXPECT_TRUE(WaitForRequests("/elsewhere")) << "the frame on another host did not load";
+    EXPECT_EQ(m_recorder.OutsideAddresses().size(), 2u);
+}
+
 TEST_F(GameAddressTest, TheGameClientLoadsGameAddressesItself)
 {
-    CefRefPtr<GameClient> gameClient(new GameClient);
+    CefRefPtr<GameClient> gameClient(new GameClient(nullptr, Address("/play?server=1&client=2"), nullptr));
     CefRefPtr<CefBrowser> browser = OpenBrowser(gameClient, "/play?server=1&client=2");
     ASSERT_NE(browser, nullptr);
     Site().Page("/play?client=2&again=1", "<html><body>again</body></html>");

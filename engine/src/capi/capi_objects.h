@@ -129,6 +129,30 @@ struct cef_scheme_registrar_t {
                                             int is_standard, int is_local, int is_display_isolated);
 };
 
+// Engine-allocated; declared up to the last slot this layer calls.
+struct cef_download_item_t {
+    cef_base_t base;
+    cef_unused_slot_t is_valid;
+    cef_unused_slot_t is_in_progress;
+    cef_unused_slot_t is_complete;
+    cef_unused_slot_t is_canceled;
+    cef_unused_slot_t get_current_speed;
+    cef_unused_slot_t get_percent_complete;
+    cef_unused_slot_t get_total_bytes;
+    cef_unused_slot_t get_received_bytes;
+    cef_unused_slot_t get_start_time;
+    cef_unused_slot_t get_end_time;
+    cef_unused_slot_t get_full_path;
+    cef_unused_slot_t get_id;
+    cef_string_userfree_t(ENGINE_CALLBACK* get_url)(cef_download_item_t* self);
+};
+
+struct cef_before_download_callback_t {
+    cef_base_t base;
+    void(ENGINE_CALLBACK* cont)(cef_before_download_callback_t* self, const cef_string_t* download_path,
+                                int show_dialog);
+};
+
 struct cef_request_callback_t {
     cef_base_t base;
     void(ENGINE_CALLBACK* cont)(cef_request_callback_t* self, int allow);
