@@ -6,6 +6,7 @@
 
 #include "browser/game_client.h"
 #include "engine/cef_ref_ptr.h"
+#include "ui/process_sound.h"
 #include "ui/xml_wnd.h"
 
 #include <shellapi.h>
@@ -127,4 +128,6 @@ private:
     bool m_closeWhenBrowserCreated = false;
     // A hot key fired while Alt was down, and Alt has not been released since.
     bool m_hotKeyWithAltDown = false;
+    // Muted while the boss key hides the game.
+    ProcessSound m_sound;
 };

@@ -75,6 +75,7 @@ void CDuiFormGame::HideToTray()
         return;
     }
     ShowWindow(false, true);
+    m_sound.Mute();
 }
 
 bool CDuiFormGame::RemoveTrayIcon()
@@ -131,6 +132,7 @@ void CDuiFormGame::ShowFromTray()
     // with it, and that window, when it had the foreground, hands it to the
     // desktop as it hides.
     RemoveTrayIcon();
+    m_sound.Restore();
     ShowWindow(true, true);
     // Showing activates the window only within this program; the player's key
     // press or click that brings it back entitles it to the foreground.
