@@ -79,6 +79,10 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
             LeaveFullScreen();
             m_fullScreen = false;
         }
+        // The page's client reloads on F5 in the page; this is F5 while the
+        // window itself has the keyboard (after the boss key's return, say).
+        if (wParam == VK_F5)
+            ReloadPage();
         break;
     case WM_HOTKEY:
         OnHotKey(wParam);
@@ -105,6 +109,12 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         break;
     }
     return result;
+}
+
+void CDuiFormGame::ReloadPage()
+{
+    if (const CefRefPtr<CefBrowser> browser = m_client->GetBrowser())
+        browser->Reload();
 }
 
 void CDuiFormGame::OnFinalMessage(HWND hWnd)

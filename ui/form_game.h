@@ -94,6 +94,8 @@ private:
     // window has gone.
     HWND LiveBrowserWindow();
     bool CanLayOut() const;
+    // Loads the game page again from its address.
+    void ReloadPage();
     // Posts WM_GAME_CLOSED to the owner, the first time only.
     void ReportClosed();
 

@@ -5,6 +5,7 @@
 // and the site's log of requests showing each load of the page again.
 #include "game_window_controls.h"
 #include "launcher_session.h"
+#include "settings_folder_set_aside.h"
 
 #include "browser/error_page.h"
 
@@ -95,6 +96,8 @@ protected:
         ASSERT_TRUE(m_session.Site().IsListening()) << "the demo site's port is taken";
     }
 
+    // The boss key is F9, as without a settings file.
+    SettingsFolderSetAside m_settings{LauncherSettingsFolder()};
     LauncherSession m_session;
 };
 
@@ -136,6 +139,19 @@ TEST_F(PageRecovery, AKilledGamePageGivesTheCrashPageWhoseButtonAndF5BringTheGam
     EXPECT_TRUE(driver::WaitFor([&] { return GamePageRequests(m_session) == requests + 2; },
                                 launchertest::kPageTimeoutMs))
         << "F5 did not load the game page again";
+    EXPECT_TRUE(launchertest::WaitForPageTitle(game, gameTitle)) << m_session.WhatShows();
+
+    // Back from the boss key, the game window itself has the keyboard.
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::BossKey);
+    ASSERT_TRUE(driver::WaitFor([&] { return !driver::IsVisible(game); }, launchertest::kWindowTimeoutMs));
+    driver::PressKey(VK_F9);
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::IsVisible(game) && GetForegroundWindow() == game; },
+                                launchertest::kWindowTimeoutMs))
+        << "the boss key did not bring the game window back";
+    driver::PressKey(VK_F5);
+    EXPECT_TRUE(driver::WaitFor([&] { return GamePageRequests(m_session) == requests + 3; },
+                                launchertest::kPageTimeoutMs))
+        << "F5 in the game window did not load the game page again";
     EXPECT_TRUE(launchertest::WaitForPageTitle(game, gameTitle)) << m_session.WhatShows();
     EXPECT_EQ(m_session.CountGameWindows(), 1u);
 }
