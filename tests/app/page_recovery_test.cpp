@@ -148,6 +148,7 @@ TEST_F(PageRecovery, AKilledGamePageGivesTheCrashPageWhoseButtonAndF5BringTheGam
     ASSERT_TRUE(driver::WaitFor([&] { return driver::IsVisible(game) && GetForegroundWindow() == game; },
                                 launchertest::kWindowTimeoutMs))
         << "the boss key did not bring the game window back";
+    ASSERT_EQ(driver::FocusOnThreadOf(game), game) << "the keyboard is not the game window's own";
     driver::PressKey(VK_F5);
     EXPECT_TRUE(driver::WaitFor([&] { return GamePageRequests(m_session) == requests + 3; },
                                 launchertest::kPageTimeoutMs))
