@@ -126,6 +126,12 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
+void CDuiFormGame::ReloadPage()
+{
+    if (const CefRefPtr<CefBrowser> browser = m_client->GetBrowser())
+        browser->Reload();
+}
+
 void CDuiFormGame::OnFinalMessage(HWND hWnd)
 {
     delete this;
@@ -265,6 +271,10 @@ void CDuiFormGame::OnKeyDown(WPARAM key)
 {
     if (key == VK_ESCAPE && m_fullScreen.IsOn())
         LeaveFullScreen();
+    // The page's client reloads on F5 in the page; this is F5 while the
+    // window itself has the keyboard (after the boss key's return, say).
+    if (key == VK_F5)
+        ReloadPage();
 }
 
 void CDuiFormGame::OnSysKeyUp(WPARAM key)

@@ -14,6 +14,7 @@
 #include "ui/full_screen_mode.h"
 #include "ui/hot_key_registration.h"
 #include "ui/tray_icon.h"
+#include "ui/process_sound.h"
 #include "ui/xml_wnd.h"
 
 #include <string>
@@ -115,6 +116,8 @@ private:
     // window has gone.
     HWND LiveBrowserWindow();
     bool CanLayOut() const;
+    // Loads the game page again from its address.
+    void ReloadPage();
     // Posts WM_GAME_CLOSED to the owner, the first time only.
     void ReportClosed();
 
@@ -138,4 +141,6 @@ private:
     bool m_browserCreated = false;
     // A close came before the browser did; it is made again when the browser comes.
     bool m_closeWhenBrowserCreated = false;
+    // Muted while the boss key hides the game.
+    ProcessSound m_sound;
 };

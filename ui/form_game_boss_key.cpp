@@ -74,6 +74,7 @@ void CDuiFormGame::OnBossKey()
         return;
     m_bossHidden = true;
     ShowWindow(false, true);
+    m_sound.Mute();
     m_fullScreen.ShowBar(false);
     HoldFullScreenKeyWhile(false);
 }
@@ -86,6 +87,7 @@ void CDuiFormGame::ShowFromTray()
     // with it, and that window, when it had the foreground, hands it to the
     // desktop as it hides.
     m_trayIcon.Remove();
+    m_sound.Restore();
     ShowWindow(true, true);
     // Showing activates the window only within this program; the player's key
     // press or click that brings it back entitles it to the foreground.

@@ -28,11 +28,6 @@ struct cef_app_t {
     cef_render_process_handler_t*(ENGINE_CALLBACK* get_render_process_handler)(cef_app_t* self);
 };
 
-// The engine's threads, of which only the UI thread is posted to here.
-enum cef_thread_id_t {
-    TID_UI = 0,
-};
-
 struct cef_task_t {
     cef_base_t base;
     void(ENGINE_CALLBACK* execute)(cef_task_t* self);

@@ -33,7 +33,7 @@ struct cef_browser_t {
     cef_unused_slot_t can_go_forward;
     cef_unused_slot_t go_forward;
     cef_unused_slot_t is_loading;
-    cef_unused_slot_t reload;
+    void(ENGINE_CALLBACK* reload)(cef_browser_t* self);
     cef_unused_slot_t reload_ignore_cache;
     cef_unused_slot_t stop_load;
     int(ENGINE_CALLBACK* get_identifier)(cef_browser_t* self);
