@@ -99,7 +99,7 @@ void CDuiFormFullScreen::SlideHidden(bool hidden)
 {
     RECT workArea = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    const RECT bar = SlidBarRect(workArea, hidden ? BarSlide::Hide : BarSlide::Reveal);
+    const RECT bar = SlidBarRect(workArea, hidden ? BarSlide::Hide : BarSlide::Reveal, m_pm.GetInitSize());
     SetWindowPos(m_hWnd, HWND_TOPMOST, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     ShowWindow(true, true);

@@ -116,7 +116,7 @@ void CDuiFormGame::InitWindow()
 {
     RegisterHotKeys();
     CefWindowInfo windowInfo;
-    windowInfo.SetAsChild(m_hWnd, kInitialBrowserRect);
+    windowInfo.SetAsChild(m_hWnd, m_pm.Scale(kInitialBrowserRect));
     CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
     m_topBg = m_pm.FindControl(kTopBarName);
     CenterAndShow();
@@ -174,8 +174,9 @@ void CDuiFormGame::CenterAndShow()
 {
     RECT workArea = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    const POINT position = GameWindowPosition(workArea);
-    SetWindowPos(m_hWnd, HWND_TOP, position.x, position.y, kGameWindowSize.cx, kGameWindowSize.cy, SWP_SHOWWINDOW);
+    const SIZE size = m_pm.Scale(kGameWindowSize);
+    const POINT position = GameWindowPosition(workArea, size);
+    SetWindowPos(m_hWnd, HWND_TOP, position.x, position.y, size.cx, size.cy, SWP_SHOWWINDOW);
     ShowWindow(true, true);
     UpdateWindow(m_hWnd);
     UpdateLayout();
@@ -198,7 +199,7 @@ void CDuiFormGame::UpdateLayout()
             MoveWindow(browserWindow, 0, 0, screen.cx, screen.cy, TRUE);
         } else {
             PlaceTopBar(clientSize);
-            const RECT browser = WindowedBrowserRect(clientSize);
+            const RECT browser = WindowedBrowserRect(clientSize, m_pm.GetDpi());
             MoveWindow(browserWindow, browser.left, browser.top, browser.right - browser.left,
                        browser.bottom - browser.top, TRUE);
         }

@@ -33,10 +33,11 @@ void CDuiFormGame::EnterFullScreen()
     UpdateLayout();
 
     // Created in its place: the style shows it at once.
-    const POINT barStart = FullScreenBarStart(screenWidth);
+    const SIZE barSize = m_pm.Scale(kFullScreenBarSize);
+    const POINT barStart = FullScreenBarStart(screenWidth, barSize);
     m_fullScreenBar = new CDuiFormFullScreen;
     m_fullScreenBarWindow = m_fullScreenBar->Create(m_hWnd, kBarWindowName, kBarStyle, kBarExStyle, barStart.x,
-                                                    barStart.y, kFullScreenBarSize.cx, kFullScreenBarSize.cy);
+                                                    barStart.y, barSize.cx, barSize.cy);
     m_fullScreenBar->SetGameWindow(m_hWnd);
     m_fullScreenBar->ShowWindow(true, true);
 }

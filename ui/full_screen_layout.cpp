@@ -1,13 +1,13 @@
 #include "ui/full_screen_layout.h"
 
-POINT FullScreenBarStart(int screenWidth)
+POINT FullScreenBarStart(int screenWidth, SIZE bar)
 {
-    return {screenWidth / 2 - kFullScreenBarSize.cx / 2, 0};
+    return {screenWidth / 2 - bar.cx / 2, 0};
 }
 
-RECT SlidBarRect(const RECT& workArea, BarSlide slide)
+RECT SlidBarRect(const RECT& workArea, BarSlide slide, SIZE barSize)
 {
-    RECT bar = {0, 0, kFullScreenBarSize.cx, kFullScreenBarSize.cy};
+    RECT bar = {0, 0, barSize.cx, barSize.cy};
     if (bar.right > workArea.right) {
         const int shift = bar.right - workArea.right;
         bar.left -= shift;

@@ -1,5 +1,7 @@
 #include "ui/game_layout.h"
 
+#include "toolkit/dpi.h"
+
 namespace {
 
 constexpr int kLeftMargin = 2;
@@ -8,14 +10,13 @@ constexpr int kBottomMargin = 2;
 
 }  // namespace
 
-POINT GameWindowPosition(const RECT& workArea)
+POINT GameWindowPosition(const RECT& workArea, SIZE window)
 {
-    return {(workArea.right - kGameWindowSize.cx) / 2, (workArea.bottom - kGameWindowSize.cy) / 2};
+    return {(workArea.right - window.cx) / 2, (workArea.bottom - window.cy) / 2};
 }
 
-RECT WindowedBrowserRect(SIZE client)
+RECT WindowedBrowserRect(SIZE client, UINT dpi)
 {
-    const int width = client.cx - kLeftMargin - kRightMargin;
-    const int height = client.cy - kGameTopBarHeight - kBottomMargin;
-    return {kLeftMargin, kGameTopBarHeight, kLeftMargin + width, kGameTopBarHeight + height};
+    const RECT margins = ScaleToDpi(RECT{kLeftMargin, kGameTopBarHeight, kRightMargin, kBottomMargin}, dpi);
+    return {margins.left, margins.top, client.cx - margins.right, client.cy - margins.bottom};
 }
