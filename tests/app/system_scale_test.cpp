@@ -46,17 +46,18 @@ constexpr char kViewportAccount[] = "viewport";
 constexpr wchar_t kViewportAccountWide[] = L"viewport";
 
 // This program sees the launcher's windows in pixels, as the launcher does:
-// a program that declares nothing is shown every window's rectangle scaled
-// back to 96 DPI. Windows 7 lacks the call; this test runs under Wine.
+// a thread that declares nothing is shown every window's rectangle scaled
+// back to 96 DPI. The test's thread declares itself aware of the scale
+// (Windows 7 lacks the call; this test runs under Wine, whose process-wide
+// awareness is fixed before the program starts).
 void DeclareAwareOfTheScale()
 {
-    using SetAwarenessFunction = BOOL(WINAPI*)(HANDLE);
+    using SetAwarenessFunction = HANDLE(WINAPI*)(HANDLE);
     const auto set = reinterpret_cast<SetAwarenessFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
     ASSERT_NE(set, nullptr);
-    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE; a process declares it once.
-    static const bool declared = set(reinterpret_cast<HANDLE>(-3)) != FALSE;
-    ASSERT_TRUE(declared);
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE; the answer is the thread's earlier awareness.
+    ASSERT_NE(set(reinterpret_cast<HANDLE>(-3)), nullptr);
 }
 
 UINT SystemDpi()
@@ -112,6 +113,23 @@ bool WaitForViewportFilling(HWND host, Viewport& seen)
         launchertest::kPageTimeoutMs);
 }
 
+// The viewport page's background.
+constexpr COLORREF kViewportPageColour = RGB(0x22, 0xAA, 0x66);
+
+// Whether the screen shows the colour just inside each corner of the window.
+bool CornersShow(HWND window, COLORREF colour)
+{
+    const RECT rc = driver::WindowRect(window);
+    constexpr LONG kInside = 3;
+    for (const POINT corner : {POINT{rc.left + kInside, rc.top + kInside}, POINT{rc.right - kInside, rc.top + kInside},
+                               POINT{rc.left + kInside, rc.bottom - kInside},
+                               POINT{rc.right - kInside, rc.bottom - kInside}}) {
+        if (driver::PixelAt(corner) != colour)
+            return false;
+    }
+    return true;
+}
+
 void SaveScreenshot(const char* name)
 {
     const char* folder = std::getenv("ZARNITH_SCALE_SCREENSHOTS");
@@ -158,7 +176,10 @@ TEST_F(SystemScale, TheLoginBrowserWindowSitsInTheScaledFrameAndItsPageFillsIt)
     ASSERT_TRUE(WaitForViewportFilling(m_session.LoginBrowser(), viewport))
         << m_session.WhatShows() << "; browser window "
         << ::testing::PrintToString(driver::WindowRect(launchertest::BrowserWindowIn(m_session.LoginBrowser())));
-    EXPECT_EQ(driver::WindowRect(launchertest::BrowserWindowIn(m_session.LoginBrowser())), expected);
+    const HWND browser = launchertest::BrowserWindowIn(m_session.LoginBrowser());
+    EXPECT_EQ(driver::WindowRect(browser), expected);
+    EXPECT_TRUE(driver::WaitFor([&] { return CornersShow(browser, kViewportPageColour); }, launchertest::kPageTimeoutMs))
+        << "the page is painted over the whole browser window";
     // The engine draws the page at the system's scale: 1.5 here, so the page
     // lays out in the 627 x 406 it was made for.
     if (m_dpi == kExpectedDpi) {
@@ -175,6 +196,11 @@ TEST_F(SystemScale, TheGameWindowItsPageAndTheFullScreenBarAreScaled)
     m_session.Site().Page(std::string("/game/play.html?client=2&server=1&account=") + kViewportAccount,
                           kViewportPage);
     ASSERT_TRUE(m_session.Start());
+    // The login page's background, once the engine has painted it.
+    constexpr COLORREF kLoginPageColour = RGB(0x1B, 0x1F, 0x2A);
+    EXPECT_TRUE(driver::WaitFor(
+        [&] { return CornersShow(launchertest::BrowserWindowIn(m_session.LoginBrowser()), kLoginPageColour); },
+        launchertest::kPageTimeoutMs));
     SaveScreenshot("login");
     ASSERT_TRUE(m_session.LogInAs(kViewportAccountWide));
     const HWND game = m_session.WaitForGameWindow();
@@ -187,6 +213,8 @@ TEST_F(SystemScale, TheGameWindowItsPageAndTheFullScreenBarAreScaled)
     const RECT margins = ScaleToDpi(kGameBrowserMargins, m_dpi);
     EXPECT_EQ(launchertest::BrowserRectInClient(game),
               (RECT{margins.left, margins.top, client.cx - margins.right, client.cy - margins.bottom}));
+    EXPECT_TRUE(driver::WaitFor([&] { return CornersShow(launchertest::BrowserWindowIn(game), kViewportPageColour); },
+                                launchertest::kPageTimeoutMs));
     SaveScreenshot("game");
 
     // The full-screen button, where the scaled top bar has it.
@@ -199,6 +227,8 @@ TEST_F(SystemScale, TheGameWindowItsPageAndTheFullScreenBarAreScaled)
     EXPECT_EQ(driver::WindowRect(bar),
               (RECT{screenWidth / 2 - barSize.cx / 2, 0, screenWidth / 2 - barSize.cx / 2 + barSize.cx, barSize.cy}));
     EXPECT_TRUE(WaitForViewportFilling(game, viewport)) << "the page fills the screen";
+    EXPECT_EQ(driver::WindowRect(launchertest::BrowserWindowIn(game)),
+              (RECT{0, 0, screenWidth, GetSystemMetrics(SM_CYSCREEN)}));
     SaveScreenshot("full-screen");
 
     driver::PressKey(VK_ESCAPE);
