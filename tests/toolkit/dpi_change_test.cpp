@@ -4,6 +4,8 @@
 #include "toolkit/control.h"
 #include "toolkit/label.h"
 
+#include <vector>
+
 namespace {
 
 constexpr UINT k150Percent = 144;
@@ -104,6 +106,30 @@ TEST_F(DpiChange, AnUnusableDpiIsBroughtInsideWhatWindowsOffers)
     SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(k150Percent, k150Percent), 0);
     EXPECT_EQ(window.Manager().GetDpi(), kSkinDpi);
     ASSERT_TRUE(ClickListedButton(window));
+}
+
+TEST_F(DpiChange, AnImageDrawnLargerIsResizedSmoothly)
+{
+    TestWindow window(L"scaled_image.xml");
+    Open(window);
+    const HWND handle = window.GetHWND();
+    const RECT strip = window.Find(L"strip")->GetPos();
+    ASSERT_EQ(strip.right - strip.left, 200);
+    // Along the strip's middle row the black and white pixels blend into a
+    // ramp instead of meeting at one edge.
+    RECT row = {strip.left, (strip.top + strip.bottom) / 2, strip.right, (strip.top + strip.bottom) / 2 + 1};
+    MapWindowPoints(handle, HWND_DESKTOP, reinterpret_cast<POINT*>(&row), 2);
+    const std::vector<COLORREF> colours = driver::ScreenColours(row);
+    ASSERT_EQ(colours.size(), 200u);
+    EXPECT_EQ(colours.front(), RGB(0, 0, 0));
+    EXPECT_EQ(colours.back(), RGB(255, 255, 255));
+    int greys = 0;
+    for (size_t i = 1; i < colours.size(); ++i) {
+        EXPECT_GE(GetRValue(colours[i]), GetRValue(colours[i - 1])) << "at " << i;
+        const BYTE level = GetRValue(colours[i]);
+        greys += level > 10 && level < 245;
+    }
+    EXPECT_GT(greys, 60) << "a ramp, not a step";
 }
 
 }  // namespace
