@@ -229,6 +229,9 @@ TEST_F(SystemScale, TheGameWindowItsPageAndTheFullScreenBarAreScaled)
     EXPECT_TRUE(WaitForViewportFilling(game, viewport)) << "the page fills the screen";
     EXPECT_EQ(driver::WindowRect(launchertest::BrowserWindowIn(game)),
               (RECT{0, 0, screenWidth, GetSystemMetrics(SM_CYSCREEN)}));
+    EXPECT_TRUE(driver::WaitFor([&] { return CornersShow(launchertest::BrowserWindowIn(game), kViewportPageColour); },
+                                launchertest::kPageTimeoutMs))
+        << "the page is painted over the whole screen";
     SaveScreenshot("full-screen");
 
     driver::PressKey(VK_ESCAPE);
