@@ -108,7 +108,7 @@ void CDuiFormFullScreen::SlideHidden(bool hidden)
         return;
     // The game window's monitor, also when the monitor it was on has gone.
     const RECT monitor = MonitorAreaOfWindow(m_gameWindow).monitor;
-    const RECT bar = SlidBarRect(monitor, hidden ? BarSlide::Hide : BarSlide::Reveal);
+    const RECT bar = SlidBarRect(monitor, hidden ? BarSlide::Hide : BarSlide::Reveal, m_pm.GetInitSize());
     SetWindowPos(m_hWnd, HWND_TOPMOST, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     ShowWindow(true, true);

@@ -146,7 +146,7 @@ void CDuiFormGame::InitWindow()
     m_client = new GameClient(m_hWnd, m_gameUrl,
                               LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_APPLICATION_ICON)));
     CefWindowInfo windowInfo;
-    windowInfo.SetAsChild(m_hWnd, kInitialBrowserRect);
+    windowInfo.SetAsChild(m_hWnd, m_pm.Scale(kInitialBrowserRect));
     CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
     m_topBg = m_pm.FindControl(kTopBarName);
     CenterAndShow();
@@ -309,7 +309,7 @@ void CDuiFormGame::CenterAndShow()
 {
     // On the login window's monitor, where the player logged in.
     const RECT workArea = MonitorAreaOfWindow(m_ownerWindow ? m_ownerWindow : m_hWnd).work;
-    const RECT placed = GameWindowRect(workArea, m_pm.GetMinInfo());
+    const RECT placed = GameWindowRect(workArea, m_pm.Scale(kGameWindowSize), m_pm.GetMinInfo());
     SetWindowPos(m_hWnd, HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
                  SWP_SHOWWINDOW);
     ShowWindow(true, true);
@@ -324,7 +324,7 @@ void CDuiFormGame::UpdateLayout()
     RECT client = {};
     GetClientRect(m_hWnd, &client);
     const GameMode mode = m_fullScreen.IsOn() ? GameMode::FullScreen : GameMode::Windowed;
-    const GameLayout layout = LayOutGame(mode, {client.right, client.bottom}, m_topBg->GetHeight());
+    const GameLayout layout = LayOutGame(mode, {client.right, client.bottom}, m_topBg->GetHeight(), m_pm.GetDpi());
     m_topBg->SetPos(layout.topBar);
     if (const HWND browserWindow = LiveBrowserWindow()) {
         const RECT& browser = layout.browser;

@@ -2,11 +2,13 @@
 // monitor the window is on, with the full-screen bar at its top.
 #include "ui/form_game.h"
 
+#include "ui/full_screen_layout.h"
+
 void CDuiFormGame::EnterFullScreen()
 {
     m_fullScreen.Enter(m_hWnd);
     UpdateLayout();
-    m_fullScreen.OpenBar(m_hWnd);
+    m_fullScreen.OpenBar(m_hWnd, m_pm.Scale(kFullScreenBarSize));
     // Entered by the player's click on this window: it is in front.
     HoldFullScreenKeyWhile(true);
 }

@@ -27,6 +27,8 @@ LRESULT CDuiFormLogin::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
     switch (uMsg) {
     case WM_MOVE:
+    // At a new DPI the login browser window takes the new offset and size too.
+    case WM_DPICHANGED:
         OnMoved();
         break;
     case WM_SETFOCUS:
@@ -55,9 +57,9 @@ void CDuiFormLogin::InitWindow()
     RECT outer;
     GetWindowRect(m_hWnd, &outer);
     m_loginClient = new LoginClient(m_hWnd, LoginPageAddress());
-    m_loginBrowser = new CDuiFormLoginBrowser(m_loginClient);
+    m_loginBrowser = new CDuiFormLoginBrowser(m_loginClient, m_pm.GetDpi());
     m_loginBrowser->Create(m_hWnd, kLoginBrowserCaption, kLoginBrowserStyle, kLoginBrowserExStyle);
-    m_loginBrowser->FollowLoginWindow(outer.left, outer.top);
+    m_loginBrowser->FollowLoginWindow({outer.left, outer.top}, m_pm.GetDpi());
     m_loginBrowser->ShowWindow(true, true);
 }
 
@@ -88,7 +90,7 @@ void CDuiFormLogin::OnMoved()
         return;
     RECT outer;
     GetWindowRect(m_hWnd, &outer);
-    m_loginBrowser->FollowLoginWindow(outer.left, outer.top);
+    m_loginBrowser->FollowLoginWindow({outer.left, outer.top}, m_pm.GetDpi());
 }
 
 void CDuiFormLogin::OnFocused()

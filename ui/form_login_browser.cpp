@@ -21,12 +21,19 @@ NOTIFY_MAP_BEGIN(CDuiFormLoginBrowser, CNotifyPump)
 NOTIFY_MAP_ON_TYPE(kNotifyClick, &CDuiFormLoginBrowser::OnClick)
 NOTIFY_MAP_END()
 
-CDuiFormLoginBrowser::CDuiFormLoginBrowser(CefRefPtr<LoginClient> client) : CXMLWnd(kSkinFile), m_client(client) {}
-
-void CDuiFormLoginBrowser::FollowLoginWindow(int left, int top)
+CDuiFormLoginBrowser::CDuiFormLoginBrowser(CefRefPtr<LoginClient> client, UINT loginDpi)
+    : CXMLWnd(kSkinFile), m_client(client), m_loginDpi(loginDpi)
 {
-    SetWindowPos(m_hWnd, nullptr, left + kOffsetFromLoginWindow.x, top + kOffsetFromLoginWindow.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CDuiFormLoginBrowser::FollowLoginWindow(POINT loginCorner, UINT loginDpi)
+{
+    m_loginDpi = loginDpi;
+    m_pm.SetDpi(loginDpi);
+    const POINT offset = m_pm.Scale(kOffsetFromLoginWindow);
+    const SIZE size = m_pm.GetInitSize();
+    SetWindowPos(m_hWnd, nullptr, loginCorner.x + offset.x, loginCorner.y + offset.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CDuiFormLoginBrowser::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
@@ -40,6 +47,8 @@ LRESULT CDuiFormLoginBrowser::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lPa
         return 0;
     }
     const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+    if (uMsg == WM_SIZE)
+        OnResized();
     if (IsKeyboardMessage(uMsg))
         return 0;
     return result;
@@ -47,10 +56,21 @@ LRESULT CDuiFormLoginBrowser::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lPa
 
 void CDuiFormLoginBrowser::InitWindow()
 {
+    m_pm.SetDpi(m_loginDpi);
     CefWindowInfo windowInfo;
-    windowInfo.SetAsChild(m_hWnd, kBrowserRect);
+    windowInfo.SetAsChild(m_hWnd, m_pm.Scale(kBrowserRect));
     CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), LoginPageAddress(), LauncherBrowserSettings(),
                                   nullptr);
+}
+
+void CDuiFormLoginBrowser::OnResized()
+{
+    const CefRefPtr<CefBrowser> browser = m_client->GetBrowser();
+    const HWND window = browser ? browser->GetHost()->GetWindowHandle() : nullptr;
+    if (!window || !IsChild(m_hWnd, window))
+        return;
+    const RECT place = m_pm.Scale(kBrowserRect);
+    MoveWindow(window, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
 }
 
 void CDuiFormLoginBrowser::OnClick(TNotifyUI& msg)

@@ -1,14 +1,14 @@
 #include "ui/full_screen_layout.h"
 
-POINT FullScreenBarStart(const RECT& monitor)
+POINT FullScreenBarStart(const RECT& monitor, SIZE bar)
 {
-    return {monitor.left + (monitor.right - monitor.left) / 2 - kFullScreenBarSize.cx / 2, monitor.top};
+    return {monitor.left + (monitor.right - monitor.left) / 2 - bar.cx / 2, monitor.top};
 }
 
-RECT SlidBarRect(const RECT& monitor, BarSlide slide)
+RECT SlidBarRect(const RECT& monitor, BarSlide slide, SIZE barSize)
 {
     const LONG width = monitor.right - monitor.left;
-    RECT bar = {0, 0, kFullScreenBarSize.cx, kFullScreenBarSize.cy};
+    RECT bar = {0, 0, barSize.cx, barSize.cy};
     if (bar.right > width) {
         const int shift = bar.right - width;
         bar.left -= shift;

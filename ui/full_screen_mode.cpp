@@ -74,13 +74,13 @@ void FullScreenMode::Cover(HWND game) const
         SetWindowPos(m_barWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void FullScreenMode::OpenBar(HWND game)
+void FullScreenMode::OpenBar(HWND game, SIZE barSize)
 {
     // Created in its place: the style shows it at once.
-    const POINT start = FullScreenBarStart(MonitorAreaOfWindow(game).monitor);
+    const POINT start = FullScreenBarStart(MonitorAreaOfWindow(game).monitor, barSize);
     m_bar = new CDuiFormFullScreen;
-    m_barWindow = m_bar->Create(game, kBarWindowName, kBarStyle, kBarExStyle, start.x, start.y,
-                                kFullScreenBarSize.cx, kFullScreenBarSize.cy);
+    m_barWindow = m_bar->Create(game, kBarWindowName, kBarStyle, kBarExStyle, start.x, start.y, barSize.cx,
+                                barSize.cy);
     m_bar->SetGameWindow(game);
     m_bar->ShowWindow(true, true);
 }

@@ -19,8 +19,9 @@ public:
     bool IsOn() const { return m_on; }
     // Saves the window's placement and covers its monitor with it.
     void Enter(HWND game);
-    // Opens the bar at the top of the window's monitor, once the window is laid out.
-    void OpenBar(HWND game);
+    // Opens a bar of that size (in pixels) at the top of the window's
+    // monitor, once the window is laid out.
+    void OpenBar(HWND game, SIZE barSize);
     // Gives the window its windowed style and saved placement back and closes
     // the bar; also when the mode is off, where there is no bar to close. A
     // placement on a monitor that has gone meanwhile goes to the nearest one,

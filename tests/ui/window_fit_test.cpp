@@ -2,6 +2,7 @@
 // opening, a window brought back after its monitor has gone, and the choice
 // of the monitor for it.
 #include "rect_printing.h"
+#include "toolkit/dpi.h"
 #include "ui/game_layout.h"
 #include "ui/window_fit.h"
 
@@ -21,28 +22,38 @@ const RECT kRightWork = {1366, 0, 2646, 984};
 
 TEST(GameWindowRect, KeepsTheCentringByRightAndBottomEdgesWhereTheWindowFits)
 {
-    EXPECT_EQ(GameWindowRect({0, 0, 1920, 1040}, kMinimum), (RECT{335, 170, 335 + 1250, 170 + 700}));
+    EXPECT_EQ(GameWindowRect({0, 0, 1920, 1040}, kGameWindowSize, kMinimum), (RECT{335, 170, 335 + 1250, 170 + 700}));
     // 1366 x 768 with a taskbar of 40 at the bottom.
-    EXPECT_EQ(GameWindowRect(kLeftWork, kMinimum), (RECT{58, 14, 58 + 1250, 14 + 700}));
+    EXPECT_EQ(GameWindowRect(kLeftWork, kGameWindowSize, kMinimum), (RECT{58, 14, 58 + 1250, 14 + 700}));
 }
 
 TEST(GameWindowRect, IsCentredInTheWorkAreaOfAMonitorAwayFromTheOrigin)
 {
     // Centred by the edges alone it would start left of this monitor.
-    EXPECT_EQ(GameWindowRect(kRightWork, kMinimum), (RECT{1381, 142, 1381 + 1250, 142 + 700}));
+    EXPECT_EQ(GameWindowRect(kRightWork, kGameWindowSize, kMinimum), (RECT{1381, 142, 1381 + 1250, 142 + 700}));
     // A taskbar at the top: centred below it, not under it.
-    EXPECT_EQ(GameWindowRect({0, 40, 1366, 768}, kMinimum), (RECT{58, 54, 58 + 1250, 54 + 700}));
+    EXPECT_EQ(GameWindowRect({0, 40, 1366, 768}, kGameWindowSize, kMinimum), (RECT{58, 54, 58 + 1250, 54 + 700}));
 }
 
 TEST(GameWindowRect, ShrinksToASmallerWorkAreaButNotBelowTheMinimum)
 {
-    EXPECT_EQ(GameWindowRect({0, 0, 1023, 697}, kMinimum), (RECT{0, 0, 1023, 697}));
-    EXPECT_EQ(GameWindowRect({0, 0, 1024, 600}, kMinimum), (RECT{0, 0, 1024, 600}));
+    EXPECT_EQ(GameWindowRect({0, 0, 1023, 697}, kGameWindowSize, kMinimum), (RECT{0, 0, 1023, 697}));
+    EXPECT_EQ(GameWindowRect({0, 0, 1024, 600}, kGameWindowSize, kMinimum), (RECT{0, 0, 1024, 600}));
     // Only one way too small: the other keeps the full size, centred.
-    EXPECT_EQ(GameWindowRect({0, 0, 1920, 650}, kMinimum), (RECT{335, 0, 335 + 1250, 650}));
+    EXPECT_EQ(GameWindowRect({0, 0, 1920, 650}, kGameWindowSize, kMinimum), (RECT{335, 0, 335 + 1250, 650}));
     // Smaller than the minimum: the minimum, from the work area's top left,
     // where the caption and the buttons' row begin.
-    EXPECT_EQ(GameWindowRect({100, 20, 740, 500}, kMinimum), (RECT{100, 20, 900, 500}));
+    EXPECT_EQ(GameWindowRect({100, 20, 740, 500}, kGameWindowSize, kMinimum), (RECT{100, 20, 900, 500}));
+}
+
+TEST(GameWindowRect, PlacesAWindowScaledToTheDpi)
+{
+    // 1250 x 700 at 150 %: 1875 x 1050, with a minimum of 1200 x 720.
+    const SIZE window = ScaleToDpi(kGameWindowSize, 144);
+    const SIZE minimum = ScaleToDpi(kMinimum, 144);
+    EXPECT_EQ(GameWindowRect({0, 0, 2560, 1560}, window, minimum), (RECT{342, 255, 342 + 1875, 255 + 1050}));
+    // A 1920 x 1040 work area is too low for it: as high as the work area, centred across.
+    EXPECT_EQ(GameWindowRect({0, 0, 1920, 1040}, window, minimum), (RECT{22, 0, 22 + 1875, 1040}));
 }
 
 TEST(FitInside, MovesAWindowIntoTheWorkAreaAndShrinksItOnlyWhereItMust)

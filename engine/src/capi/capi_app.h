@@ -34,6 +34,7 @@ struct cef_task_t {
 };
 
 int cef_execute_process(const cef_main_args_t* args, cef_app_t* application, void* windows_sandbox_info);
+void cef_enable_highdpi_support(void);
 int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings, cef_app_t* application,
                    void* windows_sandbox_info);
 void cef_shutdown();
