@@ -3,6 +3,7 @@
 #include "ui/form_full_screen.h"
 #include "ui/full_screen_layout.h"
 #include "ui/monitor_area.h"
+#include "ui/wine_quirks.h"
 
 namespace {
 
@@ -68,10 +69,8 @@ void FullScreenMode::Cover(HWND game) const
     SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(kFullScreenStyle | visible));
     SetWindowPos(game, HWND_NOTOPMOST, monitor.left, monitor.top, monitor.right - monitor.left,
                  monitor.bottom - monitor.top, 0);
-    // Wine without a window manager can put the owner above its owned bar
-    // this way; on Windows an owned window stays above its owner anyway.
     if (m_bar && IsWindow(m_barWindow))
-        SetWindowPos(m_barWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        KeepOwnedWindowOnTop(m_barWindow);
 }
 
 void FullScreenMode::OpenBar(HWND game)
