@@ -15,10 +15,7 @@ constexpr DWORD kBarExStyle = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
 
 }  // namespace
 
-FullScreenMode::FullScreenMode(DWORD windowedStyle) : m_windowedStyle(windowedStyle)
-{
-    m_savedPlacement.length = sizeof(m_savedPlacement);
-}
+FullScreenMode::FullScreenMode(DWORD windowedStyle) : m_windowedStyle(windowedStyle) {}
 
 FullScreenMode::~FullScreenMode()
 {
@@ -27,6 +24,7 @@ FullScreenMode::~FullScreenMode()
 
 void FullScreenMode::Enter(HWND game)
 {
+    m_savedPlacement.length = sizeof(m_savedPlacement);
     GetWindowPlacement(game, &m_savedPlacement);
     const RECT monitor = MonitorAreaOfWindow(game).monitor;
     // The normal position is in the coordinates of the primary monitor's work
@@ -47,9 +45,12 @@ void FullScreenMode::Leave(HWND game, SIZE minimum)
 {
     SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(m_windowedStyle));
     m_on = false;
-    // Back where it was, maximised if it was maximised.
-    SetWindowPlacement(game, &m_savedPlacement);
-    KeepOnAMonitor(game, minimum);
+    // Back where it was, maximised if it was maximised; before the first full
+    // screen nothing is saved and the window stays where it is.
+    if (m_savedPlacement.length == sizeof(m_savedPlacement)) {
+        SetWindowPlacement(game, &m_savedPlacement);
+        KeepOnAMonitor(game, minimum);
+    }
     CloseBar();
 }
 
