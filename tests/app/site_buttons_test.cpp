@@ -350,7 +350,7 @@ TEST_F(GamePageOpens, ThePublishersPopupsInWindowsOfTheirOwnOtherSitesAndMailOut
         EXPECT_TRUE(WaitForTitle(popup, kOfficialSiteTitle)) << launchertest::Utf8(driver::WindowText(popup));
         EXPECT_EQ(m_session.Site().CountRequests(address), 1u) << address;
         DWORD_PTR icon = 0;
-        EXPECT_TRUE(SendMessageTimeoutW(popup, WM_GETICON, ICON_SMALL, 0, SMTO_ABORTIFHUNG,
+        EXPECT_TRUE(SendMessageTimeoutW(popup, WM_GETICON, ICON_SMALL, 0, SMTO_NORMAL,
                                         launchertest::kWindowTimeoutMs, &icon));
         EXPECT_NE(icon, 0u) << "the pop-up window has no icon";
         EXPECT_TRUE(ShowsGameWithCount(1)) << "the game page was replaced";
