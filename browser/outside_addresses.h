@@ -18,7 +18,10 @@ public:
     OutsideAddresses(const OutsideAddresses&) = delete;
     OutsideAddresses& operator=(const OutsideAddresses&) = delete;
 
-    // Any thread. An address already waiting is not added again.
+    // Any thread. An address already waiting, or the one added last if that
+    // was a moment ago, is not added again: the engine reports some requests
+    // twice (a mailto: link reaches both the navigation check and the
+    // protocol callback).
     void Add(std::wstring address);
     // The waiting addresses, oldest first, and none left. Main thread.
     std::vector<std::wstring> Take();
@@ -27,4 +30,6 @@ private:
     const HWND m_window;
     std::mutex m_mutex;
     std::vector<std::wstring> m_waiting;
+    std::wstring m_lastAdded;
+    DWORD m_lastAddedTime = 0;
 };

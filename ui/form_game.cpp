@@ -250,8 +250,11 @@ void CDuiFormGame::OnShellRestarted()
 
 void CDuiFormGame::GivePageTheKeyboard()
 {
-    // The client is made with the window's content, after the window's first messages.
-    if (!m_client)
+    // The client is made with the window's content, after the window's first
+    // messages. In full screen the bar has the keyboard as it opens; the
+    // engine's focus call would activate this window, which Wine without a
+    // window manager then raises above its own bar.
+    if (!m_client || m_fullScreen.IsOn())
         return;
     if (const CefRefPtr<CefBrowser> browser = m_client->GetBrowser())
         browser->GetHost()->SetFocus(true);

@@ -3,6 +3,7 @@
 #include "ui/form_full_screen.h"
 #include "ui/full_screen_layout.h"
 #include "ui/monitor_area.h"
+#include "ui/wine_quirks.h"
 
 namespace {
 
@@ -14,10 +15,7 @@ constexpr DWORD kBarExStyle = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
 
 }  // namespace
 
-FullScreenMode::FullScreenMode(DWORD windowedStyle) : m_windowedStyle(windowedStyle)
-{
-    m_savedPlacement.length = sizeof(m_savedPlacement);
-}
+FullScreenMode::FullScreenMode(DWORD windowedStyle) : m_windowedStyle(windowedStyle) {}
 
 FullScreenMode::~FullScreenMode()
 {
@@ -26,6 +24,7 @@ FullScreenMode::~FullScreenMode()
 
 void FullScreenMode::Enter(HWND game)
 {
+    m_savedPlacement.length = sizeof(m_savedPlacement);
     GetWindowPlacement(game, &m_savedPlacement);
     const RECT monitor = MonitorAreaOfWindow(game).monitor;
     // The normal position is in the coordinates of the primary monitor's work
@@ -46,9 +45,12 @@ void FullScreenMode::Leave(HWND game, SIZE minimum)
 {
     SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(m_windowedStyle));
     m_on = false;
-    // Back where it was, maximised if it was maximised.
-    SetWindowPlacement(game, &m_savedPlacement);
-    KeepOnAMonitor(game, minimum);
+    // Back where it was, maximised if it was maximised; before the first full
+    // screen nothing is saved and the window stays where it is.
+    if (m_savedPlacement.length == sizeof(m_savedPlacement)) {
+        SetWindowPlacement(game, &m_savedPlacement);
+        KeepOnAMonitor(game, minimum);
+    }
     CloseBar();
 }
 
@@ -68,10 +70,8 @@ void FullScreenMode::Cover(HWND game) const
     SetWindowLongW(game, GWL_STYLE, static_cast<LONG>(kFullScreenStyle | visible));
     SetWindowPos(game, HWND_NOTOPMOST, monitor.left, monitor.top, monitor.right - monitor.left,
                  monitor.bottom - monitor.top, 0);
-    // Wine without a window manager can put the owner above its owned bar
-    // this way; on Windows an owned window stays above its owner anyway.
     if (m_bar && IsWindow(m_barWindow))
-        SetWindowPos(m_barWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        KeepOwnedWindowOnTop(m_barWindow);
 }
 
 void FullScreenMode::OpenBar(HWND game, SIZE barSize)

@@ -38,7 +38,7 @@ private:
 
     const DWORD m_windowedStyle;
     bool m_on = false;
-    // The windowed placement, saved on entering.
+    // The windowed placement, saved on entering; its length is 0 until then.
     WINDOWPLACEMENT m_savedPlacement = {};
     // The open bar, or null; it frees itself once its window is gone, so it is
     // reached only through its window handle.

@@ -31,6 +31,11 @@ void RaiseOwnedWindowAboveOwner(HWND owned)
     SetWindowLongPtrW(owned, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 }
 
+void KeepOwnedWindowOnTop(HWND owned)
+{
+    SetWindowPos(owned, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
+}
+
 void HandleQueuedInputNow()
 {
     MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);

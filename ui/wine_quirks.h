@@ -17,6 +17,11 @@ bool RunsUnderWine();
 // under Wine only.
 void RaiseOwnedWindowAboveOwner(HWND owned);
 
+// Puts an owned window back on top after its owner was placed in the window
+// order. Wine without a window manager can leave the owner above it; Windows
+// keeps owned windows above their owner, where this changes nothing.
+void KeepOwnedWindowOnTop(HWND owned);
+
 // Handles input events already queued for this thread now. Under Wine a
 // hidden window's loss of the X input focus comes back as an X event, which
 // a thread busy with messages handles only every so often; handled after the

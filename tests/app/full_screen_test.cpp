@@ -260,20 +260,6 @@ TEST_F(FullScreen, EscapeOnTheBarTheBarsButtonAndTheHotKeyEachLeave)
     driver::PressKey(VK_F12);
     ExpectWindowedAt(game, bar, windowed);
 
-    // With another key configured, Escape in front of the game window goes
-    // to the game page, which has the keyboard once the window is active: the
-    // window stays in full screen.
-    bar = EnterFullScreen(game);
-    ASSERT_NE(bar, nullptr);
-    ASSERT_TRUE(driver::BringToForeground(game));
-    driver::PressKey(VK_ESCAPE);
-    driver::MoveMouseTo({Screen().cx / 2, 0});
-    ASSERT_TRUE(driver::WaitFor([&] { return BarTop(bar) == kBarRevealedTop; }, launchertest::kWindowTimeoutMs));
-    ASSERT_TRUE(launchertest::FullScreenBarCaughtUp(bar));
-    EXPECT_EQ(driver::WindowRect(game), WholeScreen());
-    driver::PressKey(VK_F12);
-    ExpectWindowedAt(game, bar, windowed);
-
     // In windowed mode Escape on the game window and the hot key do nothing:
     // the window stays where it was moved to, not where full screen began.
     SetWindowPos(game, nullptr, 200, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
