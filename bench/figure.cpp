@@ -32,3 +32,8 @@ void PrintFigure(const Figure& figure)
                 figure.unit.c_str(), baseline.c_str(), target.c_str(), figure.what.c_str());
     std::fflush(stdout);
 }
+
+std::string FigurePair(double first, double second, const char* unit)
+{
+    return FigureNumber(first) + " / " + FigureNumber(second) + " " + unit;
+}

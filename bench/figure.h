@@ -24,3 +24,6 @@ void PrintFigure(const Figure& figure);
 // A number as the figure lines write it: at least three significant digits
 // (one decimal at most from 100 on), no trailing zeros.
 std::string FigureNumber(double value);
+// Two numbers of the same unit side by side, as a figure's text gives the
+// absolute values behind a ratio or a difference: "12.5 / 10 ms".
+std::string FigurePair(double first, double second, const char* unit);

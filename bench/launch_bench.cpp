@@ -17,6 +17,7 @@
 #include "bench_folder.h"
 #include "clock.h"
 #include "driver.h"
+#include "engine_program.h"
 #include "figure.h"
 #include "launcher_session.h"
 #include "load_beacon.h"
@@ -41,7 +42,6 @@ constexpr DWORD kPollMs = 2;
 // its sub-processes' start-up); idle starts after this.
 constexpr DWORD kSettleMs = 5000;
 constexpr DWORD kIdleMs = 30000;
-constexpr DWORD kEndTimeoutMs = 30000;
 constexpr double kMegabyte = 1024.0 * 1024.0;
 constexpr char kMemoryTarget[] = "<8";
 constexpr char kStartUpTarget[] = "<=1.03";
@@ -70,14 +70,6 @@ Host BareHost()
             }};
 }
 
-// Ends the program and its engine sub-processes, and waits until all are gone.
-bool End(driver::Process& process, const Host& host)
-{
-    driver::KillProcessTree(process);
-    driver::CloseProcess(process);
-    return driver::WaitFor([&] { return driver::ProcessesNamed(host.imageName.c_str()).empty(); }, kEndTimeoutMs);
-}
-
 struct StartTimes {
     double windowMs;
     double loadEndMs;
@@ -98,14 +90,9 @@ std::optional<StartTimes> TimeStart(const Host& host, const testsupport::HttpSer
             Sleep(kPollMs);
     }
     const std::vector<double> ends = LoadEnds(site);
-    if (!End(process, host) || !window || ends.size() <= endsBefore)
+    if (!EndEngineProgram(process, host.imageName) || !window || ends.size() <= endsBefore)
         return std::nullopt;
     return StartTimes{*window, ends[endsBefore] - start};
-}
-
-std::string Pair(double launcher, double bare, const char* unit)
-{
-    return FigureNumber(launcher) + " / " + FigureNumber(bare) + " " + unit;
 }
 
 // How far single rounds stray: their ratios' range and middle half.
@@ -151,10 +138,10 @@ bool MeasureStartUp(const Host& launcher, const Host& bare, const testsupport::H
                             " rounds' ratios; median times ";
     PrintFigure({"startup.window", Median(windowRatios), "x", std::nullopt, kStartUpTarget,
                  "process start to the login window visible, " + how +
-                     Pair(Median(windows[0]), Median(windows[1]), "ms") + "; " + Spread(windowRatios)});
+                     FigurePair(Median(windows[0]), Median(windows[1]), "ms") + "; " + Spread(windowRatios)});
     PrintFigure({"startup.load_end", Median(loadEndRatios), "x", std::nullopt, kStartUpTarget,
                  "process start to the login page's load end, " + how +
-                     Pair(Median(loadEnds[0]), Median(loadEnds[1]), "ms") + "; " + Spread(loadEndRatios)});
+                     FigurePair(Median(loadEnds[0]), Median(loadEnds[1]), "ms") + "; " + Spread(loadEndRatios)});
     return true;
 }
 
@@ -190,16 +177,17 @@ bool MeasureSideBySide(const Host& launcher, const Host& bare, const testsupport
         measured = megabytes[0] > 0 && megabytes[1] > 0;
         PrintFigure({"memory.private_over_bare", megabytes[0] - megabytes[1], "MB", std::nullopt, kMemoryTarget,
                      "private bytes of the launcher's process with the login page shown, minus the bare host's: " +
-                         Pair(megabytes[0], megabytes[1], "MB")});
+                         FigurePair(megabytes[0], megabytes[1], "MB")});
         PrintFigure({"idle.cpu_over_bare", cpu[0] - cpu[1], "ms", std::nullopt, kIdleTarget,
                      "processor time of the launcher's process over " + std::to_string(kIdleMs / 1000) +
                          " s on the login page, minus the bare host's over the same time: " +
-                         Pair(cpu[0], cpu[1], "ms") + " (of which the thread of the windows " +
-                         Pair(mainCpu[0], mainCpu[1], "ms") + ")"});
+                         FigurePair(cpu[0], cpu[1], "ms") + " (of which the thread of the windows " +
+                         FigurePair(mainCpu[0], mainCpu[1], "ms") + ")"});
     } else {
         std::fprintf(stderr, "the launcher and the bare host did not both load the login page\n");
     }
-    const bool ended = End(processes[0], launcher) && End(processes[1], bare);
+    const bool ended =
+        EndEngineProgram(processes[0], launcher.imageName) && EndEngineProgram(processes[1], bare.imageName);
     return measured && ended;
 }
 

@@ -21,6 +21,7 @@
 #include "bench_folder.h"
 #include "clock.h"
 #include "driver.h"
+#include "engine_program.h"
 #include "figure.h"
 #include "launcher_session.h"
 #include "load_beacon.h"
@@ -56,7 +57,6 @@ constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 // area (away from the page's text and links).
 constexpr POINT kPageSpots[] = {{25, 60}, {50, 75}, {75, 60}};
 constexpr DWORD kWaitTimeoutMs = 30000;
-constexpr DWORD kEndTimeoutMs = 30000;
 // After the game page's load end, before the idle time is measured.
 constexpr DWORD kSettleMs = 5000;
 constexpr DWORD kIdleMs = 30000;
@@ -89,7 +89,9 @@ HWND VisiblePlainWindow(DWORD processId, const wchar_t* caption)
 Host Launcher()
 {
     Host host = {"launcher", launchertest::LauncherExecutable(), L"", launchertest::kExecutableName,
-                 [](DWORD processId) { return launchertest::FindVisibleWindow(processId, launchertest::kLoginBrowserCaption); }};
+                 [](DWORD processId) {
+                     return launchertest::FindVisibleWindow(processId, launchertest::kLoginBrowserCaption);
+                 }};
     host.gameClass = launchertest::kWindowClass;
     host.gameCaption = launchertest::kGameCaption;
     return host;
@@ -123,14 +125,6 @@ HWND GameWindow(const Host& host, DWORD processId, HWND loginBrowserHost, const 
 driver::Process Start(const Host& host)
 {
     return driver::StartProcess(host.executable, launchertest::WineEngineSwitches() + L" " + host.arguments);
-}
-
-// Ends the program and its engine sub-processes, and waits until all are gone.
-bool End(driver::Process& process, const Host& host)
-{
-    driver::KillProcessTree(process);
-    driver::CloseProcess(process);
-    return driver::WaitFor([&] { return driver::ProcessesNamed(host.imageName.c_str()).empty(); }, kEndTimeoutMs);
 }
 
 // The game page's area of the window, as the screen shows it now.
@@ -180,7 +174,7 @@ std::optional<Play> StartAndPlay(const Host& host, const testsupport::HttpServer
     play.process = Start(host);
     const auto failed = [&](const char* what) -> std::optional<Play> {
         std::fprintf(stderr, "%s: %s\n", host.name, what);
-        End(play.process, host);
+        EndEngineProgram(play.process, host.imageName);
         return std::nullopt;
     };
     if (!driver::WaitFor(
@@ -232,11 +226,6 @@ std::wstring Wide(const char* ascii)
     return std::wstring(ascii, ascii + strlen(ascii));
 }
 
-std::string Pair(double launcher, double bare, const char* unit)
-{
-    return FigureNumber(launcher) + " / " + FigureNumber(bare) + " " + unit;
-}
-
 bool MeasureWait(const Host (&hosts)[3], const testsupport::HttpServer& site)
 {
     // Per host (0: launcher, 1: bare host in a new window, 2: in place).
@@ -251,7 +240,7 @@ bool MeasureWait(const Host (&hosts)[3], const testsupport::HttpServer& site)
         for (int turn = 0; turn < 3; ++turn) {
             const int which = (round + turn) % 3;
             std::optional<Play> play = StartAndPlay(hosts[which], site);
-            if (!play || !End(play->process, hosts[which]))
+            if (!play || !EndEngineProgram(play->process, hosts[which].imageName))
                 return false;
             std::printf("round %d, %s: first paint %.1f ms, load end %.1f ms after the submit%s\n", round,
                         hosts[which].name, play->firstPaintMs, play->loadEndMs,
@@ -272,11 +261,11 @@ bool MeasureWait(const Host (&hosts)[3], const testsupport::HttpServer& site)
                             std::to_string(kRounds) + " rounds' ratios; median times ";
     PrintFigure({"wait.first_paint", Median(paintRatios), "x", std::nullopt, kWaitTarget,
                  "the login form's submit to the game page's first paint in the game window, " + how +
-                     Pair(Median(paints[0]), Median(paints[1]), "ms") + "; bare host navigating in place " +
+                     FigurePair(Median(paints[0]), Median(paints[1]), "ms") + "; bare host navigating in place " +
                      FigureNumber(Median(paints[2])) + " ms"});
     PrintFigure({"wait.load_end", Median(loadEndRatios), "x", std::nullopt, kWaitTarget,
                  "the login form's submit to the game page's load end, " + how +
-                     Pair(Median(loadEnds[0]), Median(loadEnds[1]), "ms") + "; bare host navigating in place " +
+                     FigurePair(Median(loadEnds[0]), Median(loadEnds[1]), "ms") + "; bare host navigating in place " +
                      FigureNumber(Median(loadEnds[2])) + " ms"});
     PrintFigure({"wait.white_before_page", static_cast<double>(whiteRounds), "count", std::nullopt, kWhiteTarget,
                  "rounds of " + std::to_string(kRounds) +
@@ -304,8 +293,8 @@ std::vector<Holding> Holdings(const Host& host, const Play& play)
         holdings.push_back({id, driver::PrivateBytes(process) / kMegabyte, what});
         CloseHandle(process);
     }
-    std::sort(holdings.begin(), holdings.end(),
-              [&](const Holding& a, const Holding& b) { return (a.processId == play.process.id) > (b.processId == play.process.id); });
+    const auto own = [&](const Holding& holding) { return holding.processId == play.process.id; };
+    std::stable_partition(holdings.begin(), holdings.end(), own);
     return holdings;
 }
 
@@ -345,7 +334,7 @@ std::optional<Play> StartOnGamePage(const Host& bare, SIZE size, const testsuppo
     play.process = Start(onGame);
     if (!driver::WaitFor([&] { return ArrivalsMs(site, kGameLoadEndPath).size() > endsBefore; }, kWaitTimeoutMs)) {
         std::fprintf(stderr, "%s: the game page did not load\n", bare.name);
-        End(play.process, bare);
+        EndEngineProgram(play.process, bare.imageName);
         return std::nullopt;
     }
     return play;
@@ -370,18 +359,18 @@ bool MeasurePlay(const Host& launcher, const Host& bare, const testsupport::Http
         PrintFigure({"play.memory_over_bare", megabytes[0] - megabytes[1], "MB", std::nullopt, "",
                      "private bytes of all the launcher's processes with the game page shown and the login page "
                      "hidden, minus the bare host's showing only the game page at the same size: " +
-                         Pair(megabytes[0], megabytes[1], "MB") + "; launcher: " + Parts(holdings[0]) +
+                         FigurePair(megabytes[0], megabytes[1], "MB") + "; launcher: " + Parts(holdings[0]) +
                          "; bare host: " + Parts(holdings[1])});
         PrintFigure({"play.idle_cpu_over_bare", cpu[0] - cpu[1], "ms", std::nullopt, kIdleTarget,
                      "processor time of all the launcher's processes over " + std::to_string(kIdleMs / 1000) +
                          " s with the game page shown and no input, minus the bare host's over the same time: " +
-                         Pair(cpu[0], cpu[1], "ms")});
+                         FigurePair(cpu[0], cpu[1], "ms")});
     }
     bool ended = true;
     if (plays[0])
-        ended = End(plays[0]->process, launcher) && ended;
+        ended = EndEngineProgram(plays[0]->process, launcher.imageName) && ended;
     if (plays[1])
-        ended = End(plays[1]->process, bare) && ended;
+        ended = EndEngineProgram(plays[1]->process, bare.imageName) && ended;
     return measured && ended;
 }
 

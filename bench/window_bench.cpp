@@ -107,7 +107,7 @@ double HoverMedian(HWND window, POINT first, POINT second)
 void PrintRatio(const char* name, const std::string& what, double toolkitMs, double plainMs)
 {
     PrintFigure({name, toolkitMs / plainMs, "x", std::nullopt, "",
-                 what + ", toolkit / plain GDI: " + FigureNumber(toolkitMs) + " / " + FigureNumber(plainMs) + " ms"});
+                 what + ", toolkit / plain GDI: " + FigurePair(toolkitMs, plainMs, "ms")});
 }
 
 }  // namespace
