@@ -254,10 +254,13 @@ void CDuiFormGame::GivePageTheKeyboard()
     // messages. In full screen the bar has the keyboard as it opens; the
     // engine's focus call would activate this window, which Wine without a
     // window manager then raises above its own bar.
-    if (!m_client || m_fullScreen.IsOn())
+    if (!m_client || m_fullScreen.IsOn() || !IsWindowVisible(m_hWnd))
         return;
-    if (const CefRefPtr<CefBrowser> browser = m_client->GetBrowser())
-        browser->GetHost()->SetFocus(true);
+    // Focused here and now, not by the engine's own call: that one runs later
+    // on the engine's thread, when this window may be hidden or closing, and
+    // would activate it again behind the login windows.
+    if (const HWND browserWindow = LiveBrowserWindow())
+        SetFocus(browserWindow);
 }
 
 void CDuiFormGame::OnDisplayChanged()
