@@ -258,8 +258,12 @@ void CDuiFormGame::GivePageTheKeyboard()
         return;
     // Focused here and now, not by the engine's own call: that one runs later
     // on the engine's thread, when this window may be hidden or closing, and
-    // would activate it again behind the login windows.
-    if (const HWND browserWindow = LiveBrowserWindow())
+    // would activate it again behind the login windows. The engine passes the
+    // focus on into the page on its own thread, and keys pressed meanwhile
+    // are lost: a page that has the keyboard, or is being given it, keeps it.
+    const HWND browserWindow = LiveBrowserWindow();
+    const HWND focus = GetFocus();
+    if (browserWindow && focus != browserWindow && !IsChild(browserWindow, focus))
         SetFocus(browserWindow);
 }
 

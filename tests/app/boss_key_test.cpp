@@ -36,6 +36,7 @@ constexpr UINT kMarkerIconId = 7;
 constexpr UINT kMarkerIconMessage = WM_APP + 7;
 // The demo game page reports each key press it receives, numbered.
 const std::string kKeyPressReport = "/game/keypress?count=";
+const std::string kPageFocusReport = "/game/focus?count=";
 // The full-screen bar slides up 3 s after it came into view; a little more.
 constexpr DWORD kBarSlideMs = 4000;
 
@@ -154,6 +155,21 @@ protected:
                                    launchertest::kWindowTimeoutMs, &result) != 0;
     }
 
+    // The page, which lost the keyboard as its window went away, gains it
+    // again: the page reports that, numbered. The engine hands the keyboard
+    // on to the page on its own thread, a moment after the window came back.
+    void ExpectPageRegainsKeyboard(HWND game, const char* after)
+    {
+        const auto regained = [&] {
+            return m_session.Site().CountRequests(kPageFocusReport + std::to_string(m_pageFocusesSeen + 1)) == 1;
+        };
+        EXPECT_TRUE(driver::WaitFor(regained, launchertest::kWindowTimeoutMs))
+            << "the game page did not gain the keyboard " << after << "; it is with "
+            << Utf8Class(driver::FocusOnThreadOf(game));
+        while (regained())
+            ++m_pageFocusesSeen;
+    }
+
     // A key press, with no click before it, reaches the game page, whose
     // count of key presses the site sees; what has the keyboard is printed
     // when it does not.
@@ -185,6 +201,7 @@ protected:
     LauncherSession m_session;
     std::vector<HWND> m_iconsBefore;
     int m_keyPressesSeen = 0;
+    int m_pageFocusesSeen = 0;
 };
 
 TEST_F(BossKey, TheButtonHidesTheWindowToAnIconThatALeftClickTurnsBackIntoTheWindow)
@@ -434,6 +451,7 @@ TEST_F(BossKey, KeysReachTheGamePageWithoutAClickAfterRestoreAndAfterTheBossKey)
     PostMessageW(game, WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_TRUE(driver::WaitFor([&] { return !IsIconic(game) && GetForegroundWindow() == game; },
                                 launchertest::kWindowTimeoutMs));
+    ExpectPageRegainsKeyboard(game, "after a restore");
     ExpectKeyPressReachesPage(game, "after a restore");
 
     // Hidden and brought back by the boss key.
@@ -441,12 +459,14 @@ TEST_F(BossKey, KeysReachTheGamePageWithoutAClickAfterRestoreAndAfterTheBossKey)
     ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
     driver::PressKey(VK_F9);
     ASSERT_TRUE(WaitForShownWithoutIcon(game));
+    ExpectPageRegainsKeyboard(game, "after the boss key's return");
     ExpectKeyPressReachesPage(game, "after the boss key's return");
 
     // Another window in front, then the game window activated again.
     TestWindow other({});
     ASSERT_TRUE(driver::BringToForeground(other.handle()));
     ASSERT_TRUE(driver::BringToForeground(game));
+    ExpectPageRegainsKeyboard(game, "after another window was in front");
     ExpectKeyPressReachesPage(game, "after another window was in front");
 }
 
