@@ -403,7 +403,8 @@ TEST_F(BossKey, InFullScreenTheBarHidesWithTheWindowAndEscapeIsFreeUntilBothCome
     EXPECT_TRUE(WaitForShownWithoutIcon(game));
     EXPECT_EQ(driver::WindowRect(game), screen);
     EXPECT_EQ(driver::Style(game), kFullScreenStyle);
-    EXPECT_TRUE(driver::IsVisible(bar));
+    // The bar follows the window in front.
+    EXPECT_TRUE(driver::WaitFor([&] { return driver::IsVisible(bar); }, launchertest::kWindowTimeoutMs));
     EXPECT_EQ(driver::TakenModifierSets(VK_ESCAPE), std::vector<UINT>{0});
     driver::PressKey(VK_ESCAPE);
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(bar); }, launchertest::kWindowTimeoutMs));
