@@ -10,7 +10,7 @@ namespace {
 // pop-up among them.
 DWORD LastInputTime()
 {
-    LASTINPUTINFO input = {sizeof(input)};
+    LASTINPUTINFO input = {sizeof(input), 0};
     return GetLastInputInfo(&input) ? input.dwTime : 0;
 }
 

@@ -188,8 +188,9 @@ protected:
         std::printf("layout passes after %s: %d\n", change, passes);
         EXPECT_GE(passes, 1) << "no layout";
         EXPECT_LE(passes, mostPasses) << "the layout did not come to rest or took too many passes";
-        if (atTheSkinsScale)
+        if (atTheSkinsScale) {
             EXPECT_TRUE(launchertest::BrowserFillsBelowTopBar(m_game) || IsIconic(m_game));
+        }
     }
 
     RECT GameRect() const { return driver::WindowRect(m_game); }
