@@ -66,6 +66,9 @@ int LauncherApp::Run()
             return StartFailureExitCode(StartFailure::MissingEngineFile);
         }
     }
+    // The process declares itself aware of the scale (its manifest); the
+    // engine's own windows learn it here, in every process alike.
+    CefEnableHighDPISupport();
     const int subProcessExitCode = CefExecuteProcess(m_mainArgs, m_engineApp.get(), nullptr);
     if (subProcessExitCode >= 0)
         return subProcessExitCode;

@@ -6,7 +6,9 @@
 #include <utility>
 
 LoginClient::LoginClient(HWND handOverTarget, std::wstring loginPage)
-    : m_handOverTarget(handOverTarget), m_loginPage(std::move(loginPage))
+    : m_handOverTarget(handOverTarget),
+      m_loginPage(std::move(loginPage)),
+      m_mainFrameGuard(handOverTarget, PublisherHosts::OfTheBuild().With(m_loginPage))
 {
 }
 
@@ -16,6 +18,23 @@ std::optional<std::wstring> LoginClient::TakeGameAddress()
     return std::exchange(m_pendingAddress, std::nullopt);
 }
 
+std::vector<std::wstring> LoginClient::TakeOutsideAddresses()
+{
+    return m_mainFrameGuard.TakeOutsideAddresses();
+}
+
+CefRefPtr<CefDownloadHandler> LoginClient::GetDownloadHandler()
+{
+    return this;
+}
+
+void LoginClient::OnBeforeDownload(CefRefPtr<CefBrowser> browser, CefRefPtr<CefDownloadItem> downloadItem,
+                                   const CefString& suggestedName, CefRefPtr<CefBeforeDownloadCallback> callback)
+{
+    // Not continued: the engine cancels its own download.
+    m_mainFrameGuard.HandOutDownload(downloadItem->GetURL().ToWString());
+}
+
 bool LoginClient::OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
                                  CefRefPtr<CefRequest> request, bool isRedirect)
 {
@@ -23,8 +42,10 @@ bool LoginClient::OnBeforeBrowse(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFra
     if (!frame->IsMain())
         return false;
     std::wstring address = request->GetURL().ToWString();
+    // The game may run on a server host of its own: a game address hands
+    // over whatever its host.
     if (!IsGameAddress(address))
-        return false;
+        return m_mainFrameGuard.KeepsOut(address);
     HandOver(std::move(address));
     return true;
 }
@@ -50,4 +71,10 @@ void LoginClient::HandOver(std::wstring address)
         m_pendingAddress = std::move(address);
     }
     PostMessageW(m_handOverTarget, WM_OPEN_GAME, 0, 0);
+}
+
+void LoginClient::OnProtocolExecution(CefRefPtr<CefBrowser> browser, const CefString& url, bool& allowOsExecution)
+{
+    allowOsExecution = false;
+    m_mainFrameGuard.HandOutProtocol(url.ToWString());
 }

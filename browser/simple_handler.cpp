@@ -1,7 +1,5 @@
 #include "browser/simple_handler.h"
 
-#include "browser/error_page.h"
-
 #include <windows.h>
 
 namespace {
@@ -38,6 +36,11 @@ CefRefPtr<CefFocusHandler> SimpleHandler::GetFocusHandler()
     return this;
 }
 
+CefRefPtr<CefKeyboardHandler> SimpleHandler::GetKeyboardHandler()
+{
+    return this;
+}
+
 CefRefPtr<CefLifeSpanHandler> SimpleHandler::GetLifeSpanHandler()
 {
     return this;
@@ -63,6 +66,12 @@ bool SimpleHandler::OnSetFocus(CefRefPtr<CefBrowser> browser, FocusSource source
     return source == FOCUS_SOURCE_NAVIGATION && !IsWindowVisible(browser->GetHost()->GetWindowHandle());
 }
 
+bool SimpleHandler::OnPreKeyEvent(CefRefPtr<CefBrowser> browser, const CefKeyEvent& event, CefEventHandle osEvent,
+                                  bool* isKeyboardShortcut)
+{
+    return m_recovery.OnKey(browser, event);
+}
+
 bool SimpleHandler::OnBeforePopup(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
                                   const CefString& targetUrl, const CefString& targetFrameName,
                                   WindowOpenDisposition targetDisposition, bool userGesture,
@@ -86,11 +95,18 @@ void SimpleHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser)
     m_browsers.Remove(browser);
 }
 
+void SimpleHandler::OnLoadEnd(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, int httpStatusCode)
+{
+    m_recovery.OnLoadEnd(browser, frame);
+}
+
 void SimpleHandler::OnLoadError(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, ErrorCode errorCode,
                                 const CefString& errorText, const CefString& failedUrl)
 {
-    if (errorCode == ERR_ABORTED)
-        return;
-    const std::string page = ErrorPageHtml(failedUrl.ToString(), errorText.ToString(), errorCode);
-    frame->LoadString(CefString(page), failedUrl);
+    m_recovery.OnLoadError(frame, errorCode, errorText, failedUrl);
+}
+
+void SimpleHandler::OnRenderProcessTerminated(CefRefPtr<CefBrowser> browser, TerminationStatus status)
+{
+    m_recovery.OnRendererEnded(browser);
 }

@@ -1,16 +1,19 @@
 // What the clients of the launcher's browsers share (LoginClient and
 // GameClient add their own): the client's live browsers, pop-ups kept inside
-// the browser that asked, page titles written into the browser's window, an
-// error page for failed loads, and no focus for a hidden browser.
+// the browser that asked, page titles written into the browser's window, no
+// focus for a hidden browser, and a page kept within reach when it fails
+// (PageRecovery: error page, crash page, F5).
 #pragma once
 
 #include "browser/browser_list.h"
+#include "browser/page_recovery.h"
 #include "engine/cef_client.h"
 #include "engine/cef_context_menu_handler.h"
 #include "engine/cef_display_handler.h"
 #include "engine/cef_focus_handler.h"
 #include "engine/cef_geolocation_handler.h"
 #include "engine/cef_jsdialog_handler.h"
+#include "engine/cef_keyboard_handler.h"
 #include "engine/cef_life_span_handler.h"
 #include "engine/cef_load_handler.h"
 #include "engine/cef_render_process_handler.h"
@@ -19,6 +22,7 @@
 class SimpleHandler : public CefClient,
                       public CefDisplayHandler,
                       public CefFocusHandler,
+                      public CefKeyboardHandler,
                       public CefLifeSpanHandler,
                       public CefLoadHandler,
                       public CefRequestHandler,
@@ -35,6 +39,7 @@ public:
     // CefClient
     CefRefPtr<CefDisplayHandler> GetDisplayHandler() override;
     CefRefPtr<CefFocusHandler> GetFocusHandler() override;
+    CefRefPtr<CefKeyboardHandler> GetKeyboardHandler() override;
     CefRefPtr<CefLifeSpanHandler> GetLifeSpanHandler() override;
     CefRefPtr<CefLoadHandler> GetLoadHandler() override;
     CefRefPtr<CefRequestHandler> GetRequestHandler() override;
@@ -49,6 +54,11 @@ public:
     // window, must not take the player's keys from it.
     bool OnSetFocus(CefRefPtr<CefBrowser> browser, FocusSource source) override;
 
+    // CefKeyboardHandler
+    // Engine UI thread. F5 loads the page again, whatever the page does with keys.
+    bool OnPreKeyEvent(CefRefPtr<CefBrowser> browser, const CefKeyEvent& event, CefEventHandle osEvent,
+                       bool* isKeyboardShortcut) override;
+
     // CefLifeSpanHandler
     // Engine UI thread.
     bool OnBeforePopup(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, const CefString& targetUrl,
@@ -60,13 +70,21 @@ public:
 
     // CefLoadHandler
     // Engine UI thread.
+    void OnLoadEnd(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, int httpStatusCode) override;
+    // Engine UI thread.
     void OnLoadError(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, ErrorCode errorCode,
                      const CefString& errorText, const CefString& failedUrl) override;
+
+    // CefRequestHandler
+    // Engine UI thread.
+    void OnRenderProcessTerminated(CefRefPtr<CefBrowser> browser, TerminationStatus status) override;
 
 private:
     // Appended and removed on the engine's UI thread, read on the main thread;
     // the list guards itself.
     BrowserList m_browsers;
+    // Engine UI thread only.
+    PageRecovery m_recovery;
 
     IMPLEMENT_REFCOUNTING(SimpleHandler);
 };

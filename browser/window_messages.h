@@ -20,3 +20,11 @@ constexpr UINT WM_EXIT_FULLSCREEN = WM_USER + 1006;
 // the engine has reported the browser, so that the holder can lay it out; no
 // parameters.
 constexpr UINT WM_BROWSER_CREATED = WM_USER + 1007;
+// Posted by the game window to itself: lays the window out once the change
+// in hand (a size change, a system command) is done; no parameters.
+constexpr UINT WM_GAME_RELAYOUT = WM_USER + 1008;
+// Posted by a browser client to the window that holds its browser when
+// addresses wait to be opened outside the launcher (the player's web browser,
+// the app of a mailto: address); no parameters: the window takes them from
+// the client (TakeOutsideAddresses).
+constexpr UINT WM_OPEN_OUTSIDE = WM_USER + 1010;

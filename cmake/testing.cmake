@@ -14,11 +14,13 @@ set(ZARNITH_TEST_ATTEMPTS 3)
 set(ZARNITH_WINE_ENGINE_SWITCHES --disable-gpu --disable-direct-write)
 
 # zarnith_add_test(<name> SOURCES <files...> [LIBS <targets...>] [ENGINE] [TIMEOUT <seconds>] [LABELS <labels...>]
-#                  [ARGS <arguments...>] [SCREEN <width>x<height>])
+#                  [ARGS <arguments...>] [SCREEN <screen>[@<dpi>]])
 # ENGINE: the program starts the browser engine, so the engine runtime is
 # staged beside it and its main must hand engine sub-processes to the engine.
 # ARGS: the program's command-line arguments.
-# SCREEN: the program runs on a screen of that size of its own (scripts/run-on-screen).
+# SCREEN: the program runs on a screen of its own (scripts/run-on-screen, which
+# lists the screens it makes); <screen>@<dpi> gives that screen's session a
+# system scale too.
 function(zarnith_add_test name)
   cmake_parse_arguments(T "ENGINE" "TIMEOUT;SCREEN" "SOURCES;LIBS;LABELS;ARGS" ${ARGN})
   if(NOT T_TIMEOUT)

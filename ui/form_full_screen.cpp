@@ -2,6 +2,7 @@
 
 #include "browser/window_messages.h"
 #include "ui/full_screen_layout.h"
+#include "ui/monitor_area.h"
 
 namespace {
 
@@ -33,6 +34,10 @@ LRESULT CDuiFormFullScreen::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lPara
         break;
     case WM_TIMER:
         OnSlideTimer();
+        break;
+    case WM_DISPLAYCHANGE:
+        // The game window has moved to another monitor, or its own changed.
+        SlideHidden(!m_revealed);
         break;
     }
     return result;
@@ -97,9 +102,13 @@ void CDuiFormFullScreen::OnSlideTimer()
 
 void CDuiFormFullScreen::SlideHidden(bool hidden)
 {
-    RECT workArea = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    const RECT bar = SlidBarRect(workArea, hidden ? BarSlide::Hide : BarSlide::Reveal);
+    // Hidden with the game window by the boss key, it stays hidden until the
+    // game window brings it back.
+    if (!IsWindowVisible(m_hWnd))
+        return;
+    // The game window's monitor, also when the monitor it was on has gone.
+    const RECT monitor = MonitorAreaOfWindow(m_gameWindow).monitor;
+    const RECT bar = SlidBarRect(monitor, hidden ? BarSlide::Hide : BarSlide::Reveal, m_pm.GetInitSize());
     SetWindowPos(m_hWnd, HWND_TOPMOST, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     ShowWindow(true, true);

@@ -1,5 +1,5 @@
-// The full-screen bar: a small window at the top centre of the screen while
-// the game window is in full screen. It slides up out of view three seconds
+// The full-screen bar: a small window at the top centre of the game window's
+// monitor while the game window is in full screen. It slides up out of view three seconds
 // after it was placed in view, and back when the pointer touches its last
 // pixel row. Its button and Escape ask the game window to leave full screen.
 // It frees itself once its window is gone.

@@ -6,18 +6,32 @@
 #include "toolkit/control.h"
 #include "ui/branding.h"
 #include "ui/game_layout.h"
+#include "ui/monitor_area.h"
 #include "ui/open_url.h"
+#include "ui/resource.h"
 #include "settings/publisher_site.h"
 
 namespace {
 
 constexpr wchar_t kSkinFile[] = L"FormGame.xml";
+// A captioned, sizable frame; the skin draws the caption and the buttons.
+constexpr DWORD kWindowedStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW;
 constexpr DWORD kGameWindowExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
 // Where the browser's window starts, until the first layout after the engine reports it.
 constexpr RECT kInitialBrowserRect = {0, kGameTopBarHeight, 627, kGameTopBarHeight + 374};
 constexpr wchar_t kTopBarName[] = L"topBg";
 constexpr wchar_t kBossKeyButton[] = L"bosskeybtn";
 constexpr wchar_t kFullScreenButton[] = L"fullscreenbtn";
+constexpr UINT kTrayIconId = 102;
+constexpr wchar_t kFullScreenHotKeyAtom[] = L"OstrelHotKey_FullScreen";
+constexpr wchar_t kBossHotKeyAtom[] = L"OstrelHotKey_Boss";
+
+// Broadcast by the shell to the top-level windows when it starts again.
+UINT TaskbarCreatedMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
 
 }  // namespace
 
@@ -25,9 +39,13 @@ NOTIFY_MAP_BEGIN(CDuiFormGame, CNotifyPump)
 NOTIFY_MAP_ON_TYPE(kNotifyClick, &CDuiFormGame::OnClick)
 NOTIFY_MAP_END()
 
-CDuiFormGame::CDuiFormGame() : CXMLWnd(kSkinFile), m_client(new GameClient)
+CDuiFormGame::CDuiFormGame()
+    : CXMLWnd(kSkinFile),
+      m_fullScreen(kWindowedStyle),
+      m_trayIcon(kTrayIconId, WM_TRAY_NOTIFY),
+      m_fullScreenHotKey(kFullScreenHotKeyAtom),
+      m_bossHotKey(kBossHotKeyAtom)
 {
-    m_trayIcon.cbSize = sizeof(m_trayIcon);
 }
 
 CDuiFormGame::~CDuiFormGame() = default;
@@ -58,34 +76,36 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+    // Registered at run time: no case label.
+    if (uMsg == TaskbarCreatedMessage())
+        OnShellRestarted();
     switch (uMsg) {
     case WM_MOVE:
-        // Also in full screen: the full-screen branch keeps the window over the screen.
-        if (CanLayOut())
-            UpdateLayout();
+        OnMoved();
         break;
     case WM_SIZE:
-        if (CanLayOut() && !m_fullScreen)
-            UpdateLayout();
-        // Once the size change is done, the activation pass lays out again.
-        PostMessageW(m_hWnd, WM_ACTIVATE, 0, 0);
+        OnSized();
         break;
     case WM_ACTIVATE:
-        if (CanLayOut() && !m_bossHidden && !m_fullScreen)
-            UpdateLayout();
+        OnActivated(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0, reinterpret_cast<HWND>(lParam));
+        break;
+    case WM_ACTIVATEAPP:
+        OnAppActivated(wParam != FALSE);
+        break;
+    case WM_GAME_RELAYOUT:
+        OnRelayout();
+        break;
+    case WM_DISPLAYCHANGE:
+        OnDisplayChanged();
         break;
     case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE && m_fullScreen) {
-            LeaveFullScreen();
-            m_fullScreen = false;
-        }
+        OnKeyDown(wParam);
         break;
     case WM_HOTKEY:
         OnHotKey(wParam);
         break;
     case WM_SYSKEYUP:
-        if (wParam == VK_MENU)
-            m_hotKeyWithAltDown = false;
+        OnSysKeyUp(wParam);
         break;
     case WM_TRAY_NOTIFY:
         OnTrayNotify(static_cast<UINT>(lParam));
@@ -96,15 +116,20 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_BROWSER_CREATED:
         OnBrowserCreated();
         break;
+    case WM_OPEN_OUTSIDE:
+        OnOpenOutside(m_client->TakeOutsideAddresses());
+        break;
     case WM_DESTROY:
-        // Alt+F4, the system menu, the taskbar and the owner's own end close
-        // the window without the close button.
-        ReportClosed();
-        // An icon left behind would stay in the notification area.
-        RemoveTrayIcon();
+        OnDestroyed();
         break;
     }
     return result;
+}
+
+void CDuiFormGame::ReloadPage()
+{
+    if (const CefRefPtr<CefBrowser> browser = m_client->GetBrowser())
+        browser->Reload();
 }
 
 void CDuiFormGame::OnFinalMessage(HWND hWnd)
@@ -114,9 +139,14 @@ void CDuiFormGame::OnFinalMessage(HWND hWnd)
 
 void CDuiFormGame::InitWindow()
 {
+    // The shell's broadcast also reaches a program run as administrator.
+    ChangeWindowMessageFilterEx(m_hWnd, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
     RegisterHotKeys();
+    // Made with the window, which owns the browser's pop-ups and opens what the page sends outside.
+    m_client = new GameClient(m_hWnd, m_gameUrl,
+                              LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_APPLICATION_ICON)));
     CefWindowInfo windowInfo;
-    windowInfo.SetAsChild(m_hWnd, kInitialBrowserRect);
+    windowInfo.SetAsChild(m_hWnd, m_pm.Scale(kInitialBrowserRect));
     CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
     m_topBg = m_pm.FindControl(kTopBarName);
     CenterAndShow();
@@ -156,7 +186,7 @@ LRESULT CDuiFormGame::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL
     }
     // Minimise, maximise, restore and moves by the system menu end in a layout pass.
     if (m_topBg)
-        PostMessageW(m_hWnd, WM_ACTIVATE, 0, 0);
+        PostMessageW(m_hWnd, WM_GAME_RELAYOUT, 0, 0);
     return WindowImplBase::OnSysCommand(uMsg, wParam, lParam, bHandled);
 }
 
@@ -170,47 +200,97 @@ CControlUI* CDuiFormGame::CreateControl(const wchar_t* className)
     return nullptr;
 }
 
-void CDuiFormGame::CenterAndShow()
+void CDuiFormGame::OnMoved()
 {
-    RECT workArea = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    const POINT position = GameWindowPosition(workArea);
-    SetWindowPos(m_hWnd, HWND_TOP, position.x, position.y, kGameWindowSize.cx, kGameWindowSize.cy, SWP_SHOWWINDOW);
-    ShowWindow(true, true);
-    UpdateWindow(m_hWnd);
-    UpdateLayout();
+    // Also in full screen: the layout keeps the window over the screen.
+    if (CanLayOut())
+        UpdateLayout();
 }
 
-void CDuiFormGame::UpdateLayout()
+void CDuiFormGame::OnSized()
 {
-    RECT client = {};
-    GetClientRect(m_hWnd, &client);
-    const SIZE clientSize = {client.right - client.left, client.bottom - client.top};
-    const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (m_fullScreen) {
-        SetWindowLongW(m_hWnd, GWL_STYLE, kFullScreenStyle);
-        SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, screen.cx, screen.cy, 0);
+    if (CanLayOut() && !m_fullScreen.IsOn())
+        UpdateLayout();
+    // Once the size change is done, the window is laid out again.
+    PostMessageW(m_hWnd, WM_GAME_RELAYOUT, 0, 0);
+}
+
+void CDuiFormGame::OnActivated(bool active, bool minimised, HWND other)
+{
+    // The full-screen bar taking the activation keeps the game in front.
+    HoldFullScreenKeyWhile(active || IsOwnWindow(other));
+    // Activation gives the keyboard to this window itself, where no key does anything.
+    if (active && !minimised)
+        GivePageTheKeyboard();
+    OnRelayout();
+}
+
+void CDuiFormGame::OnAppActivated(bool active)
+{
+    // Another program's window is taking the activation, perhaps from the
+    // full-screen bar, whose loss the game window does not otherwise see.
+    if (!active)
+        HoldFullScreenKeyWhile(false);
+}
+
+void CDuiFormGame::OnRelayout()
+{
+    if (CanLayOut() && !m_bossHidden && !m_fullScreen.IsOn())
+        UpdateLayout();
+    // Restored from the taskbar, the window may have been activated while
+    // still minimised.
+    if (GetActiveWindow() == m_hWnd && !IsIconic(m_hWnd))
+        GivePageTheKeyboard();
+}
+
+void CDuiFormGame::OnShellRestarted()
+{
+    m_trayIcon.AddAgain();
+}
+
+void CDuiFormGame::GivePageTheKeyboard()
+{
+    // The client is made with the window's content, after the window's first
+    // messages. In full screen the bar has the keyboard as it opens; the
+    // engine's focus call would activate this window, which Wine without a
+    // window manager then raises above its own bar.
+    if (!m_client || m_fullScreen.IsOn() || !IsWindowVisible(m_hWnd))
+        return;
+    // Focused here and now, not by the engine's own call: that one runs later
+    // on the engine's thread, when this window may be hidden or closing, and
+    // would activate it again behind the login windows. The engine passes the
+    // focus on into the page on its own thread, and keys pressed meanwhile
+    // are lost: a page that has the keyboard, or is being given it, keeps it.
+    const HWND browserWindow = LiveBrowserWindow();
+    const HWND focus = GetFocus();
+    if (browserWindow && focus != browserWindow && !IsChild(browserWindow, focus))
+        SetFocus(browserWindow);
+}
+
+void CDuiFormGame::OnDisplayChanged()
+{
+    if (m_fullScreen.IsOn()) {
+        if (CanLayOut())
+            UpdateLayout();
     } else {
-        PlaceTopBar(clientSize);
+        KeepOnAMonitor(m_hWnd, m_pm.GetMinInfo());
     }
-    if (const HWND browserWindow = LiveBrowserWindow()) {
-        if (m_fullScreen) {
-            MoveWindow(browserWindow, 0, 0, screen.cx, screen.cy, TRUE);
-        } else {
-            PlaceTopBar(clientSize);
-            const RECT browser = WindowedBrowserRect(clientSize);
-            MoveWindow(browserWindow, browser.left, browser.top, browser.right - browser.left,
-                       browser.bottom - browser.top, TRUE);
-        }
-        UpdateWindow(m_hWnd);
-    }
-    InvalidateRect(m_hWnd, &client, TRUE);
-    // Moves and size changes still reach a window hidden by the boss key (a
-    // display change, another program); it stays hidden until brought back,
-    // and a window waiting to close stays hidden.
-    if (!m_bossHidden && !m_closeWhenBrowserCreated)
-        ::ShowWindow(m_hWnd, SW_SHOW);
-    UpdateWindow(m_hWnd);
+}
+
+void CDuiFormGame::OnKeyDown(WPARAM key)
+{
+    if (key == VK_ESCAPE && m_fullScreen.IsOn())
+        LeaveFullScreen();
+    // The page's client reloads on F5 in the page; this is F5 while the
+    // window itself has the keyboard (after the boss key's return, say).
+    if (key == VK_F5)
+        ReloadPage();
+}
+
+void CDuiFormGame::OnSysKeyUp(WPARAM key)
+{
+    if (key == VK_MENU)
+        m_hotKeyWithAltDown = false;
 }
 
 void CDuiFormGame::OnBrowserCreated()
@@ -225,6 +305,52 @@ void CDuiFormGame::OnBrowserCreated()
         UpdateLayout();
 }
 
+void CDuiFormGame::OnDestroyed()
+{
+    // Alt+F4, the system menu, the taskbar and the owner's own end close
+    // the window without the close button.
+    ReportClosed();
+    // An icon left behind would stay in the notification area until the
+    // pointer passes over it.
+    m_trayIcon.Remove();
+}
+
+void CDuiFormGame::CenterAndShow()
+{
+    // On the login window's monitor, where the player logged in.
+    const RECT workArea = MonitorAreaOfWindow(m_ownerWindow ? m_ownerWindow : m_hWnd).work;
+    const RECT placed = GameWindowRect(workArea, m_pm.Scale(kGameWindowSize), m_pm.GetMinInfo());
+    SetWindowPos(m_hWnd, HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
+                 SWP_SHOWWINDOW);
+    ShowWindow(true, true);
+    UpdateWindow(m_hWnd);
+    UpdateLayout();
+}
+
+void CDuiFormGame::UpdateLayout()
+{
+    if (m_fullScreen.IsOn())
+        m_fullScreen.Cover(m_hWnd);
+    RECT client = {};
+    GetClientRect(m_hWnd, &client);
+    const GameMode mode = m_fullScreen.IsOn() ? GameMode::FullScreen : GameMode::Windowed;
+    const GameLayout layout = LayOutGame(mode, {client.right, client.bottom}, m_topBg->GetHeight(), m_pm.GetDpi());
+    m_topBg->SetPos(layout.topBar);
+    if (const HWND browserWindow = LiveBrowserWindow()) {
+        const RECT& browser = layout.browser;
+        MoveWindow(browserWindow, browser.left, browser.top, browser.right - browser.left,
+                   browser.bottom - browser.top, TRUE);
+        UpdateWindow(m_hWnd);
+    }
+    InvalidateRect(m_hWnd, &client, TRUE);
+    // Moves and size changes still reach a window hidden by the boss key (a
+    // display change, another program); it stays hidden until brought back,
+    // and a window waiting to close stays hidden.
+    if (!m_bossHidden && !m_closeWhenBrowserCreated)
+        ::ShowWindow(m_hWnd, SW_SHOW);
+    UpdateWindow(m_hWnd);
+}
+
 void CDuiFormGame::CloseOnceBrowserCreated()
 {
     m_closeWhenBrowserCreated = true;
@@ -232,9 +358,10 @@ void CDuiFormGame::CloseOnceBrowserCreated()
     ReportClosed();
 }
 
-void CDuiFormGame::PlaceTopBar(SIZE client)
+void CDuiFormGame::OnOpenOutside(const std::vector<std::wstring>& addresses)
 {
-    m_topBg->SetPos({0, 0, client.cx, m_topBg->GetHeight()});
+    for (const std::wstring& address : addresses)
+        OpenUrl(address);
 }
 
 HWND CDuiFormGame::LiveBrowserWindow()

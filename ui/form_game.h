@@ -2,17 +2,23 @@
 // an embedded browser that shows the game page. The login window opens it;
 // however it closes, it tells the login window (WM_GAME_CLOSED) once, and the
 // object frees itself once its native window is gone.
+//
+// The window coordinates parts that own their state and their cleanup:
+// full-screen mode (with its saved placement and its bar), the notification
+// icon, the two hot-key registrations, and the layout, a function of the mode
+// and the client size.
 #pragma once
 
 #include "browser/game_client.h"
 #include "engine/cef_ref_ptr.h"
+#include "ui/full_screen_mode.h"
+#include "ui/hot_key_registration.h"
+#include "ui/tray_icon.h"
+#include "ui/process_sound.h"
 #include "ui/xml_wnd.h"
 
-#include <shellapi.h>
-
 #include <string>
-
-class CDuiFormFullScreen;
+#include <vector>
 
 class CDuiFormGame : public CXMLWnd {
 public:
@@ -48,21 +54,38 @@ public:
     NOTIFY_MAP_DECLARE()
 
 private:
-    // WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW.
-    static constexpr DWORD kWindowedStyle = 0x96CF0000;
-    // WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN: no frame, no caption; the
-    // layout shows the window again.
-    static constexpr DWORD kFullScreenStyle = 0x86000000;
+    // What each message does (form_game.cpp).
+    void OnMoved();
+    void OnSized();
+    // other: the window that loses or gains the activation against this one.
+    void OnActivated(bool active, bool minimised, HWND other);
+    void OnAppActivated(bool active);
+    void OnRelayout();
+    // Monitors came, went or changed their size.
+    void OnDisplayChanged();
+    // The shell has (re)started with an empty notification area.
+    void OnShellRestarted();
+    void OnKeyDown(WPARAM key);
+    void OnSysKeyUp(WPARAM key);
+    // The engine has reported the browser: its window gets its place, and a
+    // close that waited for it goes ahead.
+    void OnBrowserCreated();
+    void OnDestroyed();
 
     // Full screen (form_game_full_screen.cpp).
     void EnterFullScreen();
     void LeaveFullScreen();
 
     // Hot keys, the notification-area icon and the boss key (form_game_boss_key.cpp).
+    // The boss key is held for the window's whole life; the full-screen key
+    // (Escape unless configured otherwise) only while it can act.
     void RegisterHotKeys();
-    void HideToTray();
-    // Whether an icon was there and has been removed.
-    bool RemoveTrayIcon();
+    // Holds the full-screen key only while the window is in full screen,
+    // shown, and in front (itself or its bar active): everywhere else the
+    // key is the player's, for other programs and the game page alike.
+    void HoldFullScreenKeyWhile(bool inFront);
+    // This window or one it owns (the full-screen bar).
+    bool IsOwnWindow(HWND window) const;
     void OnHotKey(WPARAM hotKeyId);
     // The system's key menu asked for as the Alt of a hot key is released.
     // The hot key's own key never reaches the window, so the release looks
@@ -74,57 +97,50 @@ private:
     // Shows the boss-hidden window in front, with the keyboard, and removes its icon.
     void ShowFromTray();
 
+    // The keyboard goes to the game page, so that keys work without a click
+    // into it after the window has come to the front.
+    void GivePageTheKeyboard();
     void CenterAndShow();
-    // The engine has reported the browser: its window gets its place, and a
-    // close that waited for it goes ahead.
-    void OnBrowserCreated();
+    // The game page asked for addresses that open outside the launcher.
+    void OnOpenOutside(const std::vector<std::wstring>& addresses);
     // A close while the engine is still creating the browser: the engine
     // creates the browser's window in this one, and a window gone meanwhile
     // makes the engine end the whole program (a failed window creation is
     // fatal to it). The window hides and tells the login window at once, and
     // closes once the browser has been reported.
     void CloseOnceBrowserCreated();
-    // Places the top bar and the browser's window for the window's size.
+    // Places the top bar and the browser's window for the mode and size.
     void UpdateLayout();
-    // The top bar spans the client width at its own height.
-    void PlaceTopBar(SIZE client);
     // The browser's own window while it is alive and still a child of this
     // window; null before the engine has reported the browser and after its
     // window has gone.
     HWND LiveBrowserWindow();
     bool CanLayOut() const;
+    // Loads the game page again from its address.
+    void ReloadPage();
     // Posts WM_GAME_CLOSED to the owner, the first time only.
     void ReportClosed();
 
     HWND m_ownerWindow = nullptr;
     std::wstring m_gameUrl;
-    NOTIFYICONDATAW m_trayIcon = {};
-    // The last add of the icon succeeded and it has not been removed since.
-    bool m_trayIconShown = false;
-    // Hidden by the boss key: activation lays nothing out meanwhile.
-    bool m_bossHidden = false;
-    bool m_fullScreen = false;
-    // The windowed placement, saved on entering full screen.
-    WINDOWPLACEMENT m_savedPlacement = {};
-    // The open full-screen bar, or null; it frees itself once its window is
-    // gone, so it is reached only through its window handle.
-    CDuiFormFullScreen* m_fullScreenBar = nullptr;
-    HWND m_fullScreenBarWindow = nullptr;
     // The client of this window's browser; its list is written on the
     // engine's UI thread and read here on the main thread (it locks itself).
     CefRefPtr<GameClient> m_client;
     // The skin's top bar, found by InitWindow; no layout happens before.
     CControlUI* m_topBg = nullptr;
-    // Global atoms; 0 while no such hot key is registered for this window.
-    UINT m_fullScreenHotKeyId = 0;
-    UINT m_bossHotKeyId = 0;
-    // The boss key's registration succeeded: it can bring a hidden window back.
-    bool m_bossHotKeyWorks = false;
+    FullScreenMode m_fullScreen;
+    TrayIcon m_trayIcon;
+    HotKeyRegistration m_fullScreenHotKey;
+    HotKeyRegistration m_bossHotKey;
+    // Hidden by the boss key: activation lays nothing out meanwhile.
+    bool m_bossHidden = false;
+    // A hot key fired while Alt was down, and Alt has not been released since.
+    bool m_hotKeyWithAltDown = false;
     bool m_closeReported = false;
     // The engine has reported this window's browser (WM_BROWSER_CREATED).
     bool m_browserCreated = false;
     // A close came before the browser did; it is made again when the browser comes.
     bool m_closeWhenBrowserCreated = false;
-    // A hot key fired while Alt was down, and Alt has not been released since.
-    bool m_hotKeyWithAltDown = false;
+    // Muted while the boss key hides the game.
+    ProcessSound m_sound;
 };

@@ -3,99 +3,45 @@
 #include "ui/form_game.h"
 
 #include "settings/hot_key_settings.h"
-#include "ui/resource.h"
-#include "browser/window_messages.h"
 #include "toolkit/paint_manager.h"
-
-#include <cwchar>
+#include "ui/resource.h"
+#include "ui/wine_quirks.h"
 
 namespace {
 
-constexpr wchar_t kFullScreenHotKeyAtom[] = L"OstrelHotKey_FullScreen";
-constexpr wchar_t kBossHotKeyAtom[] = L"OstrelHotKey_Boss";
-constexpr UINT kTrayIconId = 102;
 constexpr wchar_t kTrayTip[] = L"\x5FAE\x7AEF";  // "微端"
-
-#ifndef _WIN64
-// The full record of the 32-bit build.
-static_assert(sizeof(NOTIFYICONDATAW) == 956, "the notification icon record has its full size");
-#endif
-
-// Registers the hot key under a global atom of that name; returns the atom
-// (kept even when another program holds the combination) and whether the
-// registration succeeded.
-UINT RegisterNamedHotKey(HWND window, const wchar_t* atomName, const HotKey& hotKey, bool& registered)
-{
-    const UINT id = GlobalAddAtomW(atomName);
-    registered = RegisterHotKey(window, static_cast<int>(id), hotKey.modifiers, hotKey.virtualKey) != FALSE;
-    return id;
-}
-
-void UnregisterIfRegistered(HWND window, UINT& hotKeyId)
-{
-    if (hotKeyId == 0)
-        return;
-    UnregisterHotKey(window, static_cast<int>(hotKeyId));
-    hotKeyId = 0;
-}
 
 }  // namespace
 
 void CDuiFormGame::RegisterHotKeys()
 {
-    UnregisterIfRegistered(m_hWnd, m_fullScreenHotKeyId);
-    UnregisterIfRegistered(m_hWnd, m_bossHotKeyId);
-    m_bossHotKeyWorks = false;
     const ConfiguredHotKeys hotKeys = ReadConfiguredHotKeys();
-    bool registered = false;
-    if (hotKeys.fullScreen)
-        m_fullScreenHotKeyId = RegisterNamedHotKey(m_hWnd, kFullScreenHotKeyAtom, *hotKeys.fullScreen, registered);
-    if (hotKeys.boss)
-        m_bossHotKeyId = RegisterNamedHotKey(m_hWnd, kBossHotKeyAtom, *hotKeys.boss, m_bossHotKeyWorks);
+    m_fullScreenHotKey.SetKey(m_hWnd, hotKeys.fullScreen);
+    m_bossHotKey.SetKey(m_hWnd, hotKeys.boss);
+    m_bossHotKey.Register();
 }
 
-void CDuiFormGame::HideToTray()
+void CDuiFormGame::HoldFullScreenKeyWhile(bool inFront)
 {
-    m_trayIcon.hWnd = m_hWnd;
-    m_trayIcon.uID = kTrayIconId;
-    m_trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    m_trayIcon.uCallbackMessage = WM_TRAY_NOTIFY;
-    m_trayIcon.hIcon = LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
-    wcsncpy(m_trayIcon.szTip, kTrayTip, sizeof(m_trayIcon.szTip) / sizeof(m_trayIcon.szTip[0]) - 1);
-    // The system refuses a second add of the same icon: one still there is
-    // updated, one that has gone meanwhile (the shell restarted) is added again.
-    if (m_trayIconShown)
-        m_trayIconShown = Shell_NotifyIconW(NIM_MODIFY, &m_trayIcon) != FALSE;
-    if (!m_trayIconShown)
-        m_trayIconShown = Shell_NotifyIconW(NIM_ADD, &m_trayIcon) != FALSE;
-    // Without the icon and without a working boss key nothing could bring the
-    // window back: it stays.
-    if (!m_trayIconShown && !m_bossHotKeyWorks) {
-        m_bossHidden = false;
-        return;
-    }
-    ShowWindow(false, true);
+    if (m_fullScreen.IsOn() && !m_bossHidden && IsWindowVisible(m_hWnd) && inFront)
+        m_fullScreenHotKey.Register();
+    else
+        m_fullScreenHotKey.Unregister();
 }
 
-bool CDuiFormGame::RemoveTrayIcon()
+bool CDuiFormGame::IsOwnWindow(HWND window) const
 {
-    if (!m_trayIconShown)
-        return false;
-    m_trayIcon.uFlags = 0;
-    const bool removed = Shell_NotifyIconW(NIM_DELETE, &m_trayIcon) != FALSE;
-    if (removed)
-        m_trayIconShown = false;
-    return removed;
+    return window && (window == m_hWnd || GetWindow(window, GW_OWNER) == m_hWnd);
 }
 
 void CDuiFormGame::OnHotKey(WPARAM hotKeyId)
 {
     m_hotKeyWithAltDown = GetKeyState(VK_MENU) < 0;
-    if (m_fullScreenHotKeyId != 0 && hotKeyId == m_fullScreenHotKeyId) {
+    if (m_fullScreenHotKey.Is(hotKeyId)) {
         // Only ever leaves full screen.
-        if (m_fullScreen)
+        if (m_fullScreen.IsOn())
             LeaveFullScreen();
-    } else if (m_bossHotKeyId != 0 && hotKeyId == m_bossHotKeyId) {
+    } else if (m_bossHotKey.Is(hotKeyId)) {
         // A minimised window counts as visible.
         if (IsWindowVisible(m_hWnd))
             OnBossKey();
@@ -118,27 +64,35 @@ void CDuiFormGame::OnTrayNotify(UINT mouseMessage)
     ShowFromTray();
 }
 
+void CDuiFormGame::OnBossKey()
+{
+    const HICON icon = LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
+    m_trayIcon.Show(m_hWnd, icon, kTrayTip);
+    // Without the icon and without a working boss key nothing could bring the
+    // window back: it stays.
+    if (!m_trayIcon.IsShown() && !m_bossHotKey.IsRegistered())
+        return;
+    m_bossHidden = true;
+    ShowWindow(false, true);
+    m_sound.Mute();
+    m_fullScreen.ShowBar(false);
+    HoldFullScreenKeyWhile(false);
+}
+
 void CDuiFormGame::ShowFromTray()
 {
-    // Under Wine the hide's loss of the X input focus comes back as an X
-    // event, which a thread busy with messages handles only every so often;
-    // handled after the window is back, it hands the foreground to the
-    // desktop. A wait of no time for input handles it now (on Windows it
-    // returns at once).
-    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    HandleQueuedInputNow();
     m_bossHidden = false;
     // The icon goes first: the shell hides its own notification-area window
     // with it, and that window, when it had the foreground, hands it to the
     // desktop as it hides.
-    RemoveTrayIcon();
+    m_trayIcon.Remove();
+    m_sound.Restore();
     ShowWindow(true, true);
     // Showing activates the window only within this program; the player's key
     // press or click that brings it back entitles it to the foreground.
     SetForegroundWindow(m_hWnd);
-}
-
-void CDuiFormGame::OnBossKey()
-{
-    m_bossHidden = true;
-    HideToTray();
+    m_fullScreen.ShowBar(true);
+    HoldFullScreenKeyWhile(true);
+    GivePageTheKeyboard();
 }

@@ -5,6 +5,7 @@
 #include "ui/form_login_browser.h"
 #include "settings/publisher_site.h"
 #include "ui/open_url.h"
+#include "ui/wine_quirks.h"
 
 namespace {
 
@@ -26,10 +27,15 @@ LRESULT CDuiFormLogin::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
     switch (uMsg) {
     case WM_MOVE:
+    // At a new DPI the login browser window takes the new offset and size too.
+    case WM_DPICHANGED:
         OnMoved();
         break;
     case WM_SETFOCUS:
         OnFocused();
+        break;
+    case WM_GETMINMAXINFO:
+        OnMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
         break;
     case WM_OPEN_GAME:
         if (std::optional<std::wstring> address = m_loginClient->TakeGameAddress())
@@ -37,6 +43,9 @@ LRESULT CDuiFormLogin::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         break;
     case WM_GAME_CLOSED:
         OnGameClosed();
+        break;
+    case WM_OPEN_OUTSIDE:
+        OnOpenOutside(m_loginClient->TakeOutsideAddresses());
         break;
     }
     return result;
@@ -48,9 +57,9 @@ void CDuiFormLogin::InitWindow()
     RECT outer;
     GetWindowRect(m_hWnd, &outer);
     m_loginClient = new LoginClient(m_hWnd, LoginPageAddress());
-    m_loginBrowser = new CDuiFormLoginBrowser(m_loginClient);
+    m_loginBrowser = new CDuiFormLoginBrowser(m_loginClient, m_pm.GetDpi());
     m_loginBrowser->Create(m_hWnd, kLoginBrowserCaption, kLoginBrowserStyle, kLoginBrowserExStyle);
-    m_loginBrowser->FollowLoginWindow(outer.left, outer.top);
+    m_loginBrowser->FollowLoginWindow({outer.left, outer.top}, m_pm.GetDpi());
     m_loginBrowser->ShowWindow(true, true);
 }
 
@@ -81,16 +90,23 @@ void CDuiFormLogin::OnMoved()
         return;
     RECT outer;
     GetWindowRect(m_hWnd, &outer);
-    m_loginBrowser->FollowLoginWindow(outer.left, outer.top);
+    m_loginBrowser->FollowLoginWindow({outer.left, outer.top}, m_pm.GetDpi());
 }
 
 void CDuiFormLogin::OnFocused()
 {
-    // Taking the focus put this window above the login browser window on the
-    // screen under Wine without a window manager; an owned window stays above
-    // its owner.
     if (m_loginBrowser && IsWindowVisible(m_loginBrowser->GetHWND()))
-        m_loginBrowser->RaiseAboveLoginWindow();
+        RaiseOwnedWindowAboveOwner(m_loginBrowser->GetHWND());
+}
+
+void CDuiFormLogin::OnMinMaxInfo(MINMAXINFO* info)
+{
+    const SIZE drawn = m_pm.GetInitSize();
+    if (drawn.cx <= 0 || drawn.cy <= 0)
+        return;
+    info->ptMaxSize = {drawn.cx, drawn.cy};
+    info->ptMinTrackSize = info->ptMaxSize;
+    info->ptMaxTrackSize = info->ptMaxSize;
 }
 
 void CDuiFormLogin::OnOpenGame(const std::wstring& address)
@@ -107,6 +123,12 @@ void CDuiFormLogin::OnGameClosed()
     ShowWindow(true, true);
     m_loginBrowser->ShowWindow(true, true);
     m_gameForm = nullptr;
+}
+
+void CDuiFormLogin::OnOpenOutside(const std::vector<std::wstring>& addresses)
+{
+    for (const std::wstring& address : addresses)
+        OpenUrl(address);
 }
 
 void CDuiFormLogin::ReloadLoginPage()

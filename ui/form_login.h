@@ -9,6 +9,7 @@
 #include "ui/xml_wnd.h"
 
 #include <string>
+#include <vector>
 
 class CDuiFormGame;
 class CDuiFormLoginBrowser;
@@ -35,8 +36,13 @@ public:
 private:
     void OnMoved();
     void OnFocused();
+    // Snapping and maximising would stretch the art away from the login
+    // browser window: the window keeps the size its skin draws.
+    void OnMinMaxInfo(MINMAXINFO* info);
     void OnOpenGame(const std::wstring& address);
     void OnGameClosed();
+    // The login page asked for addresses that open outside the launcher.
+    void OnOpenOutside(const std::vector<std::wstring>& addresses);
     // Sends the login browser back to the login page.
     void ReloadLoginPage();
     void OpenGameWindow(const std::wstring& address);

@@ -9,7 +9,6 @@ namespace {
 constexpr wchar_t kSkinFile[] = L"FormLoginBrowser.xml";
 // The browser's place in the client area, whatever size the skin gives the window.
 constexpr RECT kBrowserRect = {0, 0, 627, 406};
-constexpr UINT kRaiseFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 
 bool IsKeyboardMessage(UINT uMsg)
 {
@@ -22,26 +21,19 @@ NOTIFY_MAP_BEGIN(CDuiFormLoginBrowser, CNotifyPump)
 NOTIFY_MAP_ON_TYPE(kNotifyClick, &CDuiFormLoginBrowser::OnClick)
 NOTIFY_MAP_END()
 
-CDuiFormLoginBrowser::CDuiFormLoginBrowser(CefRefPtr<LoginClient> client) : CXMLWnd(kSkinFile), m_client(client) {}
-
-void CDuiFormLoginBrowser::FollowLoginWindow(int left, int top)
+CDuiFormLoginBrowser::CDuiFormLoginBrowser(CefRefPtr<LoginClient> client, UINT loginDpi)
+    : CXMLWnd(kSkinFile), m_client(client), m_loginDpi(loginDpi)
 {
-    SetWindowPos(m_hWnd, nullptr, left + kOffsetFromLoginWindow.x, top + kOffsetFromLoginWindow.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CDuiFormLoginBrowser::RaiseAboveLoginWindow()
+void CDuiFormLoginBrowser::FollowLoginWindow(POINT loginCorner, UINT loginDpi)
 {
-    // A move to the top reaches X only when it changes the window order, and
-    // this window is usually first already (Wine reorders its list only when
-    // X events arrive later), while an owned window cannot be moved below its
-    // owner: the owner link is lifted for the moment, so that the login
-    // window can go first and this window above it.
-    const HWND loginWindow = GetWindow(m_hWnd, GW_OWNER);
-    SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, 0);
-    SetWindowPos(loginWindow, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
-    SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
-    SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(loginWindow));
+    m_loginDpi = loginDpi;
+    m_pm.SetDpi(loginDpi);
+    const POINT offset = m_pm.Scale(kOffsetFromLoginWindow);
+    const SIZE size = m_pm.GetInitSize();
+    SetWindowPos(m_hWnd, nullptr, loginCorner.x + offset.x, loginCorner.y + offset.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CDuiFormLoginBrowser::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
@@ -55,6 +47,8 @@ LRESULT CDuiFormLoginBrowser::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lPa
         return 0;
     }
     const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+    if (uMsg == WM_SIZE)
+        OnResized();
     if (IsKeyboardMessage(uMsg))
         return 0;
     return result;
@@ -62,10 +56,21 @@ LRESULT CDuiFormLoginBrowser::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lPa
 
 void CDuiFormLoginBrowser::InitWindow()
 {
+    m_pm.SetDpi(m_loginDpi);
     CefWindowInfo windowInfo;
-    windowInfo.SetAsChild(m_hWnd, kBrowserRect);
+    windowInfo.SetAsChild(m_hWnd, m_pm.Scale(kBrowserRect));
     CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), LoginPageAddress(), LauncherBrowserSettings(),
                                   nullptr);
+}
+
+void CDuiFormLoginBrowser::OnResized()
+{
+    const CefRefPtr<CefBrowser> browser = m_client->GetBrowser();
+    const HWND window = browser ? browser->GetHost()->GetWindowHandle() : nullptr;
+    if (!window || !IsChild(m_hWnd, window))
+        return;
+    const RECT place = m_pm.Scale(kBrowserRect);
+    MoveWindow(window, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
 }
 
 void CDuiFormLoginBrowser::OnClick(TNotifyUI& msg)

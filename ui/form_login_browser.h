@@ -8,19 +8,13 @@
 
 class CDuiFormLoginBrowser : public CXMLWnd {
 public:
-    // The login page's browser is created with this client.
-    explicit CDuiFormLoginBrowser(CefRefPtr<LoginClient> client);
+    // The login page's browser is created with this client; the window is
+    // laid out at the login window's DPI, so that it fits the frame drawn for it.
+    CDuiFormLoginBrowser(CefRefPtr<LoginClient> client, UINT loginDpi);
 
     // Keeps the window at its fixed offset from the login window's outer
-    // top-left corner; only the position changes.
-    void FollowLoginWindow(int left, int top);
-
-    // Puts the window back above the login window (its owner) in the window
-    // order and on the screen; for when the login window has just taken the
-    // focus. Wine without a window manager raises the X window of a window
-    // that takes the focus above all others, owned ones included, and then
-    // reorders its own window list to match what X shows.
-    void RaiseAboveLoginWindow();
+    // top-left corner, both at the login window's DPI.
+    void FollowLoginWindow(POINT loginCorner, UINT loginDpi);
 
     // CWindowWnd
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
@@ -37,9 +31,14 @@ public:
 
     NOTIFY_MAP_DECLARE()
 
-    // Where the window sits from the login window's outer top-left corner.
+    // Where the window sits from the login window's outer top-left corner,
+    // in skin units (pixels at 96 DPI).
     static constexpr POINT kOffsetFromLoginWindow = {483, 217};
 
 private:
+    // The browser's window, once the engine has made it, follows the window's size.
+    void OnResized();
+
     CefRefPtr<LoginClient> m_client;
+    UINT m_loginDpi;
 };

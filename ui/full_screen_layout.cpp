@@ -1,20 +1,21 @@
 #include "ui/full_screen_layout.h"
 
-POINT FullScreenBarStart(int screenWidth)
+POINT FullScreenBarStart(const RECT& monitor, SIZE bar)
 {
-    return {screenWidth / 2 - kFullScreenBarSize.cx / 2, 0};
+    return {monitor.left + (monitor.right - monitor.left) / 2 - bar.cx / 2, monitor.top};
 }
 
-RECT SlidBarRect(const RECT& workArea, BarSlide slide)
+RECT SlidBarRect(const RECT& monitor, BarSlide slide, SIZE barSize)
 {
-    RECT bar = {0, 0, kFullScreenBarSize.cx, kFullScreenBarSize.cy};
-    if (bar.right > workArea.right) {
-        const int shift = bar.right - workArea.right;
+    const LONG width = monitor.right - monitor.left;
+    RECT bar = {0, 0, barSize.cx, barSize.cy};
+    if (bar.right > width) {
+        const int shift = bar.right - width;
         bar.left -= shift;
         bar.right -= shift;
     }
-    const int dx = (workArea.right - bar.right + bar.left) / 2;
+    const int dx = (width - bar.right + bar.left) / 2;
     const int dy = slide == BarSlide::Hide ? bar.top - bar.bottom + 1 : -1;
-    OffsetRect(&bar, dx, dy);
+    OffsetRect(&bar, monitor.left + dx, monitor.top + dy);
     return bar;
 }

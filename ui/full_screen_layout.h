@@ -3,16 +3,17 @@
 
 #include <windows.h>
 
-// The bar's size, as its skin makes it.
+// The bar's size, as its skin makes it, in skin units (pixels at 96 DPI).
 inline constexpr SIZE kFullScreenBarSize = {210, 34};
 
-// Where the bar first appears: centred at the top of a screen sw pixels wide,
-// fully in view.
-POINT FullScreenBarStart(int screenWidth);
+// Where a bar of that size (in pixels) first appears: centred at the top of
+// the monitor, fully in view.
+POINT FullScreenBarStart(const RECT& monitor, SIZE bar);
 
 enum class BarSlide { Hide, Reveal };
 
-// The bar's rectangle after a slide: centred over the work area's right edge
-// (a bar wider than the work area first has its right edge aligned with the
-// work area's), hidden up to its one bottom pixel row or revealed to y -1.
-RECT SlidBarRect(const RECT& workArea, BarSlide slide);
+// The rectangle of a bar of that size after a slide: centred across the
+// monitor (a bar wider than the monitor first has its right edge aligned
+// with the monitor's), hidden above the monitor's top edge up to its one
+// bottom pixel row or revealed to one pixel above that edge.
+RECT SlidBarRect(const RECT& monitor, BarSlide slide, SIZE bar);

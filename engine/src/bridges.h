@@ -9,15 +9,18 @@
 #include "engine/cef_client.h"
 #include "engine/cef_context_menu_handler.h"
 #include "engine/cef_display_handler.h"
+#include "engine/cef_download_handler.h"
 #include "engine/cef_focus_handler.h"
 #include "engine/cef_geolocation_handler.h"
 #include "engine/cef_jsdialog_handler.h"
+#include "engine/cef_keyboard_handler.h"
 #include "engine/cef_life_span_handler.h"
 #include "engine/cef_load_handler.h"
 #include "engine/cef_plain_handler.h"
 #include "engine/cef_render_process_handler.h"
 #include "engine/cef_request_handler.h"
 #include "engine/cef_string_visitor.h"
+#include "engine/cef_task.h"
 
 namespace engine_internal {
 
@@ -37,8 +40,16 @@ struct DisplayHandlerBridge : Bridge<CefDisplayHandler, cef_display_handler_t> {
     explicit DisplayHandlerBridge(CefDisplayHandler* owner);
 };
 
+struct DownloadHandlerBridge : Bridge<CefDownloadHandler, cef_download_handler_t> {
+    explicit DownloadHandlerBridge(CefDownloadHandler* owner);
+};
+
 struct FocusHandlerBridge : Bridge<CefFocusHandler, cef_focus_handler_t> {
     explicit FocusHandlerBridge(CefFocusHandler* owner);
+};
+
+struct KeyboardHandlerBridge : Bridge<CefKeyboardHandler, cef_keyboard_handler_t> {
+    explicit KeyboardHandlerBridge(CefKeyboardHandler* owner);
 };
 
 struct LifeSpanHandlerBridge : Bridge<CefLifeSpanHandler, cef_life_span_handler_t> {
@@ -71,6 +82,10 @@ struct ContextMenuHandlerBridge : Bridge<CefContextMenuHandler, cef_context_menu
 
 struct StringVisitorBridge : Bridge<CefStringVisitor, cef_string_visitor_t> {
     explicit StringVisitorBridge(CefStringVisitor* owner);
+};
+
+struct TaskBridge : Bridge<CefTask, cef_task_t> {
+    explicit TaskBridge(CefTask* owner);
 };
 
 struct PlainHandlerBridge : Bridge<PlainHandler, cef_plain_handler_t> {

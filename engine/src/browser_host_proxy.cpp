@@ -14,6 +14,7 @@ public:
 
     HWND GetWindowHandle() override { return raw()->get_window_handle(raw()); }
     void CloseBrowser(bool forceClose) override { raw()->close_browser(raw(), forceClose); }
+    void SetFocus(bool focus) override { raw()->set_focus(raw(), focus); }
 };
 
 }  // namespace

@@ -11,6 +11,7 @@ public:
 
     CefRefPtr<CefBrowserHost> GetHost() override { return Wrap(raw()->get_host(raw())); }
     CefRefPtr<CefFrame> GetMainFrame() override { return Wrap(raw()->get_main_frame(raw())); }
+    void Reload() override { raw()->reload(raw()); }
 
     bool IsSame(CefRefPtr<CefBrowser> that) override
     {

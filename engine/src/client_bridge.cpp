@@ -25,7 +25,7 @@ cef_display_handler_t* ENGINE_CALLBACK GetDisplayHandler(cef_client_t* self)
     return NewEngineReference(ClientOf(self)->GetDisplayHandler());
 }
 
-cef_plain_handler_t* ENGINE_CALLBACK GetDownloadHandler(cef_client_t* self)
+cef_download_handler_t* ENGINE_CALLBACK GetDownloadHandler(cef_client_t* self)
 {
     return NewEngineReference(ClientOf(self)->GetDownloadHandler());
 }
@@ -55,7 +55,7 @@ cef_jsdialog_handler_t* ENGINE_CALLBACK GetJSDialogHandler(cef_client_t* self)
     return NewEngineReference(ClientOf(self)->GetJSDialogHandler());
 }
 
-cef_plain_handler_t* ENGINE_CALLBACK GetKeyboardHandler(cef_client_t* self)
+cef_keyboard_handler_t* ENGINE_CALLBACK GetKeyboardHandler(cef_client_t* self)
 {
     return NewEngineReference(ClientOf(self)->GetKeyboardHandler());
 }

@@ -64,6 +64,11 @@ int CefExecuteProcess(const CefMainArgs& args, CefRefPtr<CefApp> application, vo
                                                        engine_internal::kEngineApiHash);
 }
 
+void CefEnableHighDPISupport()
+{
+    cef_enable_highdpi_support();
+}
+
 bool EngineLibraryMatches()
 {
     return engine_internal::ApiHashMatches(engine_internal::kEngineApiHash);

@@ -8,6 +8,7 @@
 #include "engine/cef_command_line.h"
 #include "engine/cef_context_menu_handler.h"
 #include "engine/cef_dom.h"
+#include "engine/cef_download_handler.h"
 #include "engine/cef_frame.h"
 #include "engine/cef_geolocation_handler.h"
 #include "engine/cef_jsdialog_handler.h"
@@ -31,6 +32,8 @@ CefRefPtr<CefCommandLine> Wrap(cef_command_line_t* adopted);
 CefRefPtr<CefProcessMessage> Wrap(cef_process_message_t* adopted);
 CefRefPtr<CefSchemeRegistrar> Wrap(cef_scheme_registrar_t* adopted);
 
+CefRefPtr<CefDownloadItem> Wrap(cef_download_item_t* adopted);
+CefRefPtr<CefBeforeDownloadCallback> Wrap(cef_before_download_callback_t* adopted);
 CefRefPtr<CefRequestCallback> Wrap(cef_request_callback_t* adopted);
 CefRefPtr<CefAuthCallback> Wrap(cef_auth_callback_t* adopted);
 CefRefPtr<CefJSDialogCallback> Wrap(cef_jsdialog_callback_t* adopted);

@@ -39,6 +39,9 @@ ENGINE_CHECK_SIZE(cef_plain_handler_t, 32, 16);
 ENGINE_CHECK_SIZE(cef_string_t, 24, 12);
 ENGINE_CHECK_OFFSET(cef_string_t, str, 0, 0);
 ENGINE_CHECK_OFFSET(cef_string_t, length, 8, 4);
+ENGINE_CHECK_SIZE(cef_urlparts_t, 9 * 24, 9 * 12);
+ENGINE_CHECK_OFFSET(cef_urlparts_t, host, 4 * 24, 4 * 12);
+ENGINE_CHECK_OFFSET(cef_urlparts_t, query, 8 * 24, 8 * 12);
 ENGINE_CHECK_OFFSET(cef_string_t, dtor, 16, 8);
 ENGINE_CHECK_SIZE(cef_base_t, 32, 16);
 ENGINE_CHECK_OFFSET(cef_base_t, size, 0, 0);
@@ -140,11 +143,13 @@ ENGINE_CHECK_OFFSET(cef_popup_features_t, dialog, 60, 60);
 ENGINE_CHECK_OFFSET(cef_popup_features_t, additionalFeatures, 64, 64);
 
 ENGINE_CHECK_OFFSET(cef_browser_t, get_host, 32, 16);
+ENGINE_CHECK_OFFSET(cef_browser_t, reload, 80, 40);
 ENGINE_CHECK_OFFSET(cef_browser_t, get_identifier, 104, 52);
 ENGINE_CHECK_OFFSET(cef_browser_t, is_same, 112, 56);
 ENGINE_CHECK_OFFSET(cef_browser_t, get_main_frame, 136, 68);
 
 ENGINE_CHECK_OFFSET(cef_browser_host_t, close_browser, 40, 20);
+ENGINE_CHECK_OFFSET(cef_browser_host_t, set_focus, 48, 24);
 ENGINE_CHECK_OFFSET(cef_browser_host_t, get_window_handle, 64, 32);
 
 ENGINE_CHECK_OFFSET(cef_frame_t, load_url, 128, 64);
@@ -273,6 +278,22 @@ ENGINE_CHECK_SIZE(cef_focus_handler_t, 56, 28);
 ENGINE_CHECK_OFFSET(cef_focus_handler_t, on_take_focus, 32, 16);
 ENGINE_CHECK_OFFSET(cef_focus_handler_t, on_set_focus, 40, 20);
 ENGINE_CHECK_OFFSET(cef_focus_handler_t, on_got_focus, 48, 24);
+
+ENGINE_CHECK_SIZE(cef_download_handler_t, 48, 24);
+ENGINE_CHECK_OFFSET(cef_download_handler_t, on_before_download, 32, 16);
+ENGINE_CHECK_OFFSET(cef_download_item_t, get_url, 128, 64);
+ENGINE_CHECK_OFFSET(cef_before_download_callback_t, cont, 32, 16);
+ENGINE_CHECK_SIZE(cef_keyboard_handler_t, 48, 24);
+ENGINE_CHECK_OFFSET(cef_keyboard_handler_t, on_pre_key_event, 32, 16);
+ENGINE_CHECK_OFFSET(cef_keyboard_handler_t, on_key_event, 40, 20);
+static_assert(sizeof(cef_key_event_type_t) == 4 && KEYEVENT_RAWKEYDOWN == 0 && KEYEVENT_CHAR == 3,
+              "the engine's key event types");
+ENGINE_CHECK_SIZE(cef_key_event_t, 28, 28);
+ENGINE_CHECK_OFFSET(cef_key_event_t, modifiers, 4, 4);
+ENGINE_CHECK_OFFSET(cef_key_event_t, windows_key_code, 8, 8);
+ENGINE_CHECK_OFFSET(cef_key_event_t, is_system_key, 16, 16);
+ENGINE_CHECK_OFFSET(cef_key_event_t, character, 20, 20);
+ENGINE_CHECK_OFFSET(cef_key_event_t, focus_on_editable_field, 24, 24);
 
 ENGINE_CHECK_SIZE(cef_context_menu_handler_t, 64, 32);
 ENGINE_CHECK_OFFSET(cef_context_menu_handler_t, on_before_context_menu, 32, 16);

@@ -34,6 +34,11 @@ constexpr LONG kFullScreenStyle = 0x86000000 | WS_VISIBLE;
 // notification area has passed that click on.
 constexpr UINT kMarkerIconId = 7;
 constexpr UINT kMarkerIconMessage = WM_APP + 7;
+// The demo game page reports each key press it receives, numbered.
+const std::string kKeyPressReport = "/game/keypress?count=";
+const std::string kPageFocusReport = "/game/focus?count=";
+// The full-screen bar slides up 3 s after it came into view; a little more.
+constexpr DWORD kBarSlideMs = 4000;
 
 POINT Centre(HWND window)
 {
@@ -150,9 +155,53 @@ protected:
                                    launchertest::kWindowTimeoutMs, &result) != 0;
     }
 
+    // The page, which lost the keyboard as its window went away, gains it
+    // again: the page reports that, numbered. The engine hands the keyboard
+    // on to the page on its own thread, a moment after the window came back.
+    void ExpectPageRegainsKeyboard(HWND game, const char* after)
+    {
+        const auto regained = [&] {
+            return m_session.Site().CountRequests(kPageFocusReport + std::to_string(m_pageFocusesSeen + 1)) == 1;
+        };
+        EXPECT_TRUE(driver::WaitFor(regained, launchertest::kWindowTimeoutMs))
+            << "the game page did not gain the keyboard " << after << "; it is with "
+            << Utf8Class(driver::FocusOnThreadOf(game));
+        while (regained())
+            ++m_pageFocusesSeen;
+    }
+
+    // A key press, with no click before it, reaches the game page, whose
+    // count of key presses the site sees; what has the keyboard is printed
+    // when it does not.
+    void ExpectKeyPressReachesPage(HWND game, const char* after)
+    {
+        driver::PressKey('A');
+        const std::string report = kKeyPressReport + std::to_string(m_keyPressesSeen + 1);
+        const bool reached = driver::WaitFor([&] { return m_session.Site().CountRequests(report) == 1; },
+                                             launchertest::kWindowTimeoutMs);
+        if (reached)
+            ++m_keyPressesSeen;
+        const HWND focus = driver::FocusOnThreadOf(game);
+        EXPECT_TRUE(reached) << "a key press " << after << " did not reach the game page; the keyboard is with "
+                             << Utf8Class(focus) << (focus == game ? " (the game window)" : "");
+    }
+
+    static std::string Utf8Class(HWND window)
+    {
+        return window ? launchertest::Utf8(driver::WindowClass(window)) : std::string("no window");
+    }
+
+    // As a shell that starts again tells every top-level window.
+    static void BroadcastTaskbarCreated()
+    {
+        SendNotifyMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    }
+
     SettingsFolderSetAside m_settings{LauncherSettingsFolder()};
     LauncherSession m_session;
     std::vector<HWND> m_iconsBefore;
+    int m_keyPressesSeen = 0;
+    int m_pageFocusesSeen = 0;
 };
 
 TEST_F(BossKey, TheButtonHidesTheWindowToAnIconThatALeftClickTurnsBackIntoTheWindow)
@@ -331,7 +380,7 @@ TEST_F(BossKey, AnIconThatWentMissingIsAddedAgainAtTheNextHide)
     EXPECT_TRUE(WaitForShownWithoutIcon(game));
 }
 
-TEST_F(BossKey, InFullScreenTheWindowHidesAndTheBarStays)
+TEST_F(BossKey, InFullScreenTheBarHidesWithTheWindowAndEscapeIsFreeUntilBothComeBack)
 {
     const HWND game = OpenGameWindow();
     ASSERT_NE(game, nullptr);
@@ -339,16 +388,87 @@ TEST_F(BossKey, InFullScreenTheWindowHidesAndTheBarStays)
     const HWND bar = launchertest::WaitForFullScreenBar(m_session.Process().id);
     ASSERT_NE(bar, nullptr);
     const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    EXPECT_EQ(driver::TakenModifierSets(VK_ESCAPE), std::vector<UINT>{0});
 
     driver::PressKey(VK_F9);
     ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
-    EXPECT_TRUE(driver::IsVisible(bar));
+    EXPECT_TRUE(driver::WaitFor([&] { return !driver::IsVisible(bar); }, launchertest::kWindowTimeoutMs))
+        << "the bar shows that a game is running";
+    EXPECT_TRUE(driver::TakenModifierSets(VK_ESCAPE).empty()) << "Escape held while the game is hidden";
+    // Past the bar's slide: it stays hidden.
+    driver::PumpMessagesFor(kBarSlideMs);
+    EXPECT_FALSE(driver::IsVisible(bar));
 
     driver::PressKey(VK_F9);
     EXPECT_TRUE(WaitForShownWithoutIcon(game));
     EXPECT_EQ(driver::WindowRect(game), screen);
     EXPECT_EQ(driver::Style(game), kFullScreenStyle);
-    EXPECT_TRUE(driver::IsVisible(bar));
+    // The bar follows the window in front.
+    EXPECT_TRUE(driver::WaitFor([&] { return driver::IsVisible(bar); }, launchertest::kWindowTimeoutMs));
+    EXPECT_EQ(driver::TakenModifierSets(VK_ESCAPE), std::vector<UINT>{0});
+    driver::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(bar); }, launchertest::kWindowTimeoutMs));
+}
+
+TEST_F(BossKey, TheShellsRestartAddsAShownIconAgainAndNoIconWhenNoneIsShown)
+{
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+
+    // No icon shown: the broadcast adds none.
+    BroadcastTaskbarCreated();
+    ASSERT_TRUE(launchertest::GameWindowCaughtUp(game));
+    EXPECT_TRUE(NewIcons().empty());
+
+    // Hidden to its icon, which a restarting shell has lost: the broadcast
+    // reaches the hidden window, which adds its icon again.
+    driver::PressKey(VK_F9);
+    ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
+    NOTIFYICONDATAW icon = {};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = game;
+    icon.uID = kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+    ASSERT_TRUE(driver::WaitFor([&] { return NewIcons().empty(); }, launchertest::kWindowTimeoutMs));
+    BroadcastTaskbarCreated();
+    const HWND again = WaitForNewIcon();
+    ASSERT_NE(again, nullptr) << "the hidden window did not add its icon again";
+    EXPECT_FALSE(driver::IsVisible(game));
+
+    // And the icon works.
+    driver::ClickAtPinned(Centre(again));
+    EXPECT_TRUE(WaitForShownWithoutIcon(game));
+}
+
+TEST_F(BossKey, KeysReachTheGamePageWithoutAClickAfterRestoreAndAfterTheBossKey)
+{
+    const HWND game = OpenGameWindow();
+    ASSERT_NE(game, nullptr);
+    ExpectKeyPressReachesPage(game, "after the hand-over");
+
+    // Minimised and restored, as the taskbar's button does.
+    PostMessageW(game, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(driver::WaitFor([&] { return IsIconic(game) != FALSE; }, launchertest::kWindowTimeoutMs));
+    PostMessageW(game, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsIconic(game) && GetForegroundWindow() == game; },
+                                launchertest::kWindowTimeoutMs));
+    ExpectPageRegainsKeyboard(game, "after a restore");
+    ExpectKeyPressReachesPage(game, "after a restore");
+
+    // Hidden and brought back by the boss key.
+    driver::PressKey(VK_F9);
+    ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
+    driver::PressKey(VK_F9);
+    ASSERT_TRUE(WaitForShownWithoutIcon(game));
+    ExpectPageRegainsKeyboard(game, "after the boss key's return");
+    ExpectKeyPressReachesPage(game, "after the boss key's return");
+
+    // Another window in front, then the game window activated again.
+    TestWindow other({});
+    ASSERT_TRUE(driver::BringToForeground(other.handle()));
+    ASSERT_TRUE(driver::BringToForeground(game));
+    ExpectPageRegainsKeyboard(game, "after another window was in front");
+    ExpectKeyPressReachesPage(game, "after another window was in front");
 }
 
 // The system refuses a second icon of the same window and identifier: this

@@ -6,6 +6,7 @@
 #include "launcher_session.h"
 #include "rect_printing.h"
 #include "settings_folder_set_aside.h"
+#include "test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,11 @@ constexpr DWORD kSlideLatestMs = 5000;
 // The settings file's codes for F12 and F9.
 constexpr unsigned kF12Code = 123;
 constexpr unsigned kF9Code = 120;
+// Escape without modifiers, as the only combination of it held.
+const std::vector<UINT> kEscapeAlone = {0};
+// A point of the game page in full screen, clear of the bar and of the other
+// program's window.
+constexpr POINT kPagePoint = {400, 500};
 // Fifty full-screen round trips; the figures after the first few are the baseline.
 constexpr int kRoundTrips = 50;
 constexpr int kWarmUpRoundTrips = 5;
@@ -67,6 +73,30 @@ RECT Offset(const RECT& rect, int dx, int dy)
 bool IsAt(HWND window, const RECT& rect)
 {
     return driver::WindowRect(window) == rect;
+}
+
+// Another program's window, as a plain window of this test program.
+TestWindow::Options OtherProgramsWindow()
+{
+    TestWindow::Options options;
+    options.caption = L"another program";
+    options.bounds = {40, 60, 340, 260};
+    return options;
+}
+
+// Escape pressed once reaches the window, which is in front.
+void ExpectEscapeReaches(TestWindow& window)
+{
+    window.ForgetReceived();
+    driver::PressKey(VK_ESCAPE);
+    const auto escapes = [&] {
+        size_t count = 0;
+        for (const TestWindow::Message& message : window.Received(WM_KEYDOWN))
+            count += message.wParam == VK_ESCAPE;
+        return count;
+    };
+    EXPECT_TRUE(driver::WaitFor([&] { return escapes() == 1; }, launchertest::kWindowTimeoutMs))
+        << "Escape did not reach the other program's window";
 }
 
 class FullScreen : public testing::Test {
@@ -201,7 +231,7 @@ TEST_F(FullScreen, TheWindowCoversTheScreenAndTheBarSlidesOutOfViewAndBackOnItsS
     EXPECT_GE(GetTickCount() - enteredAgain, 1000 + kSlideEarliestMs);
 }
 
-TEST_F(FullScreen, EscapeOnTheBarTheBarsButtonTheHotKeyAndEscapeOnTheWindowEachLeave)
+TEST_F(FullScreen, EscapeOnTheBarTheBarsButtonAndTheHotKeyEachLeave)
 {
     // F12 leaves full screen here, so that Escape is an ordinary key.
     ASSERT_TRUE(WriteHotKeyCodes(kF12Code, kF9Code));
@@ -230,13 +260,6 @@ TEST_F(FullScreen, EscapeOnTheBarTheBarsButtonTheHotKeyAndEscapeOnTheWindowEachL
     driver::PressKey(VK_F12);
     ExpectWindowedAt(game, bar, windowed);
 
-    // Escape on the game window itself.
-    bar = EnterFullScreen(game);
-    ASSERT_NE(bar, nullptr);
-    ASSERT_TRUE(driver::BringToForeground(game));
-    driver::PressKey(VK_ESCAPE);
-    ExpectWindowedAt(game, bar, windowed);
-
     // In windowed mode Escape on the game window and the hot key do nothing:
     // the window stays where it was moved to, not where full screen began.
     SetWindowPos(game, nullptr, 200, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -251,26 +274,46 @@ TEST_F(FullScreen, EscapeOnTheBarTheBarsButtonTheHotKeyAndEscapeOnTheWindowEachL
     EXPECT_TRUE(launchertest::FullScreenBars(m_session.Process().id).empty());
 }
 
-TEST_F(FullScreen, TheEscapeHotKeyOfTheDefaultsLeavesAndDoesNothingInWindowedMode)
+TEST_F(FullScreen, EscapeIsTheGamesOnlyWhileItsFullScreenIsInFrontAndAnotherProgramsOtherwise)
 {
     const HWND game = OpenGameWindow();
     ASSERT_NE(game, nullptr);
     const RECT windowed = driver::WindowRect(game);
 
+    // Windowed: Escape is free for another program's hot key, and its window
+    // in front receives the key.
+    EXPECT_TRUE(driver::TakenModifierSets(VK_ESCAPE).empty()) << "the windowed game holds Escape";
+    TestWindow other(OtherProgramsWindow());
+    ASSERT_TRUE(driver::BringToForeground(other.handle()));
+    ExpectEscapeReaches(other);
+    EXPECT_EQ(driver::WindowRect(game), windowed);
+
+    // In full screen, in front: the game holds Escape, which leaves, whichever
+    // of its windows has the focus (here the game page); then it is free again.
     HWND bar = EnterFullScreen(game);
     ASSERT_NE(bar, nullptr);
-    // Whichever window has the focus: here the game page.
-    driver::ClickInWindow(game, {400, 500});
+    EXPECT_EQ(driver::TakenModifierSets(VK_ESCAPE), kEscapeAlone);
+    driver::ClickInWindow(game, kPagePoint);
     driver::PressKey(VK_ESCAPE);
     ExpectWindowedAt(game, bar, windowed);
+    EXPECT_TRUE(driver::TakenModifierSets(VK_ESCAPE).empty()) << "still held after leaving full screen";
 
-    SetWindowPos(game, nullptr, 60, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const RECT moved = {60, 40, 60 + 1250, 40 + 700};
-    ASSERT_TRUE(driver::WaitFor([&] { return IsAt(game, moved); }, launchertest::kWindowTimeoutMs));
+    // In full screen behind another program's window: that window has Escape
+    // and the game stays in full screen; back in front, the game holds it again.
+    bar = EnterFullScreen(game);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(driver::BringToForeground(other.handle()));
+    EXPECT_TRUE(driver::WaitFor([] { return driver::TakenModifierSets(VK_ESCAPE).empty(); },
+                                launchertest::kWindowTimeoutMs))
+        << "held while another program is in front";
+    ExpectEscapeReaches(other);
+    EXPECT_EQ(driver::WindowRect(game), WholeScreen());
+    driver::ClickInWindow(game, kPagePoint);
+    EXPECT_TRUE(driver::WaitFor([] { return driver::TakenModifierSets(VK_ESCAPE) == kEscapeAlone; },
+                                launchertest::kWindowTimeoutMs))
+        << "not held again once the game is back in front";
     driver::PressKey(VK_ESCAPE);
-    ASSERT_TRUE(launchertest::GameWindowCaughtUp(game));
-    EXPECT_EQ(driver::WindowRect(game), moved);
-    EXPECT_TRUE(launchertest::FullScreenBars(m_session.Process().id).empty());
+    ExpectWindowedAt(game, bar, windowed);
 }
 
 TEST_F(FullScreen, AWindowMaximisedBeforeComesBackMaximisedWithItsNormalPlace)

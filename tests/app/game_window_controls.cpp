@@ -71,7 +71,11 @@ POINT OnScreen(HWND game, POINT client)
 
 bool GameWindowCaughtUp(HWND game)
 {
-    const TopBarButton button = TopBarButton::BossKey;
+    return TopBarButtonAnswersPointer(game, TopBarButton::BossKey);
+}
+
+bool TopBarButtonAnswersPointer(HWND game, TopBarButton button)
+{
     return HoverShowsAndGoes(OnScreen(game, TopBarButtonCentre(game, button)),
                              OnScreen(game, TopBarButtonColourSpot(game, button)), HoverColourOf(button),
                              OnScreen(game, kTopBarCaption));

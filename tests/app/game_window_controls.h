@@ -18,6 +18,10 @@ namespace launchertest {
 // those), then moves the pointer off it, onto the top bar's caption, until
 // the colour is gone again.
 bool GameWindowCaughtUp(HWND game);
+// The button shows its hover colour on the screen under the pointer and
+// loses it when the pointer rests on the top bar's caption: it is on the
+// screen and takes the pointer.
+bool TopBarButtonAnswersPointer(HWND game, TopBarButton button);
 // What the screen shows at a point of the game window's top bar, left of its
 // buttons, whether the window is there or not.
 COLORREF TopBarPixel(HWND game);

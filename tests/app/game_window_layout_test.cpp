@@ -36,7 +36,7 @@ constexpr DWORD kSettleTimeoutMs = 5000;
 constexpr DWORD kPumpSliceMs = 20;
 // Passes a change may take: its size or place changes once or, dragged with
 // the driver's ten pointer steps, about once a step; each change lays out
-// directly and once more through the activation it posts.
+// directly and once more through the relayout it posts.
 constexpr int kMostPassesOfAClick = 8;
 constexpr int kMostPassesOfADrag = 40;
 constexpr wchar_t kOwnerClassName[] = L"GameWindowOwnerStandIn";
@@ -178,7 +178,7 @@ protected:
     // window was laid out again for it in at most mostPasses passes, which
     // then stopped.
     void ExpectLaidOutAfter(const char* change, const std::function<void()>& make,
-                            const std::function<bool()>& done, int mostPasses)
+                            const std::function<bool()>& done, int mostPasses, bool atTheSkinsScale = true)
     {
         SCOPED_TRACE(change);
         g_browserMoves = 0;
@@ -188,7 +188,9 @@ protected:
         std::printf("layout passes after %s: %d\n", change, passes);
         EXPECT_GE(passes, 1) << "no layout";
         EXPECT_LE(passes, mostPasses) << "the layout did not come to rest or took too many passes";
-        EXPECT_TRUE(launchertest::BrowserFillsBelowTopBar(m_game) || IsIconic(m_game));
+        if (atTheSkinsScale) {
+            EXPECT_TRUE(launchertest::BrowserFillsBelowTopBar(m_game) || IsIconic(m_game));
+        }
     }
 
     RECT GameRect() const { return driver::WindowRect(m_game); }
@@ -296,6 +298,38 @@ TEST_F(GameWindowInProcess, EachWayOfClosingReportsTheCloseToTheOwnerOnce)
         driver::PumpMessagesFor(kRestMs);
         EXPECT_EQ(g_closeReports, 1);
     }
+}
+
+TEST_F(GameWindowInProcess, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAtThatScale)
+{
+    OpenGameWindow();
+    ASSERT_FALSE(HasFatalFailure());
+    const RECT before = GameRect();
+    // As the system sends it: 150 %, and the window scaled in place.
+    RECT suggested = {before.left, before.top, before.left + 1875, before.top + 1050};
+    ExpectLaidOutAfter(
+        "a move to a monitor at 150 %",
+        [&] {
+            SendMessageW(m_game, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        },
+        // The top bar 48 high and the margins 3 left, 2 right and 3 at the bottom.
+        [&] {
+            const RECT scaled = {3, 48, 1875 - 2, 1050 - 3};
+            const RECT browser = launchertest::BrowserRectInClient(m_game);
+            const RECT now = GameRect();
+            return EqualRect(&now, &suggested) && EqualRect(&browser, &scaled);
+        },
+        kMostPassesOfAClick, false);
+
+    RECT back = before;
+    ExpectLaidOutAfter(
+        "a move back to a monitor at 100 %",
+        [&] { SendMessageW(m_game, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back)); },
+        [&] {
+            const RECT now = GameRect();
+            return EqualRect(&now, &before) && launchertest::BrowserFillsBelowTopBar(m_game);
+        },
+        kMostPassesOfAClick);
 }
 
 TEST_F(GameWindowInProcess, AnAddressSetAfterCreationIsKeptButNotShown)

@@ -9,7 +9,9 @@ namespace {
 
 constexpr wchar_t kWineEngineSwitches[] = ZARNITH_WINE_ENGINE_SWITCHES;
 constexpr wchar_t kBrowserWindowClass[] = L"CefBrowserWindow";
-// The login window's close button, in its client coordinates.
+// The login browser window's client size at 100 %, where kAccountField is given.
+constexpr SIZE kLoginBrowserSize = {627, 406};
+// The login window's close button, in its client coordinates at 100 %.
 constexpr POINT kLoginCloseButton = {1100, 18};
 // Enough to empty the account field of the page's own value ("player").
 constexpr int kAccountFieldBackspaces = 24;
@@ -20,6 +22,15 @@ std::wstring ElsewhereFolder()
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
     return folder;
+}
+
+// A point of a window's client area given for its size at 100 %: at another
+// scale the window and the page in it have grown alike.
+POINT AtClientScale(HWND window, POINT at100, SIZE size100)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    return {MulDiv(at100.x, client.right, size100.cx), MulDiv(at100.y, client.bottom, size100.cy)};
 }
 
 // Whether the window is there and shown, as one word.
@@ -103,7 +114,8 @@ bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs)
 bool LogInWithInput(HWND loginBrowserHost, const std::wstring& account, const std::function<bool()>& fieldFocused)
 {
     const RECT host = driver::ClientRectOnScreen(loginBrowserHost);
-    driver::ClickAtPinned({host.left + kAccountField.x, host.top + kAccountField.y});
+    const POINT field = AtClientScale(loginBrowserHost, kAccountField, kLoginBrowserSize);
+    driver::ClickAtPinned({host.left + field.x, host.top + field.y});
     // Keys pressed before the click has put the focus into the field would
     // reach the window that had it.
     const auto browserFocused = [&] {
@@ -293,7 +305,7 @@ bool LauncherSession::ClickLoginCloseButton()
 {
     if (!driver::BringToForeground(m_login))
         return false;
-    driver::ClickInWindow(m_login, kLoginCloseButton);
+    driver::ClickInWindow(m_login, AtClientScale(m_login, kLoginCloseButton, kLoginWindowSize));
     return driver::WaitFor([&] { return !IsWindow(m_login); }, kWindowTimeoutMs);
 }
 

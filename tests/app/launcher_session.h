@@ -27,7 +27,8 @@ inline constexpr char kLoginPagePath[] = "/commonpage/statics/1000226/micro/logi
 // focus; its form was sent.
 inline constexpr char kFieldFocusEvent[] = "/event?focus";
 inline constexpr char kSubmitEvent[] = "/event?submit";
-// The login page's account field, in the login browser's client coordinates.
+// The login page's account field, in the login browser's client coordinates
+// at 100 %.
 inline constexpr POINT kAccountField = {313, 146};
 // Titles the engine writes into a browser's own window.
 inline constexpr wchar_t kLoginPageTitle[] = L"Zarnith \x767B\x5F55";  // "Zarnith 登录"

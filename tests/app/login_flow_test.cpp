@@ -238,6 +238,34 @@ TEST_F(LoginFlow, TheLoginWindowIsCentredAndCarriesTheLoginBrowserWindowWherever
     ExpectCloseButtonEndsTheProgram();
 }
 
+TEST_F(LoginFlow, MaximisingOrSizingTheLoginWindowKeepsItsDrawnSizeUnderTheLoginBrowserWindow)
+{
+    ASSERT_TRUE(m_session.Start());
+    const HWND login = m_session.Login();
+    const HWND loginBrowser = m_session.LoginBrowser();
+
+    // As the caption's double click, a snap to a screen edge or the system
+    // menu ask for it.
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(login, WM_SYSCOMMAND, SC_MAXIMIZE, 0, SMTO_NORMAL, launchertest::kWindowTimeoutMs,
+                                    &result));
+    EXPECT_EQ(SizeOf(driver::WindowRect(login)).cx, kLoginWindowSize.cx);
+    EXPECT_EQ(SizeOf(driver::WindowRect(login)).cy, kLoginWindowSize.cy);
+    EXPECT_TRUE(driver::WaitFor([&] { return FollowsLogin(login, loginBrowser); }, launchertest::kWindowTimeoutMs));
+    ASSERT_TRUE(SendMessageTimeoutW(login, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_NORMAL, launchertest::kWindowTimeoutMs,
+                                    &result));
+
+    // A size asked for by another program, as a snap to half the screen does.
+    const RECT before = driver::WindowRect(login);
+    SetWindowPos(login, nullptr, 0, 0, 683, 728, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(SizeOf(driver::WindowRect(login)).cx, kLoginWindowSize.cx);
+    EXPECT_EQ(SizeOf(driver::WindowRect(login)).cy, kLoginWindowSize.cy);
+    EXPECT_TRUE(driver::WaitFor([&] { return FollowsLogin(login, loginBrowser); }, launchertest::kWindowTimeoutMs));
+    SetWindowPos(login, nullptr, before.left, before.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    ExpectCloseButtonEndsTheProgram();
+}
+
 TEST_F(LoginFlow, APlayersLoginOpensOneGameWindowWhoseCloseBringsTheLoginBack)
 {
     ASSERT_TRUE(m_session.Start());

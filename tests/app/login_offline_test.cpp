@@ -10,21 +10,16 @@ namespace {
 
 using launchertest::LauncherSession;
 
+// The launcher's error page names itself "页面加载失败" (the page did not load).
+constexpr wchar_t kErrorPageTitle[] = L"\x9875\x9762\x52A0\x8F7D\x5931\x8D25";
 
 TEST(LoginOffline, TheLoginBrowserShowsTheErrorPageAndTheCloseButtonStillEndsTheProgram)
 {
     ASSERT_TRUE(driver::ProcessesNamed(launchertest::kExecutableName).empty()) << "a launcher is already running";
     LauncherSession session(LauncherSession::SiteState::Down);
     ASSERT_TRUE(session.Start(false));
-    // The error page has no title of its own: the engine names the page by
-    // the address it stands for, the login page's.
-    ASSERT_TRUE(driver::WaitFor(
-        [&] {
-            const HWND browser = launchertest::BrowserWindowIn(session.LoginBrowser());
-            return browser && driver::WindowText(browser).find(L"login.html") != std::wstring::npos;
-        },
-        launchertest::kPageTimeoutMs))
-        << "no page in the login browser";
+    ASSERT_TRUE(launchertest::WaitForPageTitle(session.LoginBrowser(), kErrorPageTitle))
+        << "the login browser did not show the error page";
     EXPECT_EQ(session.CountGameWindows(), 0u);
     EXPECT_TRUE(session.LoginWindowsVisible());
 

@@ -1,8 +1,10 @@
 // The site buttons of the login window and of the game window hand the
 // publisher's addresses to the system, which opens them with its web-address
-// association; when that fails, the launcher falls back to "iexplore". The
-// launcher runs as a user starts it and is driven with real input. A recorder
-// (url_recorder.cpp) stands in for the web browser, so no browser is started.
+// association; when that fails, the launcher falls back to "iexplore". What
+// the game page opens by itself goes the same way when it is not the
+// publisher's, while the game page stays. The launcher runs as a user starts
+// it and is driven with real input. A recorder (url_recorder.cpp) stands in
+// for the web browser and the mail program, so neither is started.
 //
 // Measured under this Wine (8.0): ShellExecuteW opens an http address with the
 // command under HKEY_CLASSES_ROOT\http\shell\open\command, which is
@@ -27,6 +29,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -43,6 +46,7 @@ constexpr wchar_t kMissingBrowserName[] = L"no_such_browser.exe";
 // Under HKEY_CLASSES_ROOT: what opens web addresses.
 constexpr wchar_t kHttpCommandKey[] = L"http\\shell\\open\\command";
 constexpr wchar_t kHttpsCommandKey[] = L"https\\shell\\open\\command";
+constexpr wchar_t kMailtoCommandKey[] = L"mailto\\shell\\open\\command";
 
 struct SiteButton {
     const char* name;
@@ -124,8 +128,9 @@ protected:
         ASSERT_TRUE(m_session.Site().IsListening()) << "the demo site's port is taken";
         ASSERT_TRUE(m_launcherFolder.Made());
         DeleteFileW(BrowserRecord().c_str());
-        // Every web address opened goes to the recorder, never to Wine's winebrowser.
-        for (const wchar_t* key : {kHttpCommandKey, kHttpsCommandKey}) {
+        // Every web and mail address opened goes to the recorder, never to
+        // Wine's winebrowser.
+        for (const wchar_t* key : {kHttpCommandKey, kHttpsCommandKey, kMailtoCommandKey}) {
             m_associations.push_back(std::make_unique<RegistryValueOverride>(HKEY_CLASSES_ROOT, key, RecorderCommand()));
             ASSERT_TRUE(m_associations.back()->Applied()) << "cannot register the recorder under HKCR\\" << key;
         }
@@ -232,6 +237,166 @@ TEST_F(SiteButtons, GameWindowOpensThePublishersPages)
         << "the game window stayed";
     ASSERT_TRUE(driver::WaitFor([&] { return driver::IsVisible(login) && driver::IsVisible(loginBrowser); },
                                 launchertest::kWindowTimeoutMs))
+        << "the login windows did not come back";
+    ExpectCloseButtonEndsTheProgram();
+}
+
+// The demo game page (demo-site/game/play.html): a second row of boxes 96
+// wide and 24 high, from 16 pixels left of the page's right edge, 44 from its
+// top; each box's place in the row.
+enum class GamePageBox { Count, PopupLink, PopupButton, PopupStorm, Foreign, Mail, Download, Boxes };
+constexpr int kGamePageBoxWidth = 96;
+constexpr int kGamePageRowRightMargin = 16;
+constexpr int kGamePageRowMiddleY = 44 + 12;
+// What the boxes open and what the page's timer asks for, unclicked.
+constexpr char kPublisherPopup[] = "/index.html?from=link";
+constexpr char kPublisherPopupByScript[] = "/index.html?from=button";
+constexpr char kFirstStormPopup[] = "/index.html?from=storm&n=0";
+constexpr char kTimerPopup[] = "/index.html?from=timer";
+constexpr char kTimerRan[] = "/game/timer.gif";
+constexpr char kForeignPage[] = "http://other.example/zarnith?from=game";
+constexpr char kMailAddress[] = "mailto:service@example.com?subject=Zarnith";
+constexpr char kDownload[] = DEMO_SITE_ADDRESS(ZARNITH_DEMO_SITE_PORT) "/index.html";
+// The official site's title, which its pop-up window carries.
+constexpr wchar_t kOfficialSiteTitle[] = L"Zarnith \x5B98\x65B9\x7F51\x7AD9";  // "Zarnith 官方网站"
+constexpr DWORD kTimerTimeoutMs = 15000;
+// Long enough for a hundred pop-up requests to have reached the launcher.
+constexpr DWORD kPopupQuietMs = 3000;
+
+class GamePageOpens : public SiteButtons {
+protected:
+    void SetUp() override
+    {
+        SiteButtons::SetUp();
+        if (HasFatalFailure())
+            return;
+        ASSERT_TRUE(StartAndWaitForLoginPage()) << "no login window with the login page";
+        m_game = m_session.LogInToGame(kAccount);
+        ASSERT_NE(m_game, nullptr) << "no game window with the game page";
+    }
+
+    POINT BoxCentre(GamePageBox box) const
+    {
+        const RECT page = driver::WindowRect(launchertest::BrowserWindowIn(m_game));
+        const int boxesRightOf = static_cast<int>(GamePageBox::Boxes) - static_cast<int>(box);
+        return {page.right - kGamePageRowRightMargin - boxesRightOf * kGamePageBoxWidth + kGamePageBoxWidth / 2,
+                page.top + kGamePageRowMiddleY};
+    }
+    void Click(GamePageBox box) const { driver::ClickAt(BoxCentre(box)); }
+
+    // The page as the player left it: the game page with its count.
+    std::wstring GameTitleWithCount(int clicks) const
+    {
+        return launchertest::GamePageTitle(launchertest::kLoginServer, kAccount) + L" \x00B7 " +
+               std::to_wstring(clicks);
+    }
+    bool ShowsGameWithCount(int clicks) const
+    {
+        return launchertest::WaitForPageTitle(m_game, GameTitleWithCount(clicks), launchertest::kWindowTimeoutMs);
+    }
+
+    // The launcher's visible windows owned by the game window that hold a
+    // page: its pop-ups.
+    std::vector<HWND> PopupWindows() const
+    {
+        std::vector<HWND> popups;
+        for (HWND window : driver::TopLevelWindows(nullptr, nullptr, m_session.Process().id)) {
+            if (driver::Owner(window) == m_game && driver::IsVisible(window) &&
+                (driver::WindowClass(window) == L"CefBrowserWindow" || launchertest::BrowserWindowIn(window)))
+                popups.push_back(window);
+        }
+        return popups;
+    }
+    HWND WaitForPopupWindow() const
+    {
+        std::vector<HWND> popups;
+        driver::WaitFor([&] { return !(popups = PopupWindows()).empty(); }, launchertest::kPageTimeoutMs);
+        return popups.empty() ? nullptr : popups.front();
+    }
+    // The pop-up's caption once the page's title has come.
+    static bool WaitForTitle(HWND window, const std::wstring& title)
+    {
+        return driver::WaitFor([&] { return driver::WindowText(window) == title; }, launchertest::kPageTimeoutMs);
+    }
+    // Closes the pop-up as Alt+F4 or its close box would, and waits until it has gone.
+    static bool ClosePopup(HWND popup)
+    {
+        PostMessageW(popup, WM_CLOSE, 0, 0);
+        return driver::WaitFor([&] { return !IsWindow(popup); }, launchertest::kWindowTimeoutMs);
+    }
+
+    HWND m_game = nullptr;
+};
+
+TEST_F(GamePageOpens, ThePublishersPopupsInWindowsOfTheirOwnOtherSitesAndMailOutsideTheGameStays)
+{
+    Click(GamePageBox::Count);
+    ASSERT_TRUE(ShowsGameWithCount(1)) << "the count did not reach the page";
+
+    // The page's timer opens a pop-up nobody clicked for: nothing opens.
+    ASSERT_TRUE(driver::WaitFor([&] { return m_session.Site().CountRequests(kTimerRan) > 0; }, kTimerTimeoutMs))
+        << "the page's timer did not run";
+    driver::WaitFor([] { return false; }, kPopupQuietMs);
+    EXPECT_TRUE(PopupWindows().empty());
+    EXPECT_EQ(m_session.Site().CountRequests(kTimerPopup), 0u);
+
+    // A link and a script to the publisher's host: a window of its own each,
+    // owned by the game window, with the page's title.
+    for (const auto& [box, address] : {std::pair{GamePageBox::PopupLink, kPublisherPopup},
+                                       std::pair{GamePageBox::PopupButton, kPublisherPopupByScript}}) {
+        Click(box);
+        const HWND popup = WaitForPopupWindow();
+        ASSERT_NE(popup, nullptr) << address << ": no pop-up window; " << m_session.WhatShows();
+        EXPECT_TRUE(WaitForTitle(popup, kOfficialSiteTitle)) << launchertest::Utf8(driver::WindowText(popup));
+        EXPECT_EQ(m_session.Site().CountRequests(address), 1u) << address;
+        EXPECT_TRUE(ShowsGameWithCount(1)) << "the game page was replaced";
+        EXPECT_TRUE(ClosePopup(popup)) << "the pop-up window stayed";
+        EXPECT_TRUE(driver::IsVisible(m_game));
+    }
+
+    // A hundred pop-ups from one click: one window. (Closed again: a pop-up
+    // window the system places may cover the page's boxes.)
+    Click(GamePageBox::PopupStorm);
+    const HWND stormPopup = WaitForPopupWindow();
+    ASSERT_NE(stormPopup, nullptr) << "no pop-up window for the storm";
+    driver::WaitFor([] { return false; }, kPopupQuietMs);
+    EXPECT_EQ(PopupWindows().size(), 1u);
+    EXPECT_EQ(m_session.Site().CountRequests(kFirstStormPopup), 1u);
+    for (HWND popup : PopupWindows())
+        EXPECT_TRUE(ClosePopup(popup));
+
+    // Another site, a mail address and a download go to the system's
+    // handlers; nothing opens inside the launcher.
+    size_t known = RecordedLines(BrowserRecord()).size();
+    Click(GamePageBox::Foreign);
+    EXPECT_EQ(NextRecordedLine(BrowserRecord(), known), kForeignPage);
+    known = RecordedLines(BrowserRecord()).size();
+    Click(GamePageBox::Mail);
+    EXPECT_EQ(NextRecordedLine(BrowserRecord(), known), kMailAddress);
+    // A download goes to the web browser, which shows its progress and keeps the file.
+    known = RecordedLines(BrowserRecord()).size();
+    Click(GamePageBox::Download);
+    EXPECT_EQ(NextRecordedLine(BrowserRecord(), known), kDownload);
+    // The foreign link opened with Ctrl follows the same way.
+    known = RecordedLines(BrowserRecord()).size();
+    driver::ClickAtWithKeysHeld(BoxCentre(GamePageBox::Foreign), {VK_CONTROL});
+    EXPECT_EQ(NextRecordedLine(BrowserRecord(), known), kForeignPage);
+    EXPECT_TRUE(PopupWindows().empty());
+
+    // The game page is the one the player counted on.
+    Click(GamePageBox::Count);
+    EXPECT_TRUE(ShowsGameWithCount(2)) << m_session.WhatShows();
+
+    // The game window closes (as Alt+F4 closes it: the pop-up may cover its
+    // close button) with a pop-up open: the pop-up goes with it, the login
+    // windows come back, and the launcher ends cleanly.
+    Click(GamePageBox::PopupLink);
+    ASSERT_NE(WaitForPopupWindow(), nullptr) << "no pop-up window for the second link";
+    PostMessageW(m_game, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(m_game); }, launchertest::kWindowTimeoutMs))
+        << "the game window stayed";
+    EXPECT_TRUE(PopupWindows().empty());
+    ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs))
         << "the login windows did not come back";
     ExpectCloseButtonEndsTheProgram();
 }

@@ -2,6 +2,8 @@
 
 #include "browser/window_messages.h"
 
+#include <utility>
+
 namespace {
 
 constexpr wchar_t kRecorderClassName[] = L"GameAddressRecorder";
@@ -34,6 +36,14 @@ LRESULT CALLBACK GameAddressRecorder::WindowProcedure(HWND window, UINT message,
             ++recorder->m_messages;
             if (std::optional<std::wstring> address = recorder->m_client->TakeGameAddress())
                 recorder->m_addresses.push_back(*address);
+        }
+        return 0;
+    }
+    if (message == WM_OPEN_OUTSIDE) {
+        auto* recorder = reinterpret_cast<GameAddressRecorder*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (recorder) {
+            for (std::wstring& address : recorder->m_client->TakeOutsideAddresses())
+                recorder->m_outsideAddresses.push_back(std::move(address));
         }
         return 0;
     }

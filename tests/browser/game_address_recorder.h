@@ -1,6 +1,7 @@
 // Stands in for the login window: a window of the test's thread that a
 // LoginClient hands game addresses to, and that writes down every address it
-// takes from the client on WM_OPEN_GAME.
+// takes from the client on WM_OPEN_GAME, and every address for outside on
+// WM_OPEN_OUTSIDE.
 #pragma once
 
 #include "browser/login_client.h"
@@ -26,6 +27,8 @@ public:
     const std::vector<std::wstring>& Addresses() const { return m_addresses; }
     // How many WM_OPEN_GAME arrived, with an address or not.
     size_t Messages() const { return m_messages; }
+    // Every address for outside taken, oldest first.
+    const std::vector<std::wstring>& OutsideAddresses() const { return m_outsideAddresses; }
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -34,4 +37,5 @@ private:
     CefRefPtr<LoginClient> m_client;
     std::vector<std::wstring> m_addresses;
     size_t m_messages = 0;
+    std::vector<std::wstring> m_outsideAddresses;
 };

@@ -5,6 +5,7 @@
 #include "game_address_recorder.h"
 #include "driver.h"
 
+#include "browser/error_page.h"
 #include "browser/game_client.h"
 #include "engine/cef_string_visitor.h"
 
@@ -132,9 +133,39 @@ TEST_F(GameAddressTest, RedirectOfAPagesImageIsNoNavigation)
     EXPECT_EQ(m_recorder.Messages(), 0u);
 }
 
+TEST_F(GameAddressTest, TheLoginPageShowsThePublishersHostsOnlyWhileItsFramesLoadAnyHost)
+{
+    // The site under another name is another host.
+    Site().Page("/elsewhere", "<html><body>elsewhere</body></html>");
+    std::wstring elsewhere = Address("/elsewhere");
+    elsewhere.replace(elsewhere.find(L"127.0.0.1"), 9, L"localhost");
+    Site().Page("/with-frame-elsewhere",
+                "<html><body><iframe src=\"" + std::string(elsewhere.begin(), elsewhere.end()) + "\"></iframe></body></html>");
+    CefRefPtr<CefBrowser> browser = OpenBrowser(m_recorder.Client(), "/start");
+    ASSERT_NE(browser, nullptr);
+
+    const auto goesOutside = [&](const std::wstring& address) {
+        const size_t before = m_recorder.OutsideAddresses().size();
+        browser->GetMainFrame()->LoadURL(address);
+        return WaitFor([&] { return m_recorder.OutsideAddresses().size() > before; }, kEngineStepTimeoutMs) &&
+               m_recorder.OutsideAddresses().back() == address;
+    };
+    EXPECT_TRUE(goesOutside(elsewhere));
+    EXPECT_TRUE(goesOutside(L"mailto:service@example.com"));
+    browser->GetMainFrame()->LoadURL(L"file:///C:/windows/win.ini");
+    WaitFor([] { return false; }, kQuietPeriodMs);
+    EXPECT_EQ(m_recorder.OutsideAddresses().size(), 2u);
+    EXPECT_EQ(Site().CountRequests("/elsewhere"), 0u);
+    EXPECT_EQ(browser->GetMainFrame()->GetURL().ToWString(), Address("/start"));
+
+    Navigate(browser, "/with-frame-elsewhere");
+    EXPECT_TRUE(WaitForRequests("/elsewhere")) << "the frame on another host did not load";
+    EXPECT_EQ(m_recorder.OutsideAddresses().size(), 2u);
+}
+
 TEST_F(GameAddressTest, TheGameClientLoadsGameAddressesItself)
 {
-    CefRefPtr<GameClient> gameClient(new GameClient);
+    CefRefPtr<GameClient> gameClient(new GameClient(nullptr, Address("/play?server=1&client=2"), nullptr));
     CefRefPtr<CefBrowser> browser = OpenBrowser(gameClient, "/play?server=1&client=2");
     ASSERT_NE(browser, nullptr);
     Site().Page("/play?client=2&again=1", "<html><body>again</body></html>");
@@ -334,6 +365,9 @@ protected:
     }
 };
 
+// The error page's heading: "页面加载失败".
+constexpr wchar_t kErrorPageTitle[] = L"\x9875\x9762\x52A0\x8F7D\x5931\x8D25";
+
 // A refused connection: the page shows the address and the signed code as
 // plain text; markup in the address does not become part of the page.
 TEST_F(ErrorPageTest, RefusedConnectionShowsTheAddressAsTextAndTheSignedCode)
@@ -360,8 +394,9 @@ TEST_F(ErrorPageTest, RefusedConnectionShowsTheAddressAsTextAndTheSignedCode)
     const CefRefPtr<CefFrame> frame = browser->GetMainFrame();
     EXPECT_EQ(frame->GetURL().ToWString(), failedUrl);
     const std::wstring text = TextOf(frame);
-    EXPECT_NE(text.find(L"Failed to load URL " + failedUrl + L" with error "), std::wstring::npos) << text;
-    EXPECT_NE(text.find(L"(-102)."), std::wstring::npos) << text;
+    EXPECT_NE(text.find(kErrorPageTitle), std::wstring::npos) << text;
+    EXPECT_NE(text.find(failedUrl), std::wstring::npos) << text;
+    EXPECT_NE(text.find(L"-102"), std::wstring::npos) << text;
     const std::wstring source = SourceOf(frame);
     EXPECT_EQ(source.find(L"<img"), std::wstring::npos) << source;
     EXPECT_EQ(source.find(L"<script"), std::wstring::npos) << source;
@@ -393,6 +428,94 @@ TEST_F(ErrorPageTest, AbortedLoadShowsNoErrorPage)
     driver::PumpMessagesFor(kQuietPeriodMs);
     EXPECT_EQ(browser->GetMainFrame()->GetURL().ToWString(), Address("/before-abort"));
     EXPECT_FALSE(client->HasEndedLoadOf(Address("/no-content")));
+}
+
+// A frame of the page that fails keeps what the engine leaves in it: the
+// page around it stays, and no error page is loaded into the frame.
+TEST_F(ErrorPageTest, AFailedFrameShowsNoErrorPage)
+{
+    const std::wstring failing =
+        L"http://127.0.0.1:" + std::to_wstring(testsupport::UnusedLoopbackPort()) + L"/advert";
+    Site().Page("/with-frame", "<html><head><title>framed</title></head><body>around<iframe src=\"" +
+                                   std::string(failing.begin(), failing.end()) + "\"></iframe></body></html>");
+    CefRefPtr<ObservedHandler> client(new ObservedHandler);
+    CefRefPtr<CefBrowser> browser = OpenBrowser(client, "/with-frame");
+    ASSERT_NE(browser, nullptr);
+
+    std::vector<ObservedLoadError> errors;
+    ASSERT_TRUE(WaitFor([&] { return !(errors = client->LoadErrors()).empty(); }, kEngineStepTimeoutMs));
+    EXPECT_EQ(errors.front().code, ERR_CONNECTION_REFUSED);
+    EXPECT_EQ(errors.front().failedUrl, failing);
+    driver::PumpMessagesFor(kQuietPeriodMs);
+    EXPECT_FALSE(client->HasEndedLoadOf(failing)) << "a page was loaded into the failed frame";
+    EXPECT_EQ(browser->GetMainFrame()->GetURL().ToWString(), Address("/with-frame"));
+    EXPECT_EQ(TextOf(browser->GetMainFrame()).find(kErrorPageTitle), std::wstring::npos);
+}
+
+// The crash page's heading: "页面已停止运行"; the engine writes it into the
+// browser's window as the page's title.
+constexpr wchar_t kCrashPageTitle[] = L"\x9875\x9762\x5DF2\x505C\x6B62\x8FD0\x884C";
+
+std::wstring BrowserWindowTitle(const CefRefPtr<CefBrowser>& browser)
+{
+    wchar_t title[256] = {};
+    GetWindowTextW(browser->GetHost()->GetWindowHandle(), title, 256);
+    return title;
+}
+
+// The renderer process of the page opened last: the newest renderer this
+// program's engine started.
+DWORD NewestRenderer()
+{
+    DWORD newest = 0;
+    for (DWORD id : driver::ChildProcessesOf(GetCurrentProcessId()))
+        if (driver::CommandLineOf(id).find(L"--type=renderer") != std::wstring::npos)
+            newest = id;
+    return newest;
+}
+
+bool Kill(DWORD processId)
+{
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+    if (!process)
+        return false;
+    const bool ended = TerminateProcess(process, 1) && WaitForSingleObject(process, 5000) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
+
+using CrashPageTest = BrowserFixture;
+
+// The renderer behind a page is killed: the browser shows the crash page on
+// the page's address, without asking the site for the page; its button asks
+// for the page again, and so does F5 in the page.
+TEST_F(CrashPageTest, AnEndedRendererGivesTheCrashPageWhoseButtonAndF5LoadThePageAgain)
+{
+    const std::string page = "/crash-victim";
+    Site().Page(page, "<html><head><title>victim</title></head><body>victim</body></html>");
+    CefRefPtr<ObservedHandler> client(new ObservedHandler);
+    CefRefPtr<CefBrowser> browser = OpenBrowser(client, page);
+    ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return BrowserWindowTitle(browser) == L"victim"; }, kEngineStepTimeoutMs));
+    const DWORD renderer = NewestRenderer();
+    ASSERT_NE(renderer, 0u) << "no renderer process found";
+
+    ASSERT_TRUE(Kill(renderer));
+    EXPECT_TRUE(WaitFor([&] { return BrowserWindowTitle(browser) == kCrashPageTitle; }, kEngineStepTimeoutMs))
+        << "the crash page did not come; the title is " << testing::PrintToString(BrowserWindowTitle(browser));
+    EXPECT_EQ(browser->GetMainFrame()->GetURL().ToWString(), Address(page));
+    EXPECT_EQ(Site().CountRequests(page), 1u);
+
+    const HWND browserWindow = browser->GetHost()->GetWindowHandle();
+    ASSERT_TRUE(driver::BringToForeground(GetAncestor(browserWindow, GA_ROOT)));
+    driver::ClickInWindow(browserWindow, {kOwnPageButtonLeft + kOwnPageButtonWidth / 2,
+                                          kOwnPageButtonTop + kOwnPageButtonHeight / 2});
+    EXPECT_TRUE(WaitForRequests(page, 2)) << "the crash page's button did not ask for the page";
+    EXPECT_TRUE(WaitFor([&] { return BrowserWindowTitle(browser) == L"victim"; }, kEngineStepTimeoutMs));
+
+    driver::PressKey(VK_F5);
+    EXPECT_TRUE(WaitForRequests(page, 3)) << "F5 did not load the page again";
+    EXPECT_TRUE(WaitFor([&] { return BrowserWindowTitle(browser) == L"victim"; }, kEngineStepTimeoutMs));
 }
 
 }  // namespace

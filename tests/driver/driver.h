@@ -135,6 +135,10 @@ void CloseProcess(Process& process);
 // Identifiers of running processes whose image file name (no folder) matches,
 // case-insensitively.
 std::vector<DWORD> ProcessesNamed(const wchar_t* imageName);
+// Identifiers of the processes the process started that still run, oldest first.
+std::vector<DWORD> ChildProcessesOf(DWORD parentId);
+// The process's command line, read from its memory; empty when it cannot be read.
+std::wstring CommandLineOf(DWORD processId);
 
 // What a process holds (the handle needs query and memory-read access) ---------
 // The system's GetGuiResources where it has one. Wine has none (it fails with

@@ -2,6 +2,7 @@
 #include "driver.h"
 
 #include <tlhelp32.h>
+#include <winternl.h>
 
 #include <algorithm>
 
@@ -21,7 +22,28 @@ struct ProcessEntry {
     DWORD id;
     DWORD parentId;
     std::wstring imageName;
+    ULONGLONG created;
 };
+
+using QueryInformationProcess = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+
+bool ReadFrom(HANDLE process, const void* address, void* buffer, size_t size)
+{
+    SIZE_T read = 0;
+    return ReadProcessMemory(process, address, buffer, size, &read) && read == size;
+}
+
+// When the process started, in the system's file-time ticks; 0 when unknown.
+ULONGLONG CreationTime(DWORD processId)
+{
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process)
+        return 0;
+    FILETIME created = {}, exited = {}, kernel = {}, user = {};
+    const BOOL known = GetProcessTimes(process, &created, &exited, &kernel, &user);
+    CloseHandle(process);
+    return known ? (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime : 0;
+}
 
 std::vector<ProcessEntry> RunningProcesses()
 {
@@ -32,7 +54,7 @@ std::vector<ProcessEntry> RunningProcesses()
     PROCESSENTRY32W entry = {};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        running.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.szExeFile});
+        running.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.szExeFile, 0});
     CloseHandle(snapshot);
     return running;
 }
@@ -124,6 +146,48 @@ std::vector<DWORD> ProcessesNamed(const wchar_t* imageName)
         if (_wcsicmp(entry.imageName.c_str(), imageName) == 0)
             matching.push_back(entry.id);
     return matching;
+}
+
+std::vector<DWORD> ChildProcessesOf(DWORD parentId)
+{
+    std::vector<ProcessEntry> children;
+    for (ProcessEntry& entry : RunningProcesses()) {
+        if (entry.parentId != parentId)
+            continue;
+        entry.created = CreationTime(entry.id);
+        children.push_back(entry);
+    }
+    std::stable_sort(children.begin(), children.end(),
+                     [](const ProcessEntry& a, const ProcessEntry& b) { return a.created < b.created; });
+    std::vector<DWORD> ids;
+    for (const ProcessEntry& child : children)
+        ids.push_back(child.id);
+    return ids;
+}
+
+std::wstring CommandLineOf(DWORD processId)
+{
+    const auto query = reinterpret_cast<QueryInformationProcess>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    if (!query || !process) {
+        if (process)
+            CloseHandle(process);
+        return std::wstring();
+    }
+    std::wstring commandLine;
+    PROCESS_BASIC_INFORMATION basic = {};
+    PEB peb = {};
+    RTL_USER_PROCESS_PARAMETERS parameters = {};
+    if (query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
+        ReadFrom(process, basic.PebBaseAddress, &peb, sizeof peb) &&
+        ReadFrom(process, peb.ProcessParameters, &parameters, sizeof parameters)) {
+        std::wstring text(parameters.CommandLine.Length / sizeof(wchar_t), L'\0');
+        if (!text.empty() && ReadFrom(process, parameters.CommandLine.Buffer, &text[0], parameters.CommandLine.Length))
+            commandLine = text;
+    }
+    CloseHandle(process);
+    return commandLine;
 }
 
 }  // namespace driver

@@ -7,6 +7,7 @@
 #include "string_interop.h"
 
 #include "engine/cef_client.h"
+#include "engine/cef_task.h"
 
 #include <gtest/gtest.h>
 
@@ -238,6 +239,76 @@ TEST(BridgeArguments, LoadErrorsArriveWithCodeTextAndAddress)
     EXPECT_TRUE(handler->HasOneRef());
 }
 
+class KeyRecorder : public CefKeyboardHandler {
+public:
+    bool OnPreKeyEvent(CefRefPtr<CefBrowser>, const CefKeyEvent& event, CefEventHandle osEvent,
+                       bool* isKeyboardShortcut) override
+    {
+        seen = event;
+        seenMessage = osEvent;
+        seenShortcut = *isKeyboardShortcut;
+        *isKeyboardShortcut = true;
+        return event.windows_key_code == VK_F5;
+    }
+
+    CefKeyEvent seen{};
+    CefEventHandle seenMessage = nullptr;
+    bool seenShortcut = true;
+
+    IMPLEMENT_REFCOUNTING(KeyRecorder);
+};
+
+TEST(BridgeArguments, KeyEventsArriveWholeAndTheShortcutFlagGoesBack)
+{
+    CefRefPtr<KeyRecorder> handler = new KeyRecorder;
+    cef_keyboard_handler_t* table = NewEngineReference(CefRefPtr<CefKeyboardHandler>(handler));
+    FakeEngineObject<cef_browser_t> browser;
+    MSG message = {};
+    message.message = WM_KEYDOWN;
+    cef_key_event_t event = {};
+    event.type = KEYEVENT_RAWKEYDOWN;
+    event.modifiers = EVENTFLAG_SHIFT_DOWN;
+    event.windows_key_code = VK_F5;
+    event.native_key_code = 0x3F;
+    event.character = u'x';
+    int shortcut = 0;
+
+    EXPECT_EQ(table->on_pre_key_event(table, browser.HandOver(), &event, &message, &shortcut), 1);
+    EXPECT_EQ(handler->seen.type, KEYEVENT_RAWKEYDOWN);
+    EXPECT_EQ(handler->seen.modifiers, static_cast<std::uint32_t>(EVENTFLAG_SHIFT_DOWN));
+    EXPECT_EQ(handler->seen.windows_key_code, VK_F5);
+    EXPECT_EQ(handler->seen.native_key_code, 0x3F);
+    EXPECT_EQ(handler->seen.character, u'x');
+    EXPECT_EQ(handler->seenMessage, &message);
+    EXPECT_FALSE(handler->seenShortcut);
+    EXPECT_EQ(shortcut, 1);
+
+    event.windows_key_code = 'A';
+    EXPECT_EQ(table->on_pre_key_event(table, browser.HandOver(), &event, nullptr, &shortcut), 0);
+    EXPECT_EQ(table->on_key_event(table, browser.HandOver(), &event, nullptr), 0);
+    EXPECT_EQ(browser.OutstandingReferences(), 0);
+    table->base.release(&table->base);
+    EXPECT_TRUE(handler->HasOneRef());
+}
+
+class CountingTask : public CefTask {
+public:
+    void Execute() override { ++runs; }
+    int runs = 0;
+    IMPLEMENT_REFCOUNTING(CountingTask);
+};
+
+TEST(BridgeArguments, ATaskRunsWhenTheEngineRunsItAndLivesWhileTheEngineHoldsIt)
+{
+    CefRefPtr<CountingTask> task = new CountingTask;
+    cef_task_t* table = NewEngineReference(CefRefPtr<CefTask>(task));
+    EXPECT_FALSE(task->HasOneRef());
+    table->execute(table);
+    EXPECT_EQ(task->runs, 1);
+    table->base.release(&table->base);
+    EXPECT_TRUE(task->HasOneRef());
+}
+
 // Engine objects for the proxy tests: a browser with a host and a main frame.
 struct FakeBrowserWorld {
     static FakeBrowserWorld* current;
@@ -247,6 +318,7 @@ struct FakeBrowserWorld {
     FakeEngineObject<cef_frame_t> frame;
     std::vector<std::wstring> loadedUrls;
     int closeCalls = 0;
+    int reloads = 0;
     int lastForceClose = -1;
 
     FakeBrowserWorld()
@@ -255,6 +327,7 @@ struct FakeBrowserWorld {
         browser.table().get_host = [](cef_browser_t*) { return current->host.HandOver(); };
         browser.table().get_main_frame = [](cef_browser_t*) { return current->frame.HandOver(); };
         browser.table().get_identifier = [](cef_browser_t*) { return 9; };
+        browser.table().reload = [](cef_browser_t*) { ++current->reloads; };
         // Like the engine, the receiver releases the browser passed to it.
         browser.table().is_same = [](cef_browser_t* self, cef_browser_t* that) {
             const int same = self == that;
@@ -286,6 +359,8 @@ TEST(EngineObjectProxies, CallTheEngineAndBalanceEveryReference)
         EXPECT_FALSE(browser->IsSame(otherBrowser));
         EXPECT_FALSE(browser->IsSame(nullptr));
         EXPECT_EQ(browser->GetIdentifier(), 9);
+        browser->Reload();
+        EXPECT_EQ(world.reloads, 1);
 
         EXPECT_EQ(browser->GetHost()->GetWindowHandle(), HWND_MESSAGE);
         browser->GetHost()->CloseBrowser(true);

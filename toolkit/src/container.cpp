@@ -137,11 +137,11 @@ void CContainerUI::LayoutChildren()
 {
     const RECT inner = InnerRect();
     for (CControlUI* item : VisibleItems()) {
-        const RECT& margin = item->GetPadding();
-        const AxisSpan x = CrossSpan(inner.left, inner.right - inner.left, item->GetFixedWidth(), margin.left,
-                                     margin.right);
-        const AxisSpan y = CrossSpan(inner.top, inner.bottom - inner.top, item->GetFixedHeight(), margin.top,
-                                     margin.bottom);
+        const RECT margin = Scaled(item->GetPadding());
+        const AxisSpan x = CrossSpan(inner.left, inner.right - inner.left, Scaled(item->GetFixedWidth()),
+                                     margin.left, margin.right);
+        const AxisSpan y = CrossSpan(inner.top, inner.bottom - inner.top, Scaled(item->GetFixedHeight()),
+                                     margin.top, margin.bottom);
         item->SetPos({x.begin, y.begin, x.end, y.end});
     }
 }
@@ -149,7 +149,8 @@ void CContainerUI::LayoutChildren()
 RECT CContainerUI::InnerRect() const
 {
     const RECT& rc = GetPos();
-    RECT inner = {rc.left + m_inset.left, rc.top + m_inset.top, rc.right - m_inset.right, rc.bottom - m_inset.bottom};
+    const RECT inset = Scaled(m_inset);
+    RECT inner = {rc.left + inset.left, rc.top + inset.top, rc.right - inset.right, rc.bottom - inset.bottom};
     if (inner.right < inner.left) {
         inner.right = inner.left;
     }

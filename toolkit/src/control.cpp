@@ -195,3 +195,13 @@ void CControlUI::NeedParentLayout()
         m_parent->Relayout();
     }
 }
+
+int CControlUI::Scaled(int units) const
+{
+    return m_manager ? m_manager->Scale(units) : units;
+}
+
+RECT CControlUI::Scaled(const RECT& units) const
+{
+    return m_manager ? m_manager->Scale(units) : units;
+}

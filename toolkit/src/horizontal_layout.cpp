@@ -13,13 +13,14 @@ void CHorizontalLayoutUI::LayoutChildren()
     const std::vector<CControlUI*> items = VisibleItems();
     std::vector<AxisItem> axis;
     for (CControlUI* item : items) {
-        axis.push_back({item->GetFixedWidth(), item->GetPadding().left, item->GetPadding().right});
+        const RECT margin = Scaled(item->GetPadding());
+        axis.push_back({Scaled(item->GetFixedWidth()), margin.left, margin.right});
     }
     const std::vector<AxisSpan> columns =
-        DistributeAxis(inner.left, inner.right - inner.left, GetChildPadding(), axis);
+        DistributeAxis(inner.left, inner.right - inner.left, Scaled(GetChildPadding()), axis);
     for (size_t i = 0; i < items.size(); ++i) {
-        const RECT& margin = items[i]->GetPadding();
-        const AxisSpan y = CrossSpan(inner.top, inner.bottom - inner.top, items[i]->GetFixedHeight(), margin.top,
+        const RECT margin = Scaled(items[i]->GetPadding());
+        const AxisSpan y = CrossSpan(inner.top, inner.bottom - inner.top, Scaled(items[i]->GetFixedHeight()), margin.top,
                                      margin.bottom);
         items[i]->SetPos({columns[i].begin, y.begin, columns[i].end, y.end});
     }

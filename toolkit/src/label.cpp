@@ -112,7 +112,8 @@ void CLabelUI::PaintText(HDC hdc, DWORD argb)
         return;
     }
     const RECT& rc = GetPos();
-    const RECT box = {rc.left + m_textPadding.left, rc.top + m_textPadding.top, rc.right - m_textPadding.right,
-                      rc.bottom - m_textPadding.bottom};
+    const RECT padding = Scaled(m_textPadding);
+    const RECT box = {rc.left + padding.left, rc.top + padding.top, rc.right - padding.right,
+                      rc.bottom - padding.bottom};
     DrawLabelText(hdc, m_text, box, GetManager()->GetFont(m_font), argb, m_align);
 }

@@ -7,6 +7,7 @@
 #include "paths.h"
 #include "skin_image.h"
 #include "toolkit/control.h"
+#include "window_dpi.h"
 
 namespace {
 
@@ -21,10 +22,10 @@ constexpr DWORD kEmptyBackground = RGB(0xFF, 0xFF, 0xFF);
 constexpr wchar_t kFallbackFace[] = L"Microsoft YaHei";
 constexpr int kFallbackSize = 12;
 
-HFONT MakeFont(const wchar_t* face, int size, bool bold)
+HFONT MakeFont(const wchar_t* face, int size, bool bold, UINT dpi)
 {
     LOGFONTW font = {};
-    font.lfHeight = -size;
+    font.lfHeight = -ScaleToDpi(size, dpi);
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = ANTIALIASED_QUALITY;
@@ -84,6 +85,41 @@ void CPaintManagerUI::Init(HWND window)
 {
     Reset();
     m_window = window;
+    m_dpi = UsableDpi(WindowDpi(window));
+}
+
+void CPaintManagerUI::SetDpi(UINT dpi)
+{
+    dpi = UsableDpi(dpi);
+    if (dpi == m_dpi) {
+        return;
+    }
+    m_dpi = dpi;
+    RemakeFonts();
+    LayoutRoot();
+    if (m_window) {
+        InvalidateRect(m_window, nullptr, FALSE);
+    }
+}
+
+int CPaintManagerUI::Scale(int units) const
+{
+    return ScaleToDpi(units, m_dpi);
+}
+
+SIZE CPaintManagerUI::Scale(SIZE units) const
+{
+    return ScaleToDpi(units, m_dpi);
+}
+
+POINT CPaintManagerUI::Scale(POINT units) const
+{
+    return ScaleToDpi(units, m_dpi);
+}
+
+RECT CPaintManagerUI::Scale(const RECT& units) const
+{
+    return ScaleToDpi(units, m_dpi);
 }
 
 void CPaintManagerUI::Reset()
@@ -217,16 +253,16 @@ bool CPaintManagerUI::HasSizeBox() const
 
 void CPaintManagerUI::AddFont(int id, const wchar_t* face, int size, bool bold, bool isDefault)
 {
-    HFONT font = MakeFont(face, size, bold);
+    HFONT font = MakeFont(face, size, bold, m_dpi);
     if (!font) {
         return;
     }
     auto existing = m_fonts.find(id);
     if (existing != m_fonts.end()) {
-        DeleteObject(existing->second);
-        existing->second = font;
+        DeleteObject(existing->second.font);
+        existing->second = {face, size, bold, font};
     } else {
-        m_fonts.emplace(id, font);
+        m_fonts.emplace(id, FontSpec{face, size, bold, font});
     }
     if (isDefault) {
         m_defaultFontId = id;
@@ -236,17 +272,17 @@ void CPaintManagerUI::AddFont(int id, const wchar_t* face, int size, bool bold, 
 HFONT CPaintManagerUI::GetFont(int id)
 {
     auto found = m_fonts.find(id);
-    return found != m_fonts.end() ? found->second : GetDefaultFont();
+    return found != m_fonts.end() ? found->second.font : GetDefaultFont();
 }
 
 HFONT CPaintManagerUI::GetDefaultFont()
 {
     auto found = m_fonts.find(m_defaultFontId);
     if (found != m_fonts.end()) {
-        return found->second;
+        return found->second.font;
     }
     if (!m_fallbackFont) {
-        m_fallbackFont = MakeFont(kFallbackFace, kFallbackSize, false);
+        m_fallbackFont = MakeFont(kFallbackFace, kFallbackSize, false, m_dpi);
     }
     return m_fallbackFont;
 }
@@ -384,10 +420,26 @@ void CPaintManagerUI::CancelPress()
 void CPaintManagerUI::DeleteFonts()
 {
     for (auto& entry : m_fonts) {
-        DeleteObject(entry.second);
+        DeleteObject(entry.second.font);
     }
     m_fonts.clear();
     m_defaultFontId = -1;
+    if (m_fallbackFont) {
+        DeleteObject(m_fallbackFont);
+        m_fallbackFont = nullptr;
+    }
+}
+
+void CPaintManagerUI::RemakeFonts()
+{
+    for (auto& entry : m_fonts) {
+        FontSpec& spec = entry.second;
+        // A font that cannot be made at the new size keeps its old one.
+        if (HFONT font = MakeFont(spec.face.c_str(), spec.size, spec.bold, m_dpi)) {
+            DeleteObject(spec.font);
+            spec.font = font;
+        }
+    }
     if (m_fallbackFont) {
         DeleteObject(m_fallbackFont);
         m_fallbackFont = nullptr;

@@ -65,8 +65,15 @@ void DrawSkinImage(HDC hdc, const SkinImage& image, const RECT& rect)
     if (IsRectEmpty(&rect)) {
         return;
     }
-    AlphaBlend(hdc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, image.dc, 0, 0,
-               image.size.cx, image.size.cy, PerPixelBlend());
+    const SIZE size = {rect.right - rect.left, rect.bottom - rect.top};
+    // Blended one to one from a copy at the rectangle's size: the system's
+    // own stretching has no smoothing filter for blended pictures.
+    const SkinImage* drawn = image.AtSize(size);
+    if (!drawn) {
+        drawn = &image;
+    }
+    AlphaBlend(hdc, rect.left, rect.top, size.cx, size.cy, drawn->dc, 0, 0, drawn->size.cx, drawn->size.cy,
+               PerPixelBlend());
 }
 
 void DrawLabelText(HDC hdc, const wchar_t* text, const RECT& rect, HFONT font, DWORD argb, UINT horizontalAlign)

@@ -2,8 +2,13 @@
 
 #include <wincodec.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "dib_section.h"
 #include "hresult_text.h"
+#include "image_resample.h"
 
 namespace {
 
@@ -68,7 +73,7 @@ std::unique_ptr<SkinImage> Decode(const std::wstring& path, std::wstring& error)
             const UINT stride = width * kBytesPerPixel;
             hr = converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits));
             if (SUCCEEDED(hr)) {
-                image = std::make_unique<SkinImage>(bitmap, size);
+                image = std::make_unique<SkinImage>(bitmap, bits, size);
             } else {
                 DeleteObject(bitmap);
             }
@@ -86,7 +91,7 @@ std::unique_ptr<SkinImage> Decode(const std::wstring& path, std::wstring& error)
 
 }  // namespace
 
-SkinImage::SkinImage(HBITMAP bitmap_, SIZE size_) : bitmap(bitmap_), size(size_)
+SkinImage::SkinImage(HBITMAP bitmap_, void* bits_, SIZE size_) : bitmap(bitmap_), bits(bits_), size(size_)
 {
     dc = CreateCompatibleDC(nullptr);
     previousBitmap = SelectObject(dc, bitmap);
@@ -97,6 +102,30 @@ SkinImage::~SkinImage()
     SelectObject(dc, previousBitmap);
     DeleteDC(dc);
     DeleteObject(bitmap);
+}
+
+const SkinImage* SkinImage::AtSize(SIZE wanted) const
+{
+    if (wanted.cx == size.cx && wanted.cy == size.cy) {
+        return this;
+    }
+    if (m_resized && m_resized->size.cx == wanted.cx && m_resized->size.cy == wanted.cy) {
+        return m_resized.get();
+    }
+    m_resized.reset();
+    if (wanted.cx <= 0 || wanted.cy <= 0) {
+        return nullptr;
+    }
+    void* resizedBits = nullptr;
+    HBITMAP resized = CreateDibSection32(wanted, &resizedBits);
+    if (!resized) {
+        return nullptr;
+    }
+    GdiFlush();
+    const std::vector<uint32_t> pixels = ResamplePixels(static_cast<const uint32_t*>(bits), size, wanted);
+    std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t*>(resizedBits));
+    m_resized = std::make_unique<SkinImage>(resized, resizedBits, wanted);
+    return m_resized.get();
 }
 
 std::unique_ptr<SkinImage> LoadSkinImage(const std::wstring& path, std::wstring& error)

@@ -13,12 +13,13 @@ void CVerticalLayoutUI::LayoutChildren()
     const std::vector<CControlUI*> items = VisibleItems();
     std::vector<AxisItem> axis;
     for (CControlUI* item : items) {
-        axis.push_back({item->GetFixedHeight(), item->GetPadding().top, item->GetPadding().bottom});
+        const RECT margin = Scaled(item->GetPadding());
+        axis.push_back({Scaled(item->GetFixedHeight()), margin.top, margin.bottom});
     }
-    const std::vector<AxisSpan> rows = DistributeAxis(inner.top, inner.bottom - inner.top, GetChildPadding(), axis);
+    const std::vector<AxisSpan> rows = DistributeAxis(inner.top, inner.bottom - inner.top, Scaled(GetChildPadding()), axis);
     for (size_t i = 0; i < items.size(); ++i) {
-        const RECT& margin = items[i]->GetPadding();
-        const AxisSpan x = CrossSpan(inner.left, inner.right - inner.left, items[i]->GetFixedWidth(), margin.left,
+        const RECT margin = Scaled(items[i]->GetPadding());
+        const AxisSpan x = CrossSpan(inner.left, inner.right - inner.left, Scaled(items[i]->GetFixedWidth()), margin.left,
                                      margin.right);
         items[i]->SetPos({x.begin, rows[i].begin, x.end, rows[i].end});
     }

@@ -52,6 +52,12 @@ LRESULT WindowImplBase::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN: result = OnLButtonDown(uMsg, wParam, lParam, handled); break;
     case WM_LBUTTONUP: result = OnLButtonUp(uMsg, wParam, lParam, handled); break;
     case WM_MOUSEMOVE: result = OnMouseMove(uMsg, wParam, lParam, handled); break;
+    case WM_DPICHANGED:
+        // The system always sends the rectangle; a message without one is not its.
+        if (lParam) {
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        }
+        break;
     case WM_NCLBUTTONDBLCLK:
         // Only a window with a size box grows from a double click on its caption.
         handled = wParam == HTCAPTION && !m_pm.HasSizeBox();
@@ -214,8 +220,11 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, BOOL&)
     const CDuiString skinPath = CPaintManagerUI::GetResourcePath() + WithTrailingSeparator(GetSkinFolder()) + GetSkinFile();
     m_pm.SetSkinFolder(FolderOf(skinPath));
     m_pm.AttachDialog(BuildSkin(skinPath, m_pm, this));
-    const SIZE size = m_pm.GetInitSize();
+    SIZE size = m_pm.GetInitSize();
     if (size.cx > 0 && size.cy > 0) {
+        const RECT work = MonitorAreaOf(m_hWnd).work;
+        m_pm.SetDpi(DpiThatFits(m_pm.GetDpi(), size, {work.right - work.left, work.bottom - work.top}));
+        size = m_pm.GetInitSize();
         SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     InitWindow();
@@ -256,6 +265,13 @@ LRESULT WindowImplBase::OnMouseMove(UINT, WPARAM, LPARAM, BOOL& bHandled)
 {
     bHandled = FALSE;
     return 0;
+}
+
+void WindowImplBase::OnDpiChanged(UINT dpi, const RECT& suggested)
+{
+    m_pm.SetDpi(dpi);
+    SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT WindowImplBase::HandleCustomMessage(UINT, WPARAM, LPARAM, BOOL& bHandled)

@@ -40,6 +40,10 @@ private:
     std::unique_ptr<engine_internal::AppBridge> bridge_;
 };
 
+// Lets the engine draw its pages at the system's scale rather than at 96 DPI.
+// Called in every process (sub-processes too) before CefExecuteProcess.
+void CefEnableHighDPISupport();
+
 // In an engine sub-process (the engine starts this executable again for
 // them) runs that process and returns its exit code, 0 or more. In the browser
 // process returns -1. Returns 0 without running the engine when the engine

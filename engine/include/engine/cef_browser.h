@@ -9,6 +9,8 @@ class CefBrowser : public virtual CefBase {
 public:
     virtual CefRefPtr<CefBrowserHost> GetHost() = 0;
     virtual CefRefPtr<CefFrame> GetMainFrame() = 0;
+    // Loads the page again from its address. Any thread.
+    virtual void Reload() = 0;
     // Whether both refer to the same browser (two proxies may stand for one browser).
     virtual bool IsSame(CefRefPtr<CefBrowser> that) = 0;
     // Unique among the browsers of this process.

@@ -23,4 +23,7 @@ public:
     virtual HWND GetWindowHandle() = 0;
     // Closes the browser; unless forced, the page's unload handlers may cancel it.
     virtual void CloseBrowser(bool forceClose) = 0;
+    // Gives the page the keyboard focus (or takes it away); from any thread,
+    // the engine does it on its UI thread.
+    virtual void SetFocus(bool focus) = 0;
 };

@@ -27,6 +27,31 @@ enum cef_focus_source_t {
     FOCUS_SOURCE_SYSTEM,
 };
 
+// The engine's threads that work can be posted to.
+enum cef_thread_id_t {
+    TID_UI = 0,
+};
+
+// A key event's kind: RAWKEYDOWN and KEYUP carry the key, CHAR the character.
+enum cef_key_event_type_t {
+    KEYEVENT_RAWKEYDOWN = 0,
+    KEYEVENT_KEYDOWN,
+    KEYEVENT_KEYUP,
+    KEYEVENT_CHAR,
+};
+
+// A keyboard event as the engine reports it; modifiers are cef_event_flags_t.
+struct cef_key_event_t {
+    cef_key_event_type_t type;
+    std::uint32_t modifiers;
+    int windows_key_code;
+    int native_key_code;
+    int is_system_key;
+    char16_t character;
+    char16_t unmodified_character;
+    int focus_on_editable_field;
+};
+
 enum cef_return_value_t {
     RV_CANCEL = 0,
     RV_CONTINUE = 1,

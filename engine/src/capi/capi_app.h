@@ -28,17 +28,13 @@ struct cef_app_t {
     cef_render_process_handler_t*(ENGINE_CALLBACK* get_render_process_handler)(cef_app_t* self);
 };
 
-// The engine's threads, of which only the UI thread is posted to here.
-enum cef_thread_id_t {
-    TID_UI = 0,
-};
-
 struct cef_task_t {
     cef_base_t base;
     void(ENGINE_CALLBACK* execute)(cef_task_t* self);
 };
 
 int cef_execute_process(const cef_main_args_t* args, cef_app_t* application, void* windows_sandbox_info);
+void cef_enable_highdpi_support(void);
 int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings, cef_app_t* application,
                    void* windows_sandbox_info);
 void cef_shutdown();

@@ -45,6 +45,23 @@ struct cef_focus_handler_t {
     void(ENGINE_CALLBACK* on_got_focus)(cef_focus_handler_t* self, cef_browser_t* browser);
 };
 
+struct cef_download_handler_t {
+    cef_base_t base;
+    void(ENGINE_CALLBACK* on_before_download)(cef_download_handler_t* self, cef_browser_t* browser,
+                                              cef_download_item_t* download_item, const cef_string_t* suggested_name,
+                                              cef_before_download_callback_t* callback);
+    // Left empty: the engine skips a missing callback.
+    cef_unused_slot_t on_download_updated;
+};
+
+struct cef_keyboard_handler_t {
+    cef_base_t base;
+    int(ENGINE_CALLBACK* on_pre_key_event)(cef_keyboard_handler_t* self, cef_browser_t* browser,
+                                           const cef_key_event_t* event, MSG* os_event, int* is_keyboard_shortcut);
+    int(ENGINE_CALLBACK* on_key_event)(cef_keyboard_handler_t* self, cef_browser_t* browser,
+                                       const cef_key_event_t* event, MSG* os_event);
+};
+
 struct cef_life_span_handler_t {
     cef_base_t base;
     int(ENGINE_CALLBACK* on_before_popup)(cef_life_span_handler_t* self, cef_browser_t* browser, cef_frame_t* frame,
@@ -173,13 +190,13 @@ struct cef_client_t {
     cef_context_menu_handler_t*(ENGINE_CALLBACK* get_context_menu_handler)(cef_client_t* self);
     cef_plain_handler_t*(ENGINE_CALLBACK* get_dialog_handler)(cef_client_t* self);
     cef_display_handler_t*(ENGINE_CALLBACK* get_display_handler)(cef_client_t* self);
-    cef_plain_handler_t*(ENGINE_CALLBACK* get_download_handler)(cef_client_t* self);
+    cef_download_handler_t*(ENGINE_CALLBACK* get_download_handler)(cef_client_t* self);
     cef_plain_handler_t*(ENGINE_CALLBACK* get_drag_handler)(cef_client_t* self);
     cef_plain_handler_t*(ENGINE_CALLBACK* get_find_handler)(cef_client_t* self);
     cef_focus_handler_t*(ENGINE_CALLBACK* get_focus_handler)(cef_client_t* self);
     cef_geolocation_handler_t*(ENGINE_CALLBACK* get_geolocation_handler)(cef_client_t* self);
     cef_jsdialog_handler_t*(ENGINE_CALLBACK* get_jsdialog_handler)(cef_client_t* self);
-    cef_plain_handler_t*(ENGINE_CALLBACK* get_keyboard_handler)(cef_client_t* self);
+    cef_keyboard_handler_t*(ENGINE_CALLBACK* get_keyboard_handler)(cef_client_t* self);
     cef_life_span_handler_t*(ENGINE_CALLBACK* get_life_span_handler)(cef_client_t* self);
     cef_load_handler_t*(ENGINE_CALLBACK* get_load_handler)(cef_client_t* self);
     cef_plain_handler_t*(ENGINE_CALLBACK* get_render_handler)(cef_client_t* self);

@@ -33,7 +33,7 @@ struct cef_browser_t {
     cef_unused_slot_t can_go_forward;
     cef_unused_slot_t go_forward;
     cef_unused_slot_t is_loading;
-    cef_unused_slot_t reload;
+    void(ENGINE_CALLBACK* reload)(cef_browser_t* self);
     cef_unused_slot_t reload_ignore_cache;
     cef_unused_slot_t stop_load;
     int(ENGINE_CALLBACK* get_identifier)(cef_browser_t* self);
@@ -47,7 +47,7 @@ struct cef_browser_host_t {
     cef_base_t base;
     cef_unused_slot_t get_browser;
     void(ENGINE_CALLBACK* close_browser)(cef_browser_host_t* self, int force_close);
-    cef_unused_slot_t set_focus;
+    void(ENGINE_CALLBACK* set_focus)(cef_browser_host_t* self, int focus);
     cef_unused_slot_t set_window_visibility;
     HWND(ENGINE_CALLBACK* get_window_handle)(cef_browser_host_t* self);
 };
@@ -127,6 +127,30 @@ struct cef_scheme_registrar_t {
     cef_base_t base;
     int(ENGINE_CALLBACK* add_custom_scheme)(cef_scheme_registrar_t* self, const cef_string_t* scheme_name,
                                             int is_standard, int is_local, int is_display_isolated);
+};
+
+// Engine-allocated; declared up to the last slot this layer calls.
+struct cef_download_item_t {
+    cef_base_t base;
+    cef_unused_slot_t is_valid;
+    cef_unused_slot_t is_in_progress;
+    cef_unused_slot_t is_complete;
+    cef_unused_slot_t is_canceled;
+    cef_unused_slot_t get_current_speed;
+    cef_unused_slot_t get_percent_complete;
+    cef_unused_slot_t get_total_bytes;
+    cef_unused_slot_t get_received_bytes;
+    cef_unused_slot_t get_start_time;
+    cef_unused_slot_t get_end_time;
+    cef_unused_slot_t get_full_path;
+    cef_unused_slot_t get_id;
+    cef_string_userfree_t(ENGINE_CALLBACK* get_url)(cef_download_item_t* self);
+};
+
+struct cef_before_download_callback_t {
+    cef_base_t base;
+    void(ENGINE_CALLBACK* cont)(cef_before_download_callback_t* self, const cef_string_t* download_path,
+                                int show_dialog);
 };
 
 struct cef_request_callback_t {

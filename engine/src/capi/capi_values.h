@@ -113,4 +113,20 @@ struct cef_popup_features_t {
     cef_string_list_t additionalFeatures;
 };
 
+// An address taken apart (cef_parse_url); the engine sets every part with a
+// copy the caller frees.
+struct cef_urlparts_t {
+    cef_string_t spec;
+    cef_string_t scheme;
+    cef_string_t username;
+    cef_string_t password;
+    cef_string_t host;
+    cef_string_t port;
+    cef_string_t origin;
+    cef_string_t path;
+    cef_string_t query;
+};
+
+int cef_parse_url(const cef_string_t* url, cef_urlparts_t* parts);
+
 }  // extern "C"

@@ -41,6 +41,8 @@ public:
     int GetWidth() const { return m_rcItem.right - m_rcItem.left; }
     int GetHeight() const { return m_rcItem.bottom - m_rcItem.top; }
 
+    // Sizes, paddings and insets are kept in skin units and laid out in
+    // pixels at the window's DPI.
     // Fixed sizes; 0 lets the parent layout decide.
     int GetFixedWidth() const { return m_fixedWidth; }
     int GetFixedHeight() const { return m_fixedHeight; }
@@ -84,6 +86,10 @@ protected:
     // the manager records why a file could not be read.
     const SkinImage* FindImage(const CDuiString& file) const;
     void NeedParentLayout();
+    // Skin units to pixels at the window's DPI (as they are before the
+    // control belongs to a window).
+    int Scaled(int units) const;
+    RECT Scaled(const RECT& units) const;
 
 private:
     CPaintManagerUI* m_manager = nullptr;

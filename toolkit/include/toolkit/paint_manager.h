@@ -6,8 +6,10 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "toolkit/dpi.h"
 #include "toolkit/dui_string.h"
 #include "toolkit/message_filter.h"
 #include "toolkit/notify.h"
@@ -34,9 +36,22 @@ public:
     // Ends in a backslash.
     static CDuiString GetResourcePath();
 
-    // Binds the manager to its window and forgets any earlier skin.
+    // Binds the manager to its window and forgets any earlier skin; the
+    // window's DPI is the system's for it.
     void Init(HWND window);
     HWND GetPaintWindow() const { return m_window; }
+
+    // The DPI the skin is laid out at: its units are pixels at 96.
+    UINT GetDpi() const { return m_dpi; }
+    // Lays the skin out again at that DPI (brought inside what Windows
+    // offers): fonts, sizes, positions and images. The window's own size is
+    // left to the caller.
+    void SetDpi(UINT dpi);
+    // Skin units to pixels at the window's DPI.
+    int Scale(int units) const;
+    SIZE Scale(SIZE units) const;
+    POINT Scale(POINT units) const;
+    RECT Scale(const RECT& units) const;
 
     // Replaces the control tree; the manager owns the new root.
     void AttachDialog(CControlUI* root);
@@ -53,24 +68,25 @@ public:
     // message has been dealt with and result is its answer.
     bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    // Window settings from the skin. Edges of the caption rectangle that are
-    // 0 or less count from the client's right and bottom edges.
-    SIZE GetInitSize() const { return m_initSize; }
+    // Window settings from the skin, set in skin units and read in pixels at
+    // the window's DPI. Edges of the caption rectangle that are 0 or less
+    // count from the client's right and bottom edges.
+    SIZE GetInitSize() const { return Scale(m_initSize); }
     void SetInitSize(SIZE size) { m_initSize = size; }
-    const RECT& GetCaptionRect() const { return m_captionRect; }
+    RECT GetCaptionRect() const { return Scale(m_captionRect); }
     void SetCaptionRect(const RECT& caption) { m_captionRect = caption; m_hasCaption = true; }
     bool HasCaption() const { return m_hasCaption; }
     // Widths of the resizing borders; all zero for a fixed-size window.
-    const RECT& GetSizeBox() const { return m_sizeBox; }
+    RECT GetSizeBox() const { return Scale(m_sizeBox); }
     void SetSizeBox(const RECT& sizeBox) { m_sizeBox = sizeBox; }
     bool HasSizeBox() const;
-    SIZE GetMinInfo() const { return m_minInfo; }
+    SIZE GetMinInfo() const { return Scale(m_minInfo); }
     void SetMinInfo(SIZE size) { m_minInfo = size; }
 
     // Skin resources. Images are files relative to the skin folder.
     void SetSkinFolder(const CDuiString& folder) { m_skinFolder = folder; }
     const CDuiString& GetSkinFolder() const { return m_skinFolder; }
-    // size is the character height in pixels.
+    // size is the character height in skin units.
     void AddFont(int id, const wchar_t* face, int size, bool bold, bool isDefault);
     // The font with that id, else the default font.
     HFONT GetFont(int id);
@@ -97,6 +113,16 @@ private:
     void OnButtonUp(POINT pt);
     void CancelPress();
     void DeleteFonts();
+    // The fonts again at the current DPI.
+    void RemakeFonts();
+
+    // What a skin font is made from; its size in skin units.
+    struct FontSpec {
+        std::wstring face;
+        int size;
+        bool bold;
+        HFONT font;
+    };
 
     HWND m_window = nullptr;
     std::unique_ptr<CControlUI> m_root;
@@ -114,7 +140,8 @@ private:
     SIZE m_minInfo = {};
 
     CDuiString m_skinFolder;
-    std::map<int, HFONT> m_fonts;
+    UINT m_dpi = kSkinDpi;
+    std::map<int, FontSpec> m_fonts;
     int m_defaultFontId = -1;
     HFONT m_fallbackFont = nullptr;
     std::map<std::wstring, std::unique_ptr<SkinImage>> m_images;

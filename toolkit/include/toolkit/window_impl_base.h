@@ -1,4 +1,6 @@
-// A frameless window skinned from an XML file: the skin's caption area
+// A frameless window skinned from an XML file, laid out at its DPI (at a
+// lower one when the skin's size at the system's would not fit the work
+// area; not below 96): the skin's caption area
 // drags it while its styles have a caption (WS_CAPTION), the skin's size box
 // resizes it while they have a sizing border (WS_THICKFRAME) and it is not
 // maximised, maximised it fills the work area, and
@@ -76,6 +78,10 @@ public:
     virtual LRESULT OnLButtonDown(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     virtual LRESULT OnLButtonUp(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     virtual LRESULT OnMouseMove(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    // The window has moved to a monitor of another DPI (WM_DPICHANGED): the
+    // skin is laid out at the new DPI and the window takes the rectangle the
+    // system suggests, which keeps it where it was dragged.
+    virtual void OnDpiChanged(UINT dpi, const RECT& suggested);
     // Every message without a slot of its own; nothing by default.
     virtual LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
 

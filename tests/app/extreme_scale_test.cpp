@@ -1,0 +1,50 @@
+// The launcher at a system scale outside what Windows offers, as a hand-edited
+// LogPixels gives it: Zarnith.exe under Wine on a 2560 x 1600 screen of its
+// own whose session has LogPixels 72 or 480 (see tests/app/CMakeLists.txt).
+// It starts, its windows are on the screen, the login browser window stays
+// in the login window's frame, and the login window's close button ends it.
+#include "launcher_session.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace {
+
+// This program sees the launcher's windows in pixels, as the launcher does
+// (system_scale_test.cpp says why).
+bool DeclareAwareOfTheScale()
+{
+    using SetAwarenessFunction = HANDLE(WINAPI*)(HANDLE);
+    const auto set = reinterpret_cast<SetAwarenessFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE
+    return set && set(reinterpret_cast<HANDLE>(-3)) != nullptr;
+}
+
+bool Inside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+TEST(ExtremeScale, TheLoginWindowsAreOnTheScreenInTheirFrameAndClose)
+{
+    ASSERT_TRUE(DeclareAwareOfTheScale());
+    ASSERT_TRUE(driver::ProcessesNamed(launchertest::kExecutableName).empty()) << "a launcher is already running";
+    launchertest::LauncherSession session;
+    ASSERT_TRUE(session.Site().IsListening()) << "the demo site's port is taken";
+    ASSERT_TRUE(session.Start(false));
+
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT login = driver::WindowRect(session.Login());
+    EXPECT_TRUE(Inside(login, work));
+    EXPECT_GE(login.right - login.left, launchertest::kLoginWindowSize.cx) << "never below 100 %";
+    EXPECT_TRUE(driver::WaitFor([&] { return Inside(driver::WindowRect(session.LoginBrowser()), login); },
+                                launchertest::kWindowTimeoutMs));
+    EXPECT_TRUE(session.ClickLoginCloseButton());
+    EXPECT_TRUE(session.EndsCleanly());
+}
+
+}  // namespace
