@@ -87,7 +87,7 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         OnSized();
         break;
     case WM_ACTIVATE:
-        OnActivated(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0, reinterpret_cast<HWND>(lParam));
+        OnActivated(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
         break;
     case WM_ACTIVATEAPP:
         OnAppActivated(wParam != FALSE);
@@ -215,10 +215,10 @@ void CDuiFormGame::OnSized()
     PostMessageW(m_hWnd, WM_GAME_RELAYOUT, 0, 0);
 }
 
-void CDuiFormGame::OnActivated(bool active, bool minimised, HWND other)
+void CDuiFormGame::OnActivated(bool active, bool minimised)
 {
     // The full-screen bar taking the activation keeps the game in front.
-    HoldFullScreenKeyWhile(active || IsOwnWindow(other));
+    HoldFullScreenKeyWhile(active || InFront());
     // Activation gives the keyboard to this window itself, where no key does anything.
     if (active && !minimised)
         GivePageTheKeyboard();
@@ -229,8 +229,10 @@ void CDuiFormGame::OnAppActivated(bool active)
 {
     // Another program's window is taking the activation, perhaps from the
     // full-screen bar, whose loss the game window does not otherwise see.
+    // Under Wine the report can come late, after a click has brought the
+    // game back to the front: what counts is where the foreground is now.
     if (!active)
-        HoldFullScreenKeyWhile(false);
+        HoldFullScreenKeyWhile(InFront());
 }
 
 void CDuiFormGame::OnRelayout()

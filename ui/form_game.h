@@ -57,8 +57,7 @@ private:
     // What each message does (form_game.cpp).
     void OnMoved();
     void OnSized();
-    // other: the window that loses or gains the activation against this one.
-    void OnActivated(bool active, bool minimised, HWND other);
+    void OnActivated(bool active, bool minimised);
     void OnAppActivated(bool active);
     void OnRelayout();
     // Monitors came, went or changed their size.
@@ -86,6 +85,10 @@ private:
     void HoldFullScreenKeyWhile(bool inFront);
     // This window or one it owns (the full-screen bar).
     bool IsOwnWindow(HWND window) const;
+    // This window or its bar is the foreground window, where the player's
+    // keys go. Read when needed: a click into another program may already
+    // have taken the foreground while this window was entering full screen.
+    bool InFront() const;
     void OnHotKey(WPARAM hotKeyId);
     // The system's key menu asked for as the Alt of a hot key is released.
     // The hot key's own key never reaches the window, so the release looks

@@ -34,6 +34,11 @@ bool CDuiFormGame::IsOwnWindow(HWND window) const
     return window && (window == m_hWnd || GetWindow(window, GW_OWNER) == m_hWnd);
 }
 
+bool CDuiFormGame::InFront() const
+{
+    return IsOwnWindow(GetForegroundWindow());
+}
+
 void CDuiFormGame::OnHotKey(WPARAM hotKeyId)
 {
     m_hotKeyWithAltDown = GetKeyState(VK_MENU) < 0;
@@ -93,6 +98,6 @@ void CDuiFormGame::ShowFromTray()
     // press or click that brings it back entitles it to the foreground.
     SetForegroundWindow(m_hWnd);
     m_fullScreen.ShowBar(true);
-    HoldFullScreenKeyWhile(true);
+    HoldFullScreenKeyWhile(InFront());
     GivePageTheKeyboard();
 }

@@ -9,8 +9,7 @@ void CDuiFormGame::EnterFullScreen()
     m_fullScreen.Enter(m_hWnd);
     UpdateLayout();
     m_fullScreen.OpenBar(m_hWnd, m_pm.Scale(kFullScreenBarSize));
-    // Entered by the player's click on this window: it is in front.
-    HoldFullScreenKeyWhile(true);
+    HoldFullScreenKeyWhile(InFront());
 }
 
 void CDuiFormGame::LeaveFullScreen()
