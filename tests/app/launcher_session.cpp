@@ -195,8 +195,28 @@ bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirecto
     return !waitForPage || WaitForPageTitle(m_loginBrowser, kLoginPageTitle);
 }
 
+bool LauncherSession::LoginPageLoadedSinceLastSubmit() const
+{
+    const std::vector<std::string> requests = m_site->RequestedPaths();
+    for (auto request = requests.rbegin(); request != requests.rend(); ++request) {
+        if (*request == kPageLoadEvent)
+            return true;
+        if (*request == kSubmitEvent)
+            return false;
+    }
+    return false;
+}
+
 bool LauncherSession::LogInAs(const std::wstring& account)
 {
+    // The hand-over loads the login page again behind the game window; a
+    // click into the page that load replaces would be lost with it.
+    if (!driver::WaitFor([&] { return LoginPageLoadedSinceLastSubmit(); }, kPageTimeoutMs)) {
+        std::printf("logging in as \"%s\": the login page has not loaded since the last login; %s\n",
+                    Utf8(account).c_str(), WhatShows().c_str());
+        std::fflush(stdout);
+        return false;
+    }
     const size_t focusBefore = m_site->CountRequests(kFieldFocusEvent);
     const size_t submitsBefore = m_site->CountRequests(kSubmitEvent);
     if (!LogInWithInput(m_loginBrowser, account,

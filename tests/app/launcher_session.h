@@ -23,8 +23,9 @@ inline constexpr wchar_t kLoginBrowserCaption[] = L"LoginBrowser";
 // The demo site's port, where the launcher's built-in addresses point.
 inline constexpr unsigned short kSitePort = ZARNITH_DEMO_SITE_PORT;
 inline constexpr char kLoginPagePath[] = "/commonpage/statics/1000226/micro/login.html";
-// What the demo login page reports to the site: its account field took the
-// focus; its form was sent.
+// What the demo login page reports to the site: it has loaded; its account
+// field took the focus; its form was sent.
+inline constexpr char kPageLoadEvent[] = "/event?load";
 inline constexpr char kFieldFocusEvent[] = "/event?focus";
 inline constexpr char kSubmitEvent[] = "/event?submit";
 // The login page's account field, in the login browser's client coordinates
@@ -110,10 +111,11 @@ public:
     HWND Login() const { return m_login; }
     HWND LoginBrowser() const { return m_loginBrowser; }
 
-    // Logs in with real input: clicks into the login page's account field,
-    // waits until the page reports its focus, replaces its text, presses
-    // Enter and waits until the page reports the form sent. False, with what
-    // did not happen printed, when either report did not come.
+    // Logs in with real input: waits until the login page shown has loaded
+    // since the last login, clicks into its account field, waits until the
+    // page reports its focus, replaces its text, presses Enter and waits
+    // until the page reports the form sent. False, with what did not happen
+    // printed, when a report did not come.
     bool LogInAs(const std::wstring& account);
     // Logs in with real input and waits for the game window and the game
     // page in it; null, with what did not come printed, when either does not.
@@ -141,6 +143,8 @@ public:
     bool EndsCleanly(DWORD* exitCode = nullptr);
 
 private:
+    // The login page reported its load after the last form it sent.
+    bool LoginPageLoadedSinceLastSubmit() const;
     testsupport::HttpServer* m_site = nullptr;
     driver::Process m_process;
     HWND m_login = nullptr;

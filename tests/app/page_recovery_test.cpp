@@ -27,6 +27,8 @@ using launchertest::Utf8;
 // The crash page's title: "页面已停止运行".
 constexpr wchar_t kCrashPageTitle[] = L"\x9875\x9762\x5DF2\x505C\x6B62\x8FD0\x884C";
 constexpr char kGamePagePath[] = "/game/play.html";
+// The demo game page reports each time it gains the keyboard, numbered.
+constexpr char kGamePageFocusReport[] = "/game/focus?count=";
 constexpr wchar_t kRendererSwitch[] = L"--type=renderer";
 constexpr DWORD kKillWaitMs = 5000;
 // The colour of the crash page's button, as the page draws it.
@@ -65,12 +67,22 @@ void SaveScreenshot(const wchar_t* name)
 }
 
 // Requests for the game page, whatever its query.
-size_t GamePageRequests(LauncherSession& session)
+size_t RequestsStartingWith(LauncherSession& session, const std::string& start)
 {
     size_t count = 0;
     for (const std::string& path : session.Site().RequestedPaths())
-        count += path.compare(0, sizeof kGamePagePath - 1, kGamePagePath) == 0 ? 1 : 0;
+        count += path.compare(0, start.size(), start) == 0 ? 1 : 0;
     return count;
+}
+
+size_t GamePageRequests(LauncherSession& session)
+{
+    return RequestsStartingWith(session, kGamePagePath);
+}
+
+size_t GamePageFocuses(LauncherSession& session)
+{
+    return RequestsStartingWith(session, kGamePageFocusReport);
 }
 
 // Whether the page's button shows on the screen: the page has been drawn.
@@ -141,13 +153,17 @@ TEST_F(PageRecovery, AKilledGamePageGivesTheCrashPageWhoseButtonAndF5BringTheGam
         << "F5 did not load the game page again";
     EXPECT_TRUE(launchertest::WaitForPageTitle(game, gameTitle)) << m_session.WhatShows();
 
-    // Back from the boss key, the page has the keyboard again without a click.
+    // Back from the boss key, the page has the keyboard again without a
+    // click, once the engine has passed it on.
     launchertest::ClickTopBarButton(game, launchertest::TopBarButton::BossKey);
     ASSERT_TRUE(driver::WaitFor([&] { return !driver::IsVisible(game); }, launchertest::kWindowTimeoutMs));
+    const size_t focuses = GamePageFocuses(m_session);
     driver::PressKey(VK_F9);
     ASSERT_TRUE(driver::WaitFor([&] { return driver::IsVisible(game) && GetForegroundWindow() == game; },
                                 launchertest::kWindowTimeoutMs))
         << "the boss key did not bring the game window back";
+    ASSERT_TRUE(driver::WaitFor([&] { return GamePageFocuses(m_session) > focuses; }, launchertest::kWindowTimeoutMs))
+        << "the game page did not gain the keyboard after the boss key's return";
     driver::PressKey(VK_F5);
     EXPECT_TRUE(driver::WaitFor([&] { return GamePageRequests(m_session) == requests + 3; },
                                 launchertest::kPageTimeoutMs))

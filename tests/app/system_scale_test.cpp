@@ -145,8 +145,9 @@ protected:
     {
         DeclareAwareOfTheScale();
         m_dpi = SystemDpi();
-        if (!std::getenv("ZARNITH_SCALE_SCREENSHOTS"))
+        if (!std::getenv("ZARNITH_SCALE_SCREENSHOTS")) {
             ASSERT_EQ(m_dpi, kExpectedDpi) << "the program runs in a session of LogPixels 144";
+        }
         ASSERT_TRUE(driver::ProcessesNamed(launchertest::kExecutableName).empty()) << "a launcher is already running";
         ASSERT_TRUE(m_session.Site().IsListening()) << "the demo site's port is taken";
     }
