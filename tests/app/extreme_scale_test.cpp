@@ -11,17 +11,6 @@
 
 namespace {
 
-// This program sees the launcher's windows in pixels, as the launcher does
-// (system_scale_test.cpp says why).
-bool DeclareAwareOfTheScale()
-{
-    using SetAwarenessFunction = HANDLE(WINAPI*)(HANDLE);
-    const auto set = reinterpret_cast<SetAwarenessFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
-    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE
-    return set && set(reinterpret_cast<HANDLE>(-3)) != nullptr;
-}
-
 bool Inside(const RECT& inner, const RECT& outer)
 {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
@@ -30,7 +19,7 @@ bool Inside(const RECT& inner, const RECT& outer)
 
 TEST(ExtremeScale, TheLoginWindowsAreOnTheScreenInTheirFrameAndClose)
 {
-    ASSERT_TRUE(DeclareAwareOfTheScale());
+    ASSERT_TRUE(launchertest::DeclareAwareOfTheScale());
     ASSERT_TRUE(driver::ProcessesNamed(launchertest::kExecutableName).empty()) << "a launcher is already running";
     launchertest::LauncherSession session;
     ASSERT_TRUE(session.Site().IsListening()) << "the demo site's port is taken";

@@ -92,6 +92,15 @@ testsupport::HttpServer& ServeDemoSite()
     return site;
 }
 
+bool DeclareAwareOfTheScale()
+{
+    using SetAwarenessFunction = HANDLE(WINAPI*)(HANDLE);
+    const auto set = reinterpret_cast<SetAwarenessFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE; the answer is the thread's earlier awareness.
+    return set && set(reinterpret_cast<HANDLE>(-3)) != nullptr;
+}
+
 HWND BrowserWindowIn(HWND host)
 {
     for (HWND window : driver::DescendantWindows(host)) {

@@ -64,6 +64,13 @@ std::wstring DemoSiteFolder();
 // no routes and no requests seen yet.
 testsupport::HttpServer& ServeDemoSite();
 
+// Declares this test thread aware of the scale, so that it sees the
+// launcher's windows in pixels, as the launcher does: a thread that declares
+// nothing is shown every window's rectangle scaled back to 96 DPI. False
+// where the call is missing (Windows 7; under Wine the process-wide
+// awareness is fixed before the program starts).
+bool DeclareAwareOfTheScale();
+
 // The engine's browser window among the window's descendants, or null.
 HWND BrowserWindowIn(HWND host);
 // Waits until a browser window inside host carries the title.

@@ -45,21 +45,6 @@ constexpr char kViewportPage[] =
 constexpr char kViewportAccount[] = "viewport";
 constexpr wchar_t kViewportAccountWide[] = L"viewport";
 
-// This program sees the launcher's windows in pixels, as the launcher does:
-// a thread that declares nothing is shown every window's rectangle scaled
-// back to 96 DPI. The test's thread declares itself aware of the scale
-// (Windows 7 lacks the call; this test runs under Wine, whose process-wide
-// awareness is fixed before the program starts).
-void DeclareAwareOfTheScale()
-{
-    using SetAwarenessFunction = HANDLE(WINAPI*)(HANDLE);
-    const auto set = reinterpret_cast<SetAwarenessFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
-    ASSERT_NE(set, nullptr);
-    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE; the answer is the thread's earlier awareness.
-    ASSERT_NE(set(reinterpret_cast<HANDLE>(-3)), nullptr);
-}
-
 UINT SystemDpi()
 {
     HDC screen = GetDC(nullptr);
@@ -143,7 +128,7 @@ class SystemScale : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        DeclareAwareOfTheScale();
+        ASSERT_TRUE(launchertest::DeclareAwareOfTheScale());
         m_dpi = SystemDpi();
         if (!std::getenv("ZARNITH_SCALE_SCREENSHOTS")) {
             ASSERT_EQ(m_dpi, kExpectedDpi) << "the program runs in a session of LogPixels 144";
