@@ -1,5 +1,7 @@
 #include "browser/simple_app.h"
 
+#include "browser/page_scale.h"
+
 namespace {
 
 // Appended in this order to the command line of every engine process: pages
@@ -10,6 +12,7 @@ constexpr const char* kEngineSwitches[] = {
     "--enable-system-flash",
     "--enable-npapi",
 };
+constexpr char kPageScaleSwitch[] = "force-device-scale-factor";
 
 }  // namespace
 
@@ -17,6 +20,10 @@ void SimpleApp::OnBeforeCommandLineProcessing(const CefString& processType, CefR
 {
     for (const char* engineSwitch : kEngineSwitches)
         commandLine->AppendSwitch(CefString(engineSwitch));
+    // Pages as large as the windows around them (every process alike: the
+    // renderers lay the pages out at it).
+    if (const std::optional<std::wstring> scale = ForcedPageScale(ProcessSystemDpi()))
+        commandLine->AppendSwitchWithValue(CefString(kPageScaleSwitch), CefString(*scale));
 }
 
 CefRefPtr<CefBrowserProcessHandler> SimpleApp::GetBrowserProcessHandler()

@@ -16,6 +16,13 @@ public:
         raw()->append_switch(raw(), &engineName);
     }
 
+    void AppendSwitchWithValue(const CefString& name, const CefString& value) override
+    {
+        const cef_string_t engineName = EngineView(name);
+        const cef_string_t engineValue = EngineView(value);
+        raw()->append_switch_with_value(raw(), &engineName, &engineValue);
+    }
+
     bool HasSwitch(const CefString& name) override
     {
         const cef_string_t engineName = EngineView(name);

@@ -166,6 +166,7 @@ ENGINE_CHECK_OFFSET(cef_string_visitor_t, visit, 32, 16);
 ENGINE_CHECK_OFFSET(cef_command_line_t, get_command_line_string, 88, 44);
 ENGINE_CHECK_OFFSET(cef_command_line_t, has_switch, 120, 60);
 ENGINE_CHECK_OFFSET(cef_command_line_t, append_switch, 144, 72);
+ENGINE_CHECK_OFFSET(cef_command_line_t, append_switch_with_value, 152, 76);
 
 ENGINE_CHECK_OFFSET(cef_process_message_t, get_name, 56, 28);
 

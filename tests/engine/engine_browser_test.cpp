@@ -231,6 +231,9 @@ TEST(EngineProcess, TheApplicationWasAskedOnTheEngineUiThreadAndItsSwitchIsOnThe
     EXPECT_TRUE(commandLine->HasSwitch(enginetest::kTestSwitchName));
     EXPECT_NE(commandLine->GetCommandLineString().ToString().find(std::string("--") + enginetest::kTestSwitchName),
               std::string::npos);
+    EXPECT_NE(commandLine->GetCommandLineString().ToString().find(std::string("--") + enginetest::kTestValueSwitchName +
+                                                                  "=" + enginetest::kTestSwitchValue),
+              std::string::npos);
     EXPECT_TRUE(commandLine->HasSwitch("disable-gpu"));
     EXPECT_FALSE(commandLine->HasSwitch("zarnith-no-such-switch"));
 }

@@ -7,6 +7,7 @@ namespace enginetest {
 void TestApp::OnBeforeCommandLineProcessing(const CefString&, CefRefPtr<CefCommandLine> commandLine)
 {
     commandLine->AppendSwitch(std::string("--") + kTestSwitchName);
+    commandLine->AppendSwitchWithValue(kTestValueSwitchName, kTestSwitchValue);
 }
 
 void TestApp::OnContextInitialized()

@@ -15,6 +15,9 @@ namespace enginetest {
 
 // The switch, without its leading "--".
 constexpr char kTestSwitchName[] = "zarnith-engine-test";
+// A switch with a value that the test application appends too.
+constexpr char kTestValueSwitchName[] = "zarnith-engine-test-value";
+constexpr char kTestSwitchValue[] = "1.25";
 
 class TestApp : public CefApp, public CefBrowserProcessHandler, public InstanceCounter<TestApp> {
 public:

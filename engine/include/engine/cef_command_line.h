@@ -12,6 +12,8 @@ public:
 
     // Appends a switch without a value; a leading "--" may be given or left out.
     virtual void AppendSwitch(const CefString& name) = 0;
+    // Appends a switch with its value ("--name=value"); the name as above.
+    virtual void AppendSwitchWithValue(const CefString& name, const CefString& value) = 0;
     // Whether the switch is present; the name is given without its leading "--".
     virtual bool HasSwitch(const CefString& name) = 0;
     virtual CefString GetCommandLineString() = 0;

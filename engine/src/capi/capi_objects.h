@@ -113,6 +113,8 @@ struct cef_command_line_t {
     cef_unused_slot_t get_switch_value;
     cef_unused_slot_t get_switches;
     void(ENGINE_CALLBACK* append_switch)(cef_command_line_t* self, const cef_string_t* name);
+    void(ENGINE_CALLBACK* append_switch_with_value)(cef_command_line_t* self, const cef_string_t* name,
+                                                    const cef_string_t* value);
 };
 
 struct cef_process_message_t {
