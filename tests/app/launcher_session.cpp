@@ -122,6 +122,16 @@ bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs)
 
 bool LogInWithInput(HWND loginBrowserHost, const std::wstring& account, const std::function<bool()>& fieldFocused)
 {
+    // Under Wine a click that arrives while the window is still being handed
+    // the foreground is cancelled: the X focus events, handled in the middle
+    // of the press, deactivate the window. Seen as a click that gave the login
+    // browser's window the focus but never reached the page.
+    if (!driver::BringToForeground(loginBrowserHost)) {
+        std::printf("logging in as \"%s\": the login browser's window did not keep the foreground\n",
+                    Utf8(account).c_str());
+        std::fflush(stdout);
+        return false;
+    }
     const RECT host = driver::ClientRectOnScreen(loginBrowserHost);
     const POINT field = AtClientScale(loginBrowserHost, kAccountField, kLoginBrowserSize);
     driver::ClickAtPinned({host.left + field.x, host.top + field.y});

@@ -76,11 +76,11 @@ HWND BrowserWindowIn(HWND host);
 // Waits until a browser window inside host carries the title.
 bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs = kPageTimeoutMs);
 
-// Logs in on the login page with real input: clicks into its account field
-// inside the window that hosts the login browser (the click carries its
-// point), waits until the browser has the focus and fieldFocused (when given)
+// Logs in on the login page with real input: once the window that hosts the
+// login browser holds the foreground, clicks into its account field there
+// (the click carries its point), waits until the browser has the focus and fieldFocused (when given)
 // says the field has it, replaces the field's text and presses Enter. False,
-// with what did not happen printed, when the focus did not come.
+// with what did not happen printed, when the foreground or the focus did not come.
 bool LogInWithInput(HWND loginBrowserHost, const std::wstring& account,
                     const std::function<bool()>& fieldFocused = nullptr);
 
