@@ -394,7 +394,9 @@ TEST_F(BossKey, InFullScreenTheBarHidesWithTheWindowAndEscapeIsFreeUntilBothCome
     ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
     EXPECT_TRUE(driver::WaitFor([&] { return !driver::IsVisible(bar); }, launchertest::kWindowTimeoutMs))
         << "the bar shows that a game is running";
-    EXPECT_TRUE(driver::TakenModifierSets(VK_ESCAPE).empty()) << "Escape held while the game is hidden";
+    EXPECT_TRUE(driver::WaitFor([] { return driver::TakenModifierSets(VK_ESCAPE).empty(); },
+                                launchertest::kWindowTimeoutMs))
+        << "Escape held while the game is hidden";
     // Past the bar's slide: it stays hidden.
     driver::PumpMessagesFor(kBarSlideMs);
     EXPECT_FALSE(driver::IsVisible(bar));
