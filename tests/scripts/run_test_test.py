@@ -241,6 +241,35 @@ class ExcusesOnlyTheTestThatEndedTheFaultingProcess(unittest.TestCase):
         self.assertFalse(repeats(None, output + ends("0020")))
 
 
+class ACrashInsideAShutdownThatEnded(unittest.TestCase):
+    """Another thread or process of the engine crashes while the launcher
+    shuts the engine down; the shut-down ends, the launcher exits cleanly and
+    every test passes: the program is run again."""
+
+    TEST = "GamePageOpens.ThePublishersPopupsInWindowsOfTheirOwnOtherSitesAndMailOutsideTheGameStays"
+
+    def output(self, inside, after=""):
+        return (started(self.TEST) + begins("02c8") + inside + ends("02c8") + after + succeeded(self.TEST)
+                + summary(3))
+
+    def test_is_run_again_when_its_tests_passed(self):
+        output = self.output(PAGE_FAULT)
+        self.assertFalse(passes(0, output))
+        self.assertTrue(run_test.engine_crash_in_ended_shutdown(0, output))
+
+    def test_not_a_crash_after_the_end_or_a_failed_check_inside(self):
+        self.assertFalse(run_test.engine_crash_in_ended_shutdown(0, self.output("", PAGE_FAULT)))
+        self.assertFalse(run_test.engine_crash_in_ended_shutdown(0, self.output(PAGE_FAULT + OTHER_CHECK_FAILED)))
+
+    def test_not_when_a_test_failed_the_program_failed_or_browsers_were_left_open(self):
+        failing = (started(self.TEST) + begins("02c8") + PAGE_FAULT + ends("02c8") + EXIT_CODE_CHECK_FAILED
+                   + failed(self.TEST) + summary(2, [self.TEST]))
+        self.assertFalse(run_test.engine_crash_in_ended_shutdown(1, failing))
+        self.assertFalse(run_test.engine_crash_in_ended_shutdown(3, self.output(PAGE_FAULT)))
+        left_open = browsers_left_open("02c8") + self.output(PAGE_FAULT)
+        self.assertFalse(run_test.engine_crash_in_ended_shutdown(0, left_open))
+
+
 class NeverExcusesBrowsersLeftOpen(unittest.TestCase):
     """The engine layer says so when browsers were still open as it shut the
     engine down: the program's failure, before the engine's stretch begins."""
