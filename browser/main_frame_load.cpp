@@ -22,7 +22,7 @@ MainFrameLoad MainFrameLoadOf(const std::wstring& address, const PublisherHosts&
     const std::wstring& scheme = parts.scheme.ToWString();
     if (scheme == kHttp || scheme == kHttps)
         return hosts.Covers(address) ? MainFrameLoad::Here : MainFrameLoad::Outside;
-    if (parts.spec.ToWString() == kBlankPage)
+    if (parts.whole.ToWString() == kBlankPage)
         return MainFrameLoad::Here;
     if (scheme == kMailto || std::find(shellSchemes.begin(), shellSchemes.end(), scheme) != shellSchemes.end())
         return MainFrameLoad::Outside;

@@ -14,7 +14,7 @@ bool CefParseURL(const CefString& url, CefURLParts& parts)
     cef_urlparts_t engineParts = {};
     const bool valid = cef_parse_url(&address, &engineParts) != 0;
     const std::initializer_list<std::pair<cef_string_t*, CefString*>> fields = {
-        {&engineParts.spec, &parts.spec},       {&engineParts.scheme, &parts.scheme},
+        {&engineParts.whole, &parts.whole},       {&engineParts.scheme, &parts.scheme},
         {&engineParts.username, &parts.username}, {&engineParts.password, &parts.password},
         {&engineParts.host, &parts.host},       {&engineParts.port, &parts.port},
         {&engineParts.origin, &parts.origin},   {&engineParts.path, &parts.path},

@@ -262,7 +262,7 @@ void CPaintManagerUI::AddFont(int id, const wchar_t* face, int size, bool bold, 
         DeleteObject(existing->second.font);
         existing->second = {face, size, bold, font};
     } else {
-        m_fonts.emplace(id, FontSpec{face, size, bold, font});
+        m_fonts.emplace(id, SkinFont{face, size, bold, font});
     }
     if (isDefault) {
         m_defaultFontId = id;
@@ -433,11 +433,11 @@ void CPaintManagerUI::DeleteFonts()
 void CPaintManagerUI::RemakeFonts()
 {
     for (auto& entry : m_fonts) {
-        FontSpec& spec = entry.second;
+        SkinFont& skinFont = entry.second;
         // A font that cannot be made at the new size keeps its old one.
-        if (HFONT font = MakeFont(spec.face.c_str(), spec.size, spec.bold, m_dpi)) {
-            DeleteObject(spec.font);
-            spec.font = font;
+        if (HFONT font = MakeFont(skinFont.face.c_str(), skinFont.size, skinFont.bold, m_dpi)) {
+            DeleteObject(skinFont.font);
+            skinFont.font = font;
         }
     }
     if (m_fallbackFont) {

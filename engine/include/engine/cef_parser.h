@@ -7,7 +7,7 @@
 // An address's parts, canonical as the engine makes them: scheme and host in
 // lower case, a port only when it is not the scheme's default.
 struct CefURLParts {
-    CefString spec;
+    CefString whole;  // the whole address
     CefString scheme;
     CefString username;
     CefString password;

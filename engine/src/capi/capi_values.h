@@ -116,7 +116,7 @@ struct cef_popup_features_t {
 // An address taken apart (cef_parse_url); the engine sets every part with a
 // copy the caller frees.
 struct cef_urlparts_t {
-    cef_string_t spec;
+    cef_string_t whole;
     cef_string_t scheme;
     cef_string_t username;
     cef_string_t password;

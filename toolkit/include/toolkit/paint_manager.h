@@ -117,7 +117,7 @@ private:
     void RemakeFonts();
 
     // What a skin font is made from; its size in skin units.
-    struct FontSpec {
+    struct SkinFont {
         std::wstring face;
         int size;
         bool bold;
@@ -141,7 +141,7 @@ private:
 
     CDuiString m_skinFolder;
     UINT m_dpi = kSkinDpi;
-    std::map<int, FontSpec> m_fonts;
+    std::map<int, SkinFont> m_fonts;
     int m_defaultFontId = -1;
     HFONT m_fallbackFont = nullptr;
     std::map<std::wstring, std::unique_ptr<SkinImage>> m_images;
