@@ -191,6 +191,18 @@ protected:
         return window ? launchertest::Utf8(driver::WindowClass(window)) : std::string("no window");
     }
 
+    // Removes the game window's icon as a restarting shell loses it, behind
+    // the launcher's back; waits until it is gone.
+    bool LoseIcon(HWND game) const
+    {
+        NOTIFYICONDATAW icon = {};
+        icon.cbSize = sizeof(icon);
+        icon.hWnd = game;
+        icon.uID = kTrayIconId;
+        return Shell_NotifyIconW(NIM_DELETE, &icon) &&
+               driver::WaitFor([&] { return NewIcons().empty(); }, launchertest::kWindowTimeoutMs);
+    }
+
     // As a shell that starts again tells every top-level window.
     static void BroadcastTaskbarCreated()
     {
@@ -364,12 +376,7 @@ TEST_F(BossKey, AnIconThatWentMissingIsAddedAgainAtTheNextHide)
 
     // The icon goes as it does when the shell restarts: the launcher's own
     // removal then fails when the window comes back.
-    NOTIFYICONDATAW icon = {};
-    icon.cbSize = sizeof(icon);
-    icon.hWnd = game;
-    icon.uID = kTrayIconId;
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
-    ASSERT_TRUE(driver::WaitFor([&] { return NewIcons().empty(); }, launchertest::kWindowTimeoutMs));
+    ASSERT_TRUE(LoseIcon(game));
     driver::PressKey(VK_F9);
     ASSERT_TRUE(WaitForShownWithoutIcon(game));
 
@@ -426,12 +433,7 @@ TEST_F(BossKey, TheShellsRestartAddsAShownIconAgainAndNoIconWhenNoneIsShown)
     // reaches the hidden window, which adds its icon again.
     driver::PressKey(VK_F9);
     ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
-    NOTIFYICONDATAW icon = {};
-    icon.cbSize = sizeof(icon);
-    icon.hWnd = game;
-    icon.uID = kTrayIconId;
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
-    ASSERT_TRUE(driver::WaitFor([&] { return NewIcons().empty(); }, launchertest::kWindowTimeoutMs));
+    ASSERT_TRUE(LoseIcon(game));
     BroadcastTaskbarCreated();
     const HWND again = WaitForNewIcon();
     ASSERT_NE(again, nullptr) << "the hidden window did not add its icon again";
