@@ -171,10 +171,7 @@ bool LoginPageShown(const launchertest::LauncherSession& session)
 
 std::string SaveScreenshot(int cycle)
 {
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring path = std::wstring(folder) + L"zarnith-flow-cycle" + std::to_wstring(cycle) + L".png";
-    return driver::SaveScreenshot(path) ? launchertest::Utf8(path) : std::string();
+    return launchertest::Utf8(driver::SaveScreenshotInTempFolder(L"zarnith-flow-cycle" + std::to_wstring(cycle) + L".png"));
 }
 
 enum class Outcome { Completed, HandOverIncomplete, ReturnIncomplete };

@@ -45,13 +45,25 @@ bool MovePointerUntil(POINT point, const std::function<bool()>& condition)
     return false;
 }
 
-// Moves the pointer onto the control at target until the pixel at sample
-// shows the hover colour, then onto rest until it no longer does.
-bool HoverShowsAndGoes(POINT target, POINT sample, COLORREF hoverColour, POINT rest)
+// Moves the pointer onto window's control at target until the pixel at
+// sample shows the hover colour, then onto rest until it no longer does;
+// prints what the screen showed when either did not come.
+bool HoverShowsAndGoes(HWND window, POINT target, POINT sample, COLORREF hoverColour, POINT rest)
 {
     const auto hovered = [&] { return driver::PixelAt(sample) == hoverColour; };
+    const auto report = [&](const char* what) {
+        char line[160] = {};
+        std::snprintf(line, sizeof line, "the hover colour %06lX %s at (%ld, %ld) (it shows %06lX)", hoverColour,
+                      what, sample.x, sample.y, driver::PixelAt(sample));
+        PrintInputScene(line, window);
+    };
     const bool shown = MovePointerUntil(target, hovered);
-    return MovePointerUntil(rest, [&] { return !hovered(); }) && shown;
+    if (!shown)
+        report("did not show");
+    const bool gone = MovePointerUntil(rest, [&] { return !hovered(); });
+    if (!gone)
+        report("did not go");
+    return shown && gone;
 }
 
 HWND Failed(const char* what)
@@ -76,7 +88,7 @@ bool GameWindowCaughtUp(HWND game)
 
 bool TopBarButtonAnswersPointer(HWND game, TopBarButton button)
 {
-    return HoverShowsAndGoes(OnScreen(game, TopBarButtonCentre(game, button)),
+    return HoverShowsAndGoes(game, OnScreen(game, TopBarButtonCentre(game, button)),
                              OnScreen(game, TopBarButtonColourSpot(game, button)), HoverColourOf(button),
                              OnScreen(game, kTopBarCaption));
 }
@@ -112,7 +124,7 @@ bool FullScreenBarCaughtUp(HWND bar)
     ClientToScreen(bar, &button);
     // On the screen's top row the pointer stays on the bar when the bar slides up.
     const POINT strip = {driver::WindowRect(bar).left + kBarCaptionX, 0};
-    return HoverShowsAndGoes(button, {button.x - kBarButtonEdgeFromCentre, button.y}, kBarButtonHoverColour, strip);
+    return HoverShowsAndGoes(bar, button, {button.x - kBarButtonEdgeFromCentre, button.y}, kBarButtonHoverColour, strip);
 }
 
 bool FullScreenRoundTrip(HWND game, DWORD processId)

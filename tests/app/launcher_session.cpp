@@ -142,10 +142,10 @@ bool LogInWithInput(HWND loginBrowserHost, const std::wstring& account, const st
         return focus && IsChild(loginBrowserHost, focus);
     };
     if (!driver::WaitFor([&] { return browserFocused() && (!fieldFocused || fieldFocused()); }, kWindowTimeoutMs)) {
-        std::printf("logging in as \"%s\": the account field did not take the focus after the click (the login "
-                    "browser's window %s it)\n",
-                    Utf8(account).c_str(), browserFocused() ? "has" : "does not have");
-        std::fflush(stdout);
+        PrintInputScene("logging in as \"" + Utf8(account) +
+                            "\": the account field did not take the focus after the click (the login browser's window " +
+                            (browserFocused() ? "has" : "does not have") + " it)",
+                        loginBrowserHost);
         return false;
     }
     // Emptied without a modifier key: under Wine, Control+A now and then
@@ -156,6 +156,42 @@ bool LogInWithInput(HWND loginBrowserHost, const std::wstring& account, const st
     driver::TypeText(account);
     driver::PressKey(VK_RETURN);
     return true;
+}
+
+namespace {
+
+std::string Named(HWND window)
+{
+    if (!window)
+        return "none";
+    const RECT rect = driver::WindowRect(window);
+    char place[96] = {};
+    std::snprintf(place, sizeof place, " at (%ld, %ld, %ld, %ld)%s", rect.left, rect.top, rect.right, rect.bottom,
+                  driver::IsVisible(window) ? "" : " hidden");
+    return Utf8(driver::WindowClass(window)) + " \"" + Utf8(driver::WindowText(window)) + "\"" + place;
+}
+
+}  // namespace
+
+void PrintInputScene(const std::string& what, HWND window)
+{
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    RECT clip = {};
+    GetClipCursor(&clip);
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    const std::wstring screenshot =
+        driver::SaveScreenshotInTempFolder(L"zarnith-input-" + std::to_wstring(GetTickCount()) + L".png");
+    std::printf("%s\n  pointer (%ld, %ld) over %s, kept in (%ld, %ld, %ld, %ld)\n  foreground %s\n  window %s\n  its thread: active %s, focus %s, "
+                "capture %s\n  screenshot %s\n",
+                what.c_str(), pointer.x, pointer.y, Named(WindowFromPoint(pointer)).c_str(), clip.left, clip.top,
+                clip.right, clip.bottom,
+                Named(GetForegroundWindow()).c_str(), Named(window).c_str(), Named(thread.hwndActive).c_str(),
+                Named(thread.hwndFocus).c_str(), Named(thread.hwndCapture).c_str(),
+                screenshot.empty() ? "not saved" : Utf8(screenshot).c_str());
+    std::fflush(stdout);
 }
 
 HWND FindVisibleWindow(DWORD processId, const wchar_t* caption)

@@ -84,6 +84,13 @@ bool WaitForPageTitle(HWND host, const std::wstring& title, DWORD timeoutMs = kP
 bool LogInWithInput(HWND loginBrowserHost, const std::wstring& account,
                     const std::function<bool()>& fieldFocused = nullptr);
 
+// Prints, after an input that did not take effect, what the system shows:
+// the pointer, the window under it and the rectangle the pointer is kept
+// in, the foreground window, window's
+// rectangle and the active, focus and capture windows of its thread; and
+// saves a screenshot in the temporary folder, its path printed too.
+void PrintInputScene(const std::string& what, HWND window);
+
 // The launcher's visible skinned top-level windows with this caption.
 HWND FindVisibleWindow(DWORD processId, const wchar_t* caption);
 

@@ -59,10 +59,8 @@ bool Kill(DWORD processId)
 // A picture of the screen in the temporary folder, its path printed.
 void SaveScreenshot(const wchar_t* name)
 {
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring path = std::wstring(folder) + name;
-    std::printf("screenshot: %s (%s)\n", Utf8(path).c_str(), driver::SaveScreenshot(path) ? "saved" : "failed");
+    const std::wstring path = driver::SaveScreenshotInTempFolder(name);
+    std::printf("screenshot: %s\n", path.empty() ? "not saved" : Utf8(path).c_str());
     std::fflush(stdout);
 }
 

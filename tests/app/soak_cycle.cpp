@@ -211,15 +211,6 @@ std::string PlaySteps(LauncherSession& session, const std::wstring& account, Bos
     return std::string();
 }
 
-// A picture of the screen, in the temporary folder; its path, or an empty string.
-std::string SaveFailureScreenshot()
-{
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring path = std::wstring(folder) + kFailureScreenshotName;
-    return driver::SaveScreenshot(path) ? std::string(path.begin(), path.end()) : std::string();
-}
-
 }  // namespace
 
 CycleResult PlayCycle(LauncherSession& session, const std::wstring& account, BossKeyBy bossKey)
@@ -227,7 +218,7 @@ CycleResult PlayCycle(LauncherSession& session, const std::wstring& account, Bos
     CycleResult result;
     result.failure = PlaySteps(session, account, bossKey, result);
     if (!result.failure.empty()) {
-        const std::string screenshot = SaveFailureScreenshot();
+        const std::string screenshot = Utf8(driver::SaveScreenshotInTempFolder(kFailureScreenshotName));
         if (!screenshot.empty())
             result.failure += " (the screen: " + screenshot + ")";
     }

@@ -44,7 +44,10 @@ void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);
 // A click whose press and release each carry the point. Under Wine the X
 // server's own pointer events can move the system's pointer between a move
-// and the press that follows it; the soak saw such a press arrive where the
+// and the press that follows it (while a window covers the whole screen, Wine
+// grabs the X pointer for it and refuses to move the X pointer for this input:
+// the X pointer stays behind, and a window shown or moved under it brings the
+// system's pointer back there); the soak saw such a press arrive where the
 // pointer had been one step before, and the boss-key test a click meant for
 // one notification-area icon reach its neighbour. (Sent this way by every
 // click, the hot-key tests failed more often, for reasons not found; so only
@@ -90,6 +93,8 @@ void PumpMessagesFor(DWORD milliseconds);
 
 // Saves a picture of the whole X display as PNG; returns whether it worked.
 bool SaveScreenshot(const std::wstring& pngPath);
+// Saves it as name in the temporary folder; its path, or an empty string.
+std::wstring SaveScreenshotInTempFolder(const std::wstring& name);
 // The colour of one screen pixel.
 COLORREF PixelAt(POINT screen);
 // The colours of a screen rectangle, row by row from the top; empty when it

@@ -126,6 +126,15 @@ bool SaveScreenshot(const std::wstring& pngPath)
     return false;
 }
 
+std::wstring SaveScreenshotInTempFolder(const std::wstring& name)
+{
+    wchar_t folder[MAX_PATH] = {};
+    if (!GetTempPathW(MAX_PATH, folder))
+        return std::wstring();
+    const std::wstring path = std::wstring(folder) + name;
+    return SaveScreenshot(path) ? path : std::wstring();
+}
+
 std::vector<COLORREF> ScreenColours(const RECT& screen)
 {
     ScreenImage image;

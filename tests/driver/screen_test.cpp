@@ -113,7 +113,7 @@ TEST_F(DriverScreen, SavesTheWholeDisplayAsPng)
 {
     const std::wstring path = TempPath(L"driver_screen_test.png");
     DeleteFileW(path.c_str());
-    ASSERT_TRUE(driver::SaveScreenshot(path));
+    ASSERT_EQ(driver::SaveScreenshotInTempFolder(L"driver_screen_test.png"), path);
 
     std::ifstream file(path.c_str(), std::ios::binary);
     unsigned char header[24] = {};
@@ -144,6 +144,7 @@ TEST_F(DriverScreen, ReportsAPictureThatCannotBeWritten)
 {
     EXPECT_FALSE(driver::SaveScreenshot(TempPath(L"no such folder\\driver.png")));
     EXPECT_FALSE(driver::SaveScreenshot(L""));
+    EXPECT_EQ(driver::SaveScreenshotInTempFolder(L"no such folder\\driver.png"), L"");
 }
 
 }  // namespace
