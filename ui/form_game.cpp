@@ -322,11 +322,14 @@ void CDuiFormGame::CenterAndShow()
     // On the login window's monitor, where the player logged in.
     const RECT workArea = MonitorAreaOfWindow(m_ownerWindow ? m_ownerWindow : m_hWnd).work;
     const RECT placed = GameWindowRect(workArea, m_pm.Scale(kGameWindowSize), m_pm.GetMinInfo());
+    // Each move, size change and activation of a shown window lays it out
+    // and paints it: placed and laid out while hidden, it is painted once.
     SetWindowPos(m_hWnd, HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
-                 SWP_SHOWWINDOW);
+                 SWP_NOACTIVATE);
+    UpdateLayout();
+    m_opened = true;
     ShowWindow(true, true);
     UpdateWindow(m_hWnd);
-    UpdateLayout();
 }
 
 void CDuiFormGame::UpdateLayout()
@@ -345,10 +348,10 @@ void CDuiFormGame::UpdateLayout()
         UpdateWindow(m_hWnd);
     }
     InvalidateRect(m_hWnd, &client, TRUE);
-    // Moves and size changes still reach a window hidden by the boss key (a
-    // display change, another program); it stays hidden until brought back,
-    // and a window waiting to close stays hidden.
-    if (!m_bossHidden && !m_closeWhenBrowserCreated)
+    // Moves and size changes also reach a window not opened yet, and one
+    // hidden by the boss key (a display change, another program); such a
+    // window stays hidden until shown, and one waiting to close stays hidden.
+    if (m_opened && !m_bossHidden && !m_closeWhenBrowserCreated)
         ::ShowWindow(m_hWnd, SW_SHOW);
     UpdateWindow(m_hWnd);
 }

@@ -103,6 +103,8 @@ private:
     // The keyboard goes to the game page, so that keys work without a click
     // into it after the window has come to the front.
     void GivePageTheKeyboard();
+    // Places the window in its monitor's work area, lays it out while it is
+    // still hidden, then shows it: it is painted once, as it opens.
     void CenterAndShow();
     // The game page asked for addresses that open outside the launcher.
     void OnOpenOutside(const std::vector<std::wstring>& addresses);
@@ -135,6 +137,8 @@ private:
     TrayIcon m_trayIcon;
     HotKeyRegistration m_fullScreenHotKey;
     HotKeyRegistration m_bossHotKey;
+    // Shown once, by CenterAndShow: until then a layout leaves it hidden.
+    bool m_opened = false;
     // Hidden by the boss key: activation lays nothing out meanwhile.
     bool m_bossHidden = false;
     // A hot key fired while Alt was down, and Alt has not been released since.
