@@ -309,9 +309,11 @@ TEST_F(FullScreen, EscapeIsTheGamesOnlyWhileItsFullScreenIsInFrontAndAnotherProg
     ExpectEscapeReaches(other);
     EXPECT_EQ(driver::WindowRect(game), WholeScreen());
     driver::ClickInWindow(game, kPagePoint);
-    EXPECT_TRUE(driver::WaitFor([] { return driver::TakenModifierSets(VK_ESCAPE) == kEscapeAlone; },
-                                launchertest::kWindowTimeoutMs))
-        << "not held again once the game is back in front";
+    const bool heldAgain = driver::WaitFor([] { return driver::TakenModifierSets(VK_ESCAPE) == kEscapeAlone; },
+                                           launchertest::kWindowTimeoutMs);
+    if (!heldAgain)
+        launchertest::PrintInputScene("Escape was not held again after the click into the game page", game);
+    EXPECT_TRUE(heldAgain) << "not held again once the game is back in front";
     driver::PressKey(VK_ESCAPE);
     ExpectWindowedAt(game, bar, windowed);
 }
