@@ -170,12 +170,18 @@ WORD FirstIconGroup(const std::wstring& exePath)
 std::optional<DWORD> RunToEnd(const std::wstring& exePath, const std::wstring& arguments, DWORD timeoutMs)
 {
     driver::Process process = driver::StartProcess(exePath, arguments);
-    if (!process.handle)
+    if (!process.handle) {
+        std::printf("running %ls: it did not start (error %lu)\n", exePath.c_str(), GetLastError());
+        std::fflush(stdout);
         return std::nullopt;
+    }
     DWORD exitCode = 0;
     const bool ended = driver::WaitForExit(process, timeoutMs, &exitCode);
-    if (!ended)
+    if (!ended) {
+        std::printf("running %ls: it did not end within %lu ms and was stopped\n", exePath.c_str(), timeoutMs);
+        std::fflush(stdout);
         driver::KillProcessTree(process);
+    }
     driver::CloseProcess(process);
     return ended ? std::optional<DWORD>(exitCode) : std::nullopt;
 }
