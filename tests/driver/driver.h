@@ -70,8 +70,7 @@ void DragMouse(POINT from, POINT to);
 // Presses and releases one key.
 void PressKey(WORD virtualKey);
 // Presses the keys in order and releases them in reverse order
-// (for example {VK_CONTROL, VK_SHIFT, 'F'}), once the foreground window has
-// settled (see input.cpp).
+// (for example {VK_CONTROL, VK_SHIFT, 'F'}).
 void PressKeyCombination(const std::vector<WORD>& virtualKeys);
 // Types text as Unicode key strokes: it reaches the focused window as
 // WM_CHAR whatever the keyboard layout.

@@ -121,26 +121,6 @@ void ClickPinned(POINT screen, DWORD downFlag, DWORD upFlag)
     SendAll(inputs);
 }
 
-// Waits until the foreground window stays the same while its thread answers
-// a few times: the focus events of a window that has just taken the
-// foreground have been handled by then.
-void WaitForForegroundToSettle()
-{
-    HWND seen = nullptr;
-    int settledRounds = 0;
-    WaitFor(
-        [&] {
-            const HWND foreground = GetForegroundWindow();
-            DWORD_PTR answer = 0;
-            const bool answered = !foreground || SendMessageTimeoutW(foreground, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                                                                      kForegroundTimeoutMs, &answer);
-            settledRounds = answered && foreground == seen ? settledRounds + 1 : 0;
-            seen = foreground;
-            return settledRounds >= kForegroundSettleRounds;
-        },
-        kForegroundTimeoutMs);
-}
-
 }  // namespace
 
 void MoveMouseTo(POINT screen)
@@ -227,14 +207,6 @@ void PressKey(WORD virtualKey)
 
 void PressKeyCombination(const std::vector<WORD>& virtualKeys)
 {
-    // Under Wine a window taking the foreground rereads the state of Shift,
-    // Control and Alt from the X server as it handles its focus events, and
-    // the X server knows nothing of keys sent here: handled in the middle of
-    // a combination, those events release its modifiers. Seen as a boss key
-    // missed while the notification area's own window was taking the
-    // foreground from the game window it had just hidden.
-    if (virtualKeys.size() > 1)
-        WaitForForegroundToSettle();
     std::vector<INPUT> inputs;
     for (WORD key : virtualKeys)
         inputs.push_back(KeyInput(key, false));
