@@ -184,8 +184,8 @@ void PrintInputScene(const std::string& what, HWND window)
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
     const std::wstring screenshot =
         driver::SaveScreenshotInTempFolder(L"zarnith-input-" + std::to_wstring(GetTickCount()) + L".png");
-    std::printf("%s\n  pointer (%ld, %ld) over %s, kept in (%ld, %ld, %ld, %ld)\n  foreground %s\n  window %s\n  its thread: active %s, focus %s, "
-                "capture %s\n  screenshot %s\n",
+    std::printf("%s\n  pointer (%ld, %ld) over %s, kept in (%ld, %ld, %ld, %ld)\n  foreground %s\n  window %s\n"
+                "  its thread: active %s, focus %s, capture %s\n  screenshot %s\n",
                 what.c_str(), pointer.x, pointer.y, Named(WindowFromPoint(pointer)).c_str(), clip.left, clip.top,
                 clip.right, clip.bottom,
                 Named(GetForegroundWindow()).c_str(), Named(window).c_str(), Named(thread.hwndActive).c_str(),
