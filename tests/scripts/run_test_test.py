@@ -299,15 +299,20 @@ class RunsTheProgram(unittest.TestCase):
         self.folder = tempfile.TemporaryDirectory()
         self.runs = os.path.join(self.folder.name, "runs")
         self.retry_log = os.path.join(self.folder.name, "retries.log")
-        self.saved = run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT, os.environ.get(run_test.RETRY_LOG_VARIABLE)
+        self.failure_log = os.path.join(self.folder.name, "failures.log")
+        self.saved = run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT
+        self.saved_logs = {name: os.environ.get(name)
+                           for name in (run_test.RETRY_LOG_VARIABLE, run_test.FAILURE_LOG_VARIABLE)}
         os.environ[run_test.RETRY_LOG_VARIABLE] = self.retry_log
+        os.environ[run_test.FAILURE_LOG_VARIABLE] = self.failure_log
 
     def tearDown(self):
-        run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT, log = self.saved
-        if log is None:
-            os.environ.pop(run_test.RETRY_LOG_VARIABLE, None)
-        else:
-            os.environ[run_test.RETRY_LOG_VARIABLE] = log
+        run_test.WINE_RUN, run_test.SHUTDOWN_TIMEOUT = self.saved
+        for name, log in self.saved_logs.items():
+            if log is None:
+                os.environ.pop(name, None)
+            else:
+                os.environ[name] = log
         self.folder.cleanup()
 
     def fake_wine(self, body):
@@ -386,6 +391,23 @@ class RunsTheProgram(unittest.TestCase):
         self.assertEqual(self.retries_noted(), [])
         self.assertIn("run-test: failed: ", printed.getvalue())
         self.assertIn("browsers were still open when process 0020 shut the engine down", printed.getvalue())
+
+    def test_a_failed_program_is_noted_with_its_checks_and_their_messages(self):
+        chatter = renderer_started().strip()
+        self.fake_wine(f"printf '%s\\n' '{started('HotKeys.Codes').strip()}' "
+                       f"'{OTHER_CHECK_FAILED.splitlines()[0]}' '{chatter}' "
+                       + " ".join(f"'{line}'" for line in OTHER_CHECK_FAILED.splitlines()[1:])
+                       + f" '{failed('HotKeys.Codes').strip()}' '{summary(0, ['HotKeys.Codes']).splitlines()[1]}'"
+                       "\nexit 1")
+        self.assertEqual(self.run_test_script("--timeout", "30", "--attempts", "3", "program.exe"), 1)
+        with open(self.failure_log) as log:
+            noted = log.read()
+        self.assertTrue(noted.startswith("program.exe: C:/work/main/tests/app/launcher_test.cpp:48: Failure; "))
+        self.assertIn("\n  C:/work/main/tests/app/launcher_test.cpp:48: Failure\n"
+                      "      Value of: session.LoginWindowsVisible()\n        Actual: false\n"
+                      "      Expected: true\n", noted)
+        self.assertNotIn("renderer", noted)
+        self.assertNotIn("[  FAILED  ] HotKeys.Codes (", noted.split("\n", 1)[1])
 
     def test_a_hang_after_the_summary_fails_at_once(self):
         self.fake_wine(f"echo '{PASSED.strip()}'\nexec sleep 600")
