@@ -6,17 +6,16 @@
 // Why inside: the interval starts when the engine reports the "client=2"
 // navigation to the launcher's client, which nothing outside the process can
 // see. The login client posts the address to the login window as the engine
-// reports it; here the login window is the launcher's own with a stopwatch
-// (TimedLoginWindow) from that post's time to the end of its handling, which
-// includes creating, showing and painting the game window. So each figure runs
-// from the report to the game window shown and painted, and a little beyond
-// (the rest of the login window's handling): an upper bound, to the
-// millisecond of the system's tick count.
+// reports it; here the login window is the launcher's own (TimedLoginWindow),
+// which starts a stopwatch at that post's time, and the stopwatch stops at
+// the end of the game window's first paint with the window visible
+// (FirstPaintStopwatch). To the millisecond of the system's tick count.
 //
 // The baseline, in the same run first: the same steps with plain windows
 // (PlainHandOver), timed the same way.
 #include "driver.h"
 #include "figure.h"
+#include "first_paint_stopwatch.h"
 #include "game_window.h"
 #include "hand_over_times.h"
 #include "launcher_session.h"
@@ -90,7 +89,7 @@ bool DriveHandOvers(const Side& side, const HandOverTimes& times, const testsupp
         HWND game = nullptr;
         if (!driver::WaitFor([&] { return times.Count() > before && (game = side.visibleGameWindow()); },
                              kWindowTimeoutMs))
-            return Fail(side.name, round, "no game window");
+            return Fail(side.name, round, "no game window shown and painted");
         // As a player does, the game page is let load before the window is
         // closed: after game windows closed while their page was still
         // loading, the login page has stopped reacting to logins under Wine
@@ -116,7 +115,11 @@ void RunMessageLoop()
 // The plain windows on the launcher's login page.
 bool MeasurePlain(HandOverTimes& times, const testsupport::HttpServer& site)
 {
-    PlainHandOver plain(times, LoginPageAddress());
+    FirstPaintStopwatch stopwatch(times, [](HWND window) {
+        return driver::WindowClass(window) == PlainBrowserWindow::kClassName &&
+               driver::WindowText(window) == PlainHandOver::kGameCaption;
+    });
+    PlainHandOver plain(stopwatch, LoginPageAddress());
     const Side side = {"plain windows",
                        [&] { return IsWindowVisible(plain.LoginWindow()) ? plain.LoginWindow() : nullptr; },
                        [] {
@@ -169,7 +172,11 @@ bool MeasureLauncher(HandOverTimes& times, const testsupport::HttpServer& site)
     });
     CPaintManagerUI::SetInstance(GetModuleHandleW(nullptr));
     CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + kSkinFolderName);
-    TimedLoginWindow loginWindow(times);
+    FirstPaintStopwatch stopwatch(times, [](HWND window) {
+        return window != g_loginWindow && driver::WindowClass(window) == launchertest::kWindowClass &&
+               driver::WindowText(window) == launchertest::kGameCaption;
+    });
+    TimedLoginWindow loginWindow(stopwatch);
     g_loginWindow = loginWindow.Create(nullptr, kGameTitle, kLoginWindowStyle, kLoginWindowExStyle, CW_USEDEFAULT,
                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr);
     loginWindow.ShowModal();

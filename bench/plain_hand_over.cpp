@@ -1,14 +1,15 @@
 #include "plain_hand_over.h"
 
 #include "browser/game_address.h"
-#include "clock.h"
 #include "engine/cef_client.h"
 #include "engine/cef_request_handler.h"
 #include "title_client.h"
 
+#include <memory>
+
 namespace {
 
-// From the engine's UI thread: wParam the reporting browser, lParam the address.
+// Posted from the engine's UI thread: lParam a PostedHandOver the login window takes.
 constexpr UINT kOpenGameMessage = WM_APP + 1;
 // Posted by the game window as it goes.
 constexpr UINT kGameClosedMessage = WM_APP + 2;
@@ -18,11 +19,15 @@ constexpr SIZE kGameWindowSize = {1250, 700};
 constexpr POINT kLoginPosition = {100, 100};
 constexpr POINT kGamePosition = {40, 40};
 
+// What the engine's report hands to the login window.
+struct PostedHandOver {
+    CefRefPtr<CefBrowser> loginBrowser;
+    std::wstring address;
+};
+
 // The login browser's client: reports game addresses to the login window.
 class HandOverClient : public CefClient, public CefRequestHandler {
 public:
-    explicit HandOverClient(HandOverTimes& times) : m_times(times) {}
-
     void SetLoginWindow(HWND window) { m_loginWindow = window; }
 
     CefRefPtr<CefRequestHandler> GetRequestHandler() override { return this; }
@@ -34,15 +39,13 @@ public:
         const std::wstring url = request->GetURL().ToWString();
         if (!IsGameAddress(url))
             return false;
-        const double start = NowMs();
-        SendMessageW(m_loginWindow, kOpenGameMessage, reinterpret_cast<WPARAM>(browser.get()),
-                     reinterpret_cast<LPARAM>(url.c_str()));
-        m_times.Add(NowMs() - start);
+        auto* handOver = new PostedHandOver{browser, url};
+        if (!PostMessageW(m_loginWindow, kOpenGameMessage, 0, reinterpret_cast<LPARAM>(handOver)))
+            delete handOver;
         return false;
     }
 
 private:
-    HandOverTimes& m_times;
     HWND m_loginWindow = nullptr;
 
     IMPLEMENT_REFCOUNTING(HandOverClient);
@@ -50,9 +53,10 @@ private:
 
 }  // namespace
 
-PlainHandOver::PlainHandOver(HandOverTimes& times, const std::wstring& loginAddress) : m_loginAddress(loginAddress)
+PlainHandOver::PlainHandOver(FirstPaintStopwatch& stopwatch, const std::wstring& loginAddress)
+    : m_stopwatch(stopwatch), m_loginAddress(loginAddress)
 {
-    CefRefPtr<HandOverClient> client(new HandOverClient(times));
+    CefRefPtr<HandOverClient> client(new HandOverClient);
     PlainBrowserWindow::Options options;
     options.caption = kLoginCaption;
     options.position = kLoginPosition;
@@ -71,22 +75,24 @@ PlainHandOver::~PlainHandOver() = default;
 void PlainHandOver::OnLoginMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == kOpenGameMessage) {
+        const std::unique_ptr<PostedHandOver> handOver(reinterpret_cast<PostedHandOver*>(lParam));
+        m_stopwatch.Start(GetMessageTime());
+        if (!m_game) {
+            PlainBrowserWindow::Options options;
+            options.caption = kGameCaption;
+            options.position = kGamePosition;
+            options.clientSize = kGameWindowSize;
+            options.style = WS_POPUP | WS_VISIBLE;
+            options.address = handOver->address;
+            options.client = new TitleClient;
+            options.onMessage = [window](HWND, UINT gameMessage, WPARAM, LPARAM) {
+                if (gameMessage == WM_DESTROY)
+                    PostMessageW(window, kGameClosedMessage, 0, 0);
+            };
+            m_game = std::make_unique<PlainBrowserWindow>(options);
+        }
         ShowWindow(window, SW_HIDE);
-        reinterpret_cast<CefBrowser*>(wParam)->GetMainFrame()->LoadURL(m_loginAddress);
-        if (m_game)
-            return;
-        PlainBrowserWindow::Options options;
-        options.caption = kGameCaption;
-        options.position = kGamePosition;
-        options.clientSize = kGameWindowSize;
-        options.style = WS_POPUP | WS_VISIBLE;
-        options.address = reinterpret_cast<const wchar_t*>(lParam);
-        options.client = new TitleClient;
-        options.onMessage = [window](HWND, UINT gameMessage, WPARAM, LPARAM) {
-            if (gameMessage == WM_DESTROY)
-                PostMessageW(window, kGameClosedMessage, 0, 0);
-        };
-        m_game = std::make_unique<PlainBrowserWindow>(options);
+        handOver->loginBrowser->GetMainFrame()->LoadURL(m_loginAddress);
     } else if (message == kGameClosedMessage) {
         m_game.reset();
         ShowWindow(window, SW_SHOW);

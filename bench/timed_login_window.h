@@ -1,20 +1,20 @@
-// The launcher's login window with a stopwatch: it times each hand-over, from
+// The launcher's login window with a stopwatch: it starts the stopwatch at
 // the login client's post of the game address (the message's time, taken as
-// the engine reports the navigation) to the login window having handled it
-// (the game window shown and painted).
+// the engine reports the navigation); the stopwatch stops at the game
+// window's first paint.
 #pragma once
 
-#include "hand_over_times.h"
+#include "first_paint_stopwatch.h"
 
 #include "ui/form_login.h"
 
 class TimedLoginWindow : public CDuiFormLogin {
 public:
-    explicit TimedLoginWindow(HandOverTimes& times) : m_times(times) {}
+    explicit TimedLoginWindow(FirstPaintStopwatch& stopwatch) : m_stopwatch(stopwatch) {}
 
     // CWindowWnd
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    HandOverTimes& m_times;
+    FirstPaintStopwatch& m_stopwatch;
 };
