@@ -144,6 +144,11 @@ void CControlUI::Invalidate()
     if (!m_manager || !m_manager->GetPaintWindow() || IsRectEmpty(&m_rcItem)) {
         return;
     }
+    // A hidden window is painted whole when it is shown; each invalidation
+    // is a call into the system, dozens of them as a skin is laid out.
+    if (!IsWindowVisible(m_manager->GetPaintWindow())) {
+        return;
+    }
     InvalidateRect(m_manager->GetPaintWindow(), &m_rcItem, FALSE);
 }
 
