@@ -6,6 +6,7 @@
 #include "back_buffer.h"
 #include "paths.h"
 #include "skin_image.h"
+#include "skin_image_cache.h"
 #include "toolkit/control.h"
 #include "window_dpi.h"
 
@@ -18,6 +19,8 @@ bool g_resourcePathSet = false;
 
 // What shows where the skin paints nothing.
 constexpr DWORD kEmptyBackground = RGB(0xFF, 0xFF, 0xFF);
+// The alpha of a colour that hides what lies under it.
+constexpr DWORD kOpaqueAlpha = 0xFF;
 // The font of text whose skin declares none.
 constexpr wchar_t kFallbackFace[] = L"Microsoft YaHei";
 constexpr int kFallbackSize = 12;
@@ -295,7 +298,7 @@ const SkinImage* CPaintManagerUI::GetImage(const CDuiString& file)
     }
     const CDuiString path = PathIsRelativeW(file) ? m_skinFolder + file : file;
     std::wstring error;
-    std::unique_ptr<SkinImage> image = LoadSkinImage(path.Str(), error);
+    std::shared_ptr<const SkinImage> image = CachedSkinImage(path.Str(), error);
     if (!image) {
         AddSkinProblem(CDuiString(L"image \"") + file + L"\" (" + path + L"): " + error.c_str());
     }
@@ -325,8 +328,10 @@ void CPaintManagerUI::Paint()
     if (buffer) {
         const int saved = SaveDC(buffer);
         IntersectClipRect(buffer, dirty.left, dirty.top, dirty.right, dirty.bottom);
-        SetDCBrushColor(buffer, kEmptyBackground);
-        FillRect(buffer, &dirty, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        if (!RootCoversOpaquely(dirty)) {
+            SetDCBrushColor(buffer, kEmptyBackground);
+            FillRect(buffer, &dirty, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        }
         if (m_root) {
             m_root->DoPaint(buffer, dirty);
         }
@@ -335,6 +340,16 @@ void CPaintManagerUI::Paint()
                dirty.top, SRCCOPY);
     }
     EndPaint(m_window, &ps);
+}
+
+bool CPaintManagerUI::RootCoversOpaquely(const RECT& area) const
+{
+    if (!m_root || !m_root->IsVisible() || (m_root->GetBkColor() >> 24) != kOpaqueAlpha) {
+        return false;
+    }
+    RECT both;
+    UnionRect(&both, &m_root->GetPos(), &area);
+    return EqualRect(&both, &m_root->GetPos()) != FALSE;
 }
 
 void CPaintManagerUI::LayoutRoot()

@@ -13,6 +13,12 @@ namespace {
 // Tells DefWindowProc not to draw the frame while it tracks activation.
 constexpr LPARAM kSkipFramePainting = -1;
 
+// A window's skin file: a folder under the resource path, and a file in it.
+CDuiString SkinPath(const CDuiString& folder, const CDuiString& file)
+{
+    return CPaintManagerUI::GetResourcePath() + WithTrailingSeparator(folder) + file;
+}
+
 }  // namespace
 
 NOTIFY_MAP_BEGIN(WindowImplBase, CNotifyPump)
@@ -217,18 +223,36 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, BOOL&)
     m_pm.Init(m_hWnd);
     m_pm.AddNotifier(this);
     m_pm.AddMessageFilter(this);
-    const CDuiString skinPath = CPaintManagerUI::GetResourcePath() + WithTrailingSeparator(GetSkinFolder()) + GetSkinFile();
+    const CDuiString skinPath = SkinPath(GetSkinFolder(), GetSkinFile());
     m_pm.SetSkinFolder(FolderOf(skinPath));
     m_pm.AttachDialog(BuildSkin(skinPath, m_pm, this));
     SIZE size = m_pm.GetInitSize();
     if (size.cx > 0 && size.cy > 0) {
         const RECT work = MonitorAreaOf(m_hWnd).work;
         m_pm.SetDpi(DpiThatFits(m_pm.GetDpi(), size, {work.right - work.left, work.bottom - work.top}));
-        size = m_pm.GetInitSize();
-        SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // Sized and placed in one move: each is a round of messages and of
+        // work in the system, even for a window not shown yet.
+        const RECT placed = InitialRect(m_pm.GetInitSize());
+        SetWindowPos(m_hWnd, nullptr, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
     InitWindow();
     return 0;
+}
+
+void WindowImplBase::PreloadSkin(const CDuiString& folder, const CDuiString& file)
+{
+    CPaintManagerUI manager;
+    const CDuiString skinPath = SkinPath(folder, file);
+    manager.SetSkinFolder(FolderOf(skinPath));
+    manager.AttachDialog(BuildSkin(skinPath, manager, nullptr));
+}
+
+RECT WindowImplBase::InitialRect(SIZE size)
+{
+    RECT window = {};
+    GetWindowRect(m_hWnd, &window);
+    return {window.left, window.top, window.left + size.cx, window.top + size.cy};
 }
 
 LRESULT WindowImplBase::OnKeyDown(UINT, WPARAM, LPARAM, BOOL& bHandled)

@@ -106,6 +106,9 @@ public:
 private:
     void Reset();
     void Paint();
+    // Whether the root's own opaque background fills all of the area: then
+    // nothing needs painting under it.
+    bool RootCoversOpaquely(const RECT& area) const;
     void LayoutRoot();
     void SetHover(CControlUI* control, POINT pt);
     void OnMouseMove(POINT pt);
@@ -144,7 +147,7 @@ private:
     std::map<int, SkinFont> m_fonts;
     int m_defaultFontId = -1;
     HFONT m_fallbackFont = nullptr;
-    std::map<std::wstring, std::unique_ptr<SkinImage>> m_images;
+    std::map<std::wstring, std::shared_ptr<const SkinImage>> m_images;
     std::vector<CDuiString> m_skinProblems;
     CDuiString m_skinLocation;
 };

@@ -41,11 +41,19 @@ public:
 
     CPaintManagerUI& GetPaintManager() { return m_pm; }
 
+    // Reads a skin without any window, so that the thread's windows opened
+    // later with it find its pictures decoded.
+    static void PreloadSkin(const CDuiString& folder, const CDuiString& file);
+
     // CWindowWnd
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
     // Called once the skin has been built, before Create returns.
     virtual void InitWindow();
+    // Where a skin that gives its size puts the window as it is created, from
+    // that size in pixels at the window's DPI; before InitWindow. By default
+    // where the system put the window, at that size.
+    virtual RECT InitialRect(SIZE size);
     // "closebtn" closes the window; "minbtn", "maxbtn" and "restorebtn" send
     // the minimise, maximise and restore system commands. Other names: nothing.
     virtual void OnClick(TNotifyUI& msg);
