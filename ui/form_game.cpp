@@ -58,6 +58,11 @@ HWND CDuiFormGame::CreateGameWindow(HWND parent, const std::wstring& gameUrl)
     return Create(parent, kGameTitle, kWindowedStyle, kGameWindowExStyle);
 }
 
+void CDuiFormGame::PreloadSkin()
+{
+    WindowImplBase::PreloadSkin(CDuiString(), kSkinFile);
+}
+
 void CDuiFormGame::SetGameUrl(const std::wstring& gameUrl)
 {
     m_gameUrl = gameUrl;
@@ -149,7 +154,7 @@ void CDuiFormGame::InitWindow()
     windowInfo.SetAsChild(m_hWnd, m_pm.Scale(kInitialBrowserRect));
     CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
     m_topBg = m_pm.FindControl(kTopBarName);
-    CenterAndShow();
+    LayOutAndShow();
 }
 
 void CDuiFormGame::OnClick(TNotifyUI& msg)
@@ -317,15 +322,17 @@ void CDuiFormGame::OnDestroyed()
     m_trayIcon.Remove();
 }
 
-void CDuiFormGame::CenterAndShow()
+RECT CDuiFormGame::InitialRect(SIZE)
 {
     // On the login window's monitor, where the player logged in.
     const RECT workArea = MonitorAreaOfWindow(m_ownerWindow ? m_ownerWindow : m_hWnd).work;
-    const RECT placed = GameWindowRect(workArea, m_pm.Scale(kGameWindowSize), m_pm.GetMinInfo());
-    // Each move, size change and activation of a shown window lays it out
-    // and paints it: placed and laid out while hidden, it is painted once.
-    SetWindowPos(m_hWnd, HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
-                 SWP_NOACTIVATE);
+    return GameWindowRect(workArea, m_pm.Scale(kGameWindowSize), m_pm.GetMinInfo());
+}
+
+void CDuiFormGame::LayOutAndShow()
+{
+    // Each move, size change and activation of a shown window lays it out:
+    // laid out while hidden, it is painted once, as it opens.
     UpdateLayout();
     m_opened = true;
     ShowWindow(true, true);
@@ -340,14 +347,19 @@ void CDuiFormGame::UpdateLayout()
     GetClientRect(m_hWnd, &client);
     const GameMode mode = m_fullScreen.IsOn() ? GameMode::FullScreen : GameMode::Windowed;
     const GameLayout layout = LayOutGame(mode, {client.right, client.bottom}, m_topBg->GetHeight(), m_pm.GetDpi());
-    m_topBg->SetPos(layout.topBar);
-    if (const HWND browserWindow = LiveBrowserWindow()) {
-        const RECT& browser = layout.browser;
-        MoveWindow(browserWindow, browser.left, browser.top, browser.right - browser.left,
-                   browser.bottom - browser.top, TRUE);
-        UpdateWindow(m_hWnd);
+    const HWND browserWindow = LiveBrowserWindow();
+    // Moves, activations and the size messages of the window's creation lay
+    // it out again with nothing changed: then nothing is painted again.
+    if (!IsLaidOutAs(layout, browserWindow)) {
+        m_topBg->SetPos(layout.topBar);
+        if (browserWindow) {
+            const RECT& browser = layout.browser;
+            MoveWindow(browserWindow, browser.left, browser.top, browser.right - browser.left,
+                       browser.bottom - browser.top, TRUE);
+            UpdateWindow(m_hWnd);
+        }
+        InvalidateRect(m_hWnd, &client, TRUE);
     }
-    InvalidateRect(m_hWnd, &client, TRUE);
     // Moves and size changes also reach a window not opened yet, and one
     // hidden by the boss key (a display change, another program); such a
     // window stays hidden until shown, and one waiting to close stays hidden.
@@ -367,6 +379,18 @@ void CDuiFormGame::OnOpenOutside(const std::vector<std::wstring>& addresses)
 {
     for (const std::wstring& address : addresses)
         OpenUrl(address);
+}
+
+bool CDuiFormGame::IsLaidOutAs(const GameLayout& layout, HWND browserWindow) const
+{
+    if (!EqualRect(&m_topBg->GetPos(), &layout.topBar))
+        return false;
+    if (!browserWindow)
+        return true;
+    RECT browser = {};
+    GetWindowRect(browserWindow, &browser);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&browser), 2);
+    return EqualRect(&browser, &layout.browser) != FALSE;
 }
 
 HWND CDuiFormGame::LiveBrowserWindow()

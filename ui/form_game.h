@@ -12,6 +12,7 @@
 #include "browser/game_client.h"
 #include "engine/cef_ref_ptr.h"
 #include "ui/full_screen_mode.h"
+#include "ui/game_layout.h"
 #include "ui/hot_key_registration.h"
 #include "ui/tray_icon.h"
 #include "ui/process_sound.h"
@@ -33,6 +34,8 @@ public:
     void SetGameUrl(const std::wstring& gameUrl);
     // The window told when the game window closes.
     void SetOwnerWindow(HWND owner);
+    // Decodes the game skin's pictures ahead of the first game window.
+    static void PreloadSkin();
 
     // CWindowWnd
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
@@ -40,6 +43,8 @@ public:
 
     // WindowImplBase
     void InitWindow() override;
+    // On the login window's monitor, centred in its work area and fitted to it.
+    RECT InitialRect(SIZE size) override;
     void OnClick(TNotifyUI& msg) override;
     LRESULT ResponseDefaultKeyEvent(WPARAM wParam) override;
     LRESULT OnNcHitTest(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
@@ -103,9 +108,8 @@ private:
     // The keyboard goes to the game page, so that keys work without a click
     // into it after the window has come to the front.
     void GivePageTheKeyboard();
-    // Places the window in its monitor's work area, lays it out while it is
-    // still hidden, then shows it: it is painted once, as it opens.
-    void CenterAndShow();
+    // Lays the placed window out while it is still hidden, then shows it.
+    void LayOutAndShow();
     // The game page asked for addresses that open outside the launcher.
     void OnOpenOutside(const std::vector<std::wstring>& addresses);
     // A close while the engine is still creating the browser: the engine
@@ -116,6 +120,9 @@ private:
     void CloseOnceBrowserCreated();
     // Places the top bar and the browser's window for the mode and size.
     void UpdateLayout();
+    // Whether the top bar and the browser's window (when there is one) are
+    // already where the layout puts them.
+    bool IsLaidOutAs(const GameLayout& layout, HWND browserWindow) const;
     // The browser's own window while it is alive and still a child of this
     // window; null before the engine has reported the browser and after its
     // window has gone.
@@ -137,7 +144,7 @@ private:
     TrayIcon m_trayIcon;
     HotKeyRegistration m_fullScreenHotKey;
     HotKeyRegistration m_bossHotKey;
-    // Shown once, by CenterAndShow: until then a layout leaves it hidden.
+    // Shown once, by LayOutAndShow: until then a layout leaves it hidden.
     bool m_opened = false;
     // Hidden by the boss key: activation lays nothing out meanwhile.
     bool m_bossHidden = false;

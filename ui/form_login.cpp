@@ -13,6 +13,10 @@ constexpr wchar_t kSkinFile[] = L"FormLogin.xml";
 constexpr wchar_t kLoginBrowserCaption[] = L"LoginBrowser";
 constexpr DWORD kLoginBrowserStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 constexpr DWORD kLoginBrowserExStyle = WS_EX_WINDOWEDGE;
+// The game skin's pictures are decoded once the login window and its page
+// have had their start, ahead of the first game window.
+constexpr UINT_PTR kPreloadGameSkinTimer = 1;
+constexpr UINT kPreloadGameSkinDelayMs = 1000;
 
 }  // namespace
 
@@ -47,6 +51,10 @@ LRESULT CDuiFormLogin::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_OPEN_OUTSIDE:
         OnOpenOutside(m_loginClient->TakeOutsideAddresses());
         break;
+    case WM_TIMER:
+        if (wParam == kPreloadGameSkinTimer)
+            OnPreloadGameSkin();
+        break;
     }
     return result;
 }
@@ -61,6 +69,7 @@ void CDuiFormLogin::InitWindow()
     m_loginBrowser->Create(m_hWnd, kLoginBrowserCaption, kLoginBrowserStyle, kLoginBrowserExStyle);
     m_loginBrowser->FollowLoginWindow({outer.left, outer.top}, m_pm.GetDpi());
     m_loginBrowser->ShowWindow(true, true);
+    SetTimer(m_hWnd, kPreloadGameSkinTimer, kPreloadGameSkinDelayMs, nullptr);
 }
 
 void CDuiFormLogin::OnClick(TNotifyUI& msg)
@@ -116,6 +125,12 @@ void CDuiFormLogin::OnOpenGame(const std::wstring& address)
     ReloadLoginPage();
     if (!m_gameForm)
         OpenGameWindow(address);
+}
+
+void CDuiFormLogin::OnPreloadGameSkin()
+{
+    KillTimer(m_hWnd, kPreloadGameSkinTimer);
+    CDuiFormGame::PreloadSkin();
 }
 
 void CDuiFormLogin::OnGameClosed()

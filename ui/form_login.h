@@ -41,6 +41,7 @@ private:
     void OnMinMaxInfo(MINMAXINFO* info);
     void OnOpenGame(const std::wstring& address);
     void OnGameClosed();
+    void OnPreloadGameSkin();
     // The login page asked for addresses that open outside the launcher.
     void OnOpenOutside(const std::vector<std::wstring>& addresses);
     // Sends the login browser back to the login page.
