@@ -77,22 +77,22 @@ void PlainHandOver::OnLoginMessage(HWND window, UINT message, WPARAM wParam, LPA
     if (message == kOpenGameMessage) {
         const std::unique_ptr<PostedHandOver> handOver(reinterpret_cast<PostedHandOver*>(lParam));
         m_stopwatch.Start(GetMessageTime());
-        if (!m_game) {
-            PlainBrowserWindow::Options options;
-            options.caption = kGameCaption;
-            options.position = kGamePosition;
-            options.clientSize = kGameWindowSize;
-            options.style = WS_POPUP | WS_VISIBLE;
-            options.address = handOver->address;
-            options.client = new TitleClient;
-            options.onMessage = [window](HWND, UINT gameMessage, WPARAM, LPARAM) {
-                if (gameMessage == WM_DESTROY)
-                    PostMessageW(window, kGameClosedMessage, 0, 0);
-            };
-            m_game = std::make_unique<PlainBrowserWindow>(options);
-        }
         ShowWindow(window, SW_HIDE);
         handOver->loginBrowser->GetMainFrame()->LoadURL(m_loginAddress);
+        if (m_game)
+            return;
+        PlainBrowserWindow::Options options;
+        options.caption = kGameCaption;
+        options.position = kGamePosition;
+        options.clientSize = kGameWindowSize;
+        options.style = WS_POPUP | WS_VISIBLE;
+        options.address = handOver->address;
+        options.client = new TitleClient;
+        options.onMessage = [window](HWND, UINT gameMessage, WPARAM, LPARAM) {
+            if (gameMessage == WM_DESTROY)
+                PostMessageW(window, kGameClosedMessage, 0, 0);
+        };
+        m_game = std::make_unique<PlainBrowserWindow>(options);
     } else if (message == kGameClosedMessage) {
         m_game.reset();
         ShowWindow(window, SW_SHOW);

@@ -1,8 +1,8 @@
 // The baseline of the hand-over: the same steps as the launcher's, done with
 // plain windows. A plain login window shows the login page; when the engine
 // reports a navigation to a game address, the engine's UI thread posts it to
-// that window, which opens a plain 1250 x 700 window with a browser on the
-// address, hides itself and loads the login page again; once that window has
+// that window, which hides itself, loads the login page again and opens a
+// plain 1250 x 700 window with a browser on the address; once that window has
 // gone, the login window comes back. Each hand-over is timed as the
 // launcher's are, to the game window's first paint.
 #pragma once
