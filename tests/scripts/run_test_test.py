@@ -394,8 +394,9 @@ class RunsTheProgram(unittest.TestCase):
 
     def test_a_failed_program_is_noted_with_its_checks_and_their_messages(self):
         chatter = renderer_started().strip()
+        repeated = f'0020:0024:warn:debugstr:OutputDebugStringA "{OTHER_CHECK_FAILED.splitlines()[0]}"'
         self.fake_wine(f"printf '%s\\n' '{started('HotKeys.Codes').strip()}' "
-                       f"'{OTHER_CHECK_FAILED.splitlines()[0]}' '{chatter}' "
+                       f"'{OTHER_CHECK_FAILED.splitlines()[0]}' '{chatter}' '{repeated}' "
                        + " ".join(f"'{line}'" for line in OTHER_CHECK_FAILED.splitlines()[1:])
                        + f" '{failed('HotKeys.Codes').strip()}' '{summary(0, ['HotKeys.Codes']).splitlines()[1]}'"
                        "\nexit 1")
@@ -407,6 +408,7 @@ class RunsTheProgram(unittest.TestCase):
                       "      Value of: session.LoginWindowsVisible()\n        Actual: false\n"
                       "      Expected: true\n", noted)
         self.assertNotIn("renderer", noted)
+        self.assertNotIn("debugstr", noted)
         self.assertNotIn("[  FAILED  ] HotKeys.Codes (", noted.split("\n", 1)[1])
 
     def test_a_hang_after_the_summary_fails_at_once(self):
