@@ -70,7 +70,8 @@ void DragMouse(POINT from, POINT to);
 // Presses and releases one key.
 void PressKey(WORD virtualKey);
 // Presses the keys in order and releases them in reverse order
-// (for example {VK_CONTROL, VK_SHIFT, 'F'}).
+// (for example {VK_CONTROL, VK_SHIFT, 'F'}); with modifiers, once the
+// foreground window has stayed the same for a moment (see input.cpp).
 void PressKeyCombination(const std::vector<WORD>& virtualKeys);
 // Types text as Unicode key strokes: it reaches the focused window as
 // WM_CHAR whatever the keyboard layout.

@@ -21,6 +21,8 @@ constexpr DWORD kDragTimeoutMs = 10000;
 // How often the window's thread must answer with the window still in the foreground.
 constexpr int kForegroundSettleRounds = 3;
 constexpr DWORD kForegroundTimeoutMs = 3000;
+// How long the foreground must stay the same before a key combination.
+constexpr DWORD kForegroundSettleMs = 250;
 
 // Maps a screen coordinate to the absolute scale so that the system's
 // conversion back (rounding down) lands on the same pixel.
@@ -121,6 +123,31 @@ void ClickPinned(POINT screen, DWORD downFlag, DWORD upFlag)
     SendAll(inputs);
 }
 
+// Waits until the foreground window has stayed the same for a while, without
+// sending it anything. Under Wine a window taking the X focus gets the X
+// server's keymap with it and sets Shift, Control and Alt to what the X
+// server says is held (winex11's KeymapNotify handling); the X server knows
+// nothing of keys sent here. The window's thread does so when it next looks
+// for messages, soon after the foreground changed: a combination pressed
+// before that loses its modifiers. Seen as a boss key missed while the
+// notification area's own window was taking the foreground from the game
+// window the key had just hidden. Windows keeps no such second state.
+void WaitForForegroundToSettle()
+{
+    HWND seen = GetForegroundWindow();
+    DWORD seenSince = GetTickCount();
+    WaitFor(
+        [&] {
+            const HWND foreground = GetForegroundWindow();
+            if (foreground != seen) {
+                seen = foreground;
+                seenSince = GetTickCount();
+            }
+            return GetTickCount() - seenSince >= kForegroundSettleMs;
+        },
+        kForegroundTimeoutMs);
+}
+
 }  // namespace
 
 void MoveMouseTo(POINT screen)
@@ -207,6 +234,8 @@ void PressKey(WORD virtualKey)
 
 void PressKeyCombination(const std::vector<WORD>& virtualKeys)
 {
+    if (virtualKeys.size() > 1)
+        WaitForForegroundToSettle();
     std::vector<INPUT> inputs;
     for (WORD key : virtualKeys)
         inputs.push_back(KeyInput(key, false));
