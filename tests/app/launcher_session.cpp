@@ -274,9 +274,16 @@ bool LauncherSession::LogInAs(const std::wstring& account)
     }
     const size_t focusBefore = m_site->CountRequests(kFieldFocusEvent);
     const size_t submitsBefore = m_site->CountRequests(kSubmitEvent);
+    const size_t pressesBefore = m_site->CountRequests(kMouseDownEvent);
     if (!LogInWithInput(m_loginBrowser, account,
-                        [&] { return m_site->CountRequests(kFieldFocusEvent) > focusBefore; }))
+                        [&] { return m_site->CountRequests(kFieldFocusEvent) > focusBefore; })) {
+        // Whether the engine was drawing the page at all, and whether the press got into it.
+        std::printf("  the page: frames drawn since its loads %zu (loads %zu), presses that reached it %zu\n",
+                    m_site->CountRequests(kFirstFrameEvent), m_site->CountRequests(kPageLoadEvent),
+                    m_site->CountRequests(kMouseDownEvent) - pressesBefore);
+        std::fflush(stdout);
         return false;
+    }
     if (!driver::WaitFor([&] { return m_site->CountRequests(kSubmitEvent) > submitsBefore; }, kWindowTimeoutMs)) {
         std::printf("logging in as \"%s\": the login page was not sent (its keys were lost); %s\n",
                     Utf8(account).c_str(), WhatShows().c_str());

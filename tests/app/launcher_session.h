@@ -28,6 +28,9 @@ inline constexpr char kLoginPagePath[] = "/commonpage/statics/1000226/micro/logi
 inline constexpr char kPageLoadEvent[] = "/event?load";
 inline constexpr char kFieldFocusEvent[] = "/event?focus";
 inline constexpr char kSubmitEvent[] = "/event?submit";
+// The page's first animation frame after its load, and each press in it.
+inline constexpr char kFirstFrameEvent[] = "/event?frame";
+inline constexpr char kMouseDownEvent[] = "/event?mousedown";
 // The login page's account field, in the login browser's client coordinates
 // at 100 %.
 inline constexpr POINT kAccountField = {313, 146};
