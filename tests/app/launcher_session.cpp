@@ -191,6 +191,18 @@ void PrintInputScene(const std::string& what, HWND window)
                 Named(GetForegroundWindow()).c_str(), Named(window).c_str(), Named(thread.hwndActive).c_str(),
                 Named(thread.hwndFocus).c_str(), Named(thread.hwndCapture).c_str(),
                 screenshot.empty() ? "not saved" : Utf8(screenshot).c_str());
+    // The windows inside it: the engine's own windows, when the window holds a browser.
+    std::vector<HWND> children;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM found) {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children)
+        std::printf("  inside it: %s, parent %s\n", Named(child).c_str(),
+                    Utf8(driver::WindowClass(GetParent(child))).c_str());
     std::fflush(stdout);
 }
 
