@@ -65,9 +65,8 @@ void CDuiFormLogin::InitWindow()
     RECT outer;
     GetWindowRect(m_hWnd, &outer);
     m_loginClient = new LoginClient(m_hWnd, LoginPageAddress());
-    m_loginBrowser = new CDuiFormLoginBrowser(m_loginClient, m_pm.GetDpi());
+    m_loginBrowser = new CDuiFormLoginBrowser(m_loginClient, {outer.left, outer.top}, m_pm.GetDpi());
     m_loginBrowser->Create(m_hWnd, kLoginBrowserCaption, kLoginBrowserStyle, kLoginBrowserExStyle);
-    m_loginBrowser->FollowLoginWindow({outer.left, outer.top}, m_pm.GetDpi());
     m_loginBrowser->ShowWindow(true, true);
     SetTimer(m_hWnd, kPreloadGameSkinTimer, kPreloadGameSkinDelayMs, nullptr);
 }

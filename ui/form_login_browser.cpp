@@ -21,19 +21,27 @@ NOTIFY_MAP_BEGIN(CDuiFormLoginBrowser, CNotifyPump)
 NOTIFY_MAP_ON_TYPE(kNotifyClick, &CDuiFormLoginBrowser::OnClick)
 NOTIFY_MAP_END()
 
-CDuiFormLoginBrowser::CDuiFormLoginBrowser(CefRefPtr<LoginClient> client, UINT loginDpi)
-    : CXMLWnd(kSkinFile), m_client(client), m_loginDpi(loginDpi)
+CDuiFormLoginBrowser::CDuiFormLoginBrowser(CefRefPtr<LoginClient> client, POINT loginCorner, UINT loginDpi)
+    : CXMLWnd(kSkinFile), m_client(client), m_loginCorner(loginCorner), m_loginDpi(loginDpi)
 {
 }
 
 void CDuiFormLoginBrowser::FollowLoginWindow(POINT loginCorner, UINT loginDpi)
 {
+    m_loginCorner = loginCorner;
     m_loginDpi = loginDpi;
-    m_pm.SetDpi(loginDpi);
+    const RECT place = PlaceBesideLoginWindow();
+    SetWindowPos(m_hWnd, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT CDuiFormLoginBrowser::PlaceBesideLoginWindow()
+{
+    m_pm.SetDpi(m_loginDpi);
     const POINT offset = m_pm.Scale(kOffsetFromLoginWindow);
     const SIZE size = m_pm.GetInitSize();
-    SetWindowPos(m_hWnd, nullptr, loginCorner.x + offset.x, loginCorner.y + offset.y, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT corner = {m_loginCorner.x + offset.x, m_loginCorner.y + offset.y};
+    return {corner.x, corner.y, corner.x + size.cx, corner.y + size.cy};
 }
 
 LRESULT CDuiFormLoginBrowser::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
@@ -52,6 +60,15 @@ LRESULT CDuiFormLoginBrowser::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lPa
     if (IsKeyboardMessage(uMsg))
         return 0;
     return result;
+}
+
+// The window is made where it stays: the engine makes its own windows inside
+// it on its UI thread while this thread goes on, and an engine window made
+// while its host still moved was seen left at the host's first place, at the
+// screen's corner, where the page's clicks never reached it.
+RECT CDuiFormLoginBrowser::InitialRect(SIZE)
+{
+    return PlaceBesideLoginWindow();
 }
 
 void CDuiFormLoginBrowser::InitWindow()

@@ -9,8 +9,9 @@
 class CDuiFormLoginBrowser : public CXMLWnd {
 public:
     // The login page's browser is created with this client; the window is
-    // laid out at the login window's DPI, so that it fits the frame drawn for it.
-    CDuiFormLoginBrowser(CefRefPtr<LoginClient> client, UINT loginDpi);
+    // laid out at the login window's DPI, so that it fits the frame drawn for
+    // it, and made at its place beside the login window's outer top-left corner.
+    CDuiFormLoginBrowser(CefRefPtr<LoginClient> client, POINT loginCorner, UINT loginDpi);
 
     // Keeps the window at its fixed offset from the login window's outer
     // top-left corner, both at the login window's DPI.
@@ -21,6 +22,7 @@ public:
 
     // WindowImplBase
     void InitWindow() override;
+    RECT InitialRect(SIZE size) override;
     void OnClick(TNotifyUI& msg) override;
 
     // INotifyUI
@@ -36,9 +38,12 @@ public:
     static constexpr POINT kOffsetFromLoginWindow = {483, 217};
 
 private:
+    // The window's place beside the login window, at the login window's DPI.
+    RECT PlaceBesideLoginWindow();
     // The browser's window, once the engine has made it, follows the window's size.
     void OnResized();
 
     CefRefPtr<LoginClient> m_client;
+    POINT m_loginCorner;
     UINT m_loginDpi;
 };

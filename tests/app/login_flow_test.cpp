@@ -3,6 +3,7 @@
 // demo publisher site, driven with real input.
 #include "game_window.h"
 #include "launcher_session.h"
+#include "rect_printing.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +114,45 @@ bool StaysAbove(HWND loginBrowser, HWND login)
     return true;
 }
 
+// Where each skinned window stood when it was made, from the system's
+// window-creation events. Under Wine the creating thread waits while this
+// test's thread takes the event, so the place read is the place at creation.
+class CreationPlaces {
+public:
+    CreationPlaces()
+    {
+        s_places = &m_places;
+        m_hook = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &OnCreated, 0, 0,
+                                 WINEVENT_OUTOFCONTEXT);
+    }
+    ~CreationPlaces()
+    {
+        if (m_hook)
+            UnhookWinEvent(m_hook);
+        s_places = nullptr;
+    }
+    CreationPlaces(const CreationPlaces&) = delete;
+    CreationPlaces& operator=(const CreationPlaces&) = delete;
+
+    bool Watching() const { return m_hook != nullptr; }
+    std::optional<RECT> Of(HWND window) const
+    {
+        const auto found = m_places.find(window);
+        return found == m_places.end() ? std::nullopt : std::optional<RECT>(found->second);
+    }
+
+private:
+    static void CALLBACK OnCreated(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD)
+    {
+        if (s_places && object == OBJID_WINDOW && driver::WindowClass(window) == launchertest::kWindowClass)
+            (*s_places)[window] = driver::WindowRect(window);
+    }
+
+    static inline std::map<HWND, RECT>* s_places = nullptr;
+    std::map<HWND, RECT> m_places;
+    HWINEVENTHOOK m_hook = nullptr;
+};
+
 void ClickGameCloseButton(HWND game)
 {
     launchertest::ClickTopBarButton(game, launchertest::TopBarButton::Close);
@@ -182,9 +224,17 @@ protected:
 
 TEST_F(LoginFlow, TheLoginWindowIsCentredAndCarriesTheLoginBrowserWindowWhereverItMoves)
 {
+    const CreationPlaces made;
+    ASSERT_TRUE(made.Watching());
     ASSERT_TRUE(m_session.Start());
     const HWND login = m_session.Login();
     const HWND loginBrowser = m_session.LoginBrowser();
+
+    // Made where it stays: the engine makes its windows inside it on its own
+    // thread meanwhile, and one made while the window still moved was left at
+    // the window's first place, where the page never got a click.
+    ASSERT_TRUE(made.Of(loginBrowser)) << "no creation seen";
+    EXPECT_EQ(*made.Of(loginBrowser), driver::WindowRect(loginBrowser));
 
     const RECT work = WorkArea();
     const RECT outer = driver::WindowRect(login);
@@ -272,9 +322,13 @@ TEST_F(LoginFlow, APlayersLoginOpensOneGameWindowWhoseCloseBringsTheLoginBack)
     const HWND login = m_session.Login();
     ASSERT_EQ(LoginPageRequests(), 1u);
 
-    // The game window shows the address the login page navigated to.
+    // The game window shows the address the login page navigated to, and was
+    // made where it shows, as the login browser window is.
+    const CreationPlaces made;
     const HWND game = m_session.LogInToGame(L"tester");
     ASSERT_NE(game, nullptr) << "no game window with the game page after the login";
+    ASSERT_TRUE(made.Of(game)) << "no creation seen";
+    EXPECT_EQ(*made.Of(game), driver::WindowRect(game));
     EXPECT_TRUE(m_session.LoginWindowsHidden());
     EXPECT_EQ(driver::Owner(game), login);
     // The login page was asked for again, once, behind the scenes.
