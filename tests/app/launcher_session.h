@@ -90,7 +90,7 @@ bool LogInWithInput(HWND loginBrowserHost, const std::wstring& account,
 // Prints, after an input that did not take effect, what the system shows:
 // the pointer, the window under it and the rectangle the pointer is kept
 // in, the foreground window, window's
-// rectangle and the active, focus and capture windows of its thread; and
+// rectangle and the active, focus (with its parent) and capture windows of its thread; and
 // saves a screenshot in the temporary folder, its path printed too.
 void PrintInputScene(const std::string& what, HWND window);
 
