@@ -79,12 +79,16 @@ int LauncherApp::RunBrowserProcess()
 {
     // Declared in the order they start: they end in reverse, OLE last.
     const OleSession ole;
+    UseSkinFolderBesideExecutable();
+    // The login window's pictures take about as long to decode as the engine
+    // takes to start: in turn they would delay the login page's request.
+    const std::unique_ptr<WindowImplBase::BackgroundSkinPreload> loginSkin = CDuiFormLogin::PreloadSkinInBackground();
     EngineSession engine(m_mainArgs, m_engineApp);
     if (const std::optional<StartFailure> failure = engine.Start()) {
         ShowStartFailure(*failure);
         return StartFailureExitCode(*failure);
     }
-    UseSkinFolderBesideExecutable();
+    loginSkin->Wait();
 
     CDuiFormLogin loginWindow;
     const HWND login = loginWindow.Create(nullptr, kGameTitle, kLoginWindowStyle, kLoginWindowExStyle, CW_USEDEFAULT,

@@ -26,6 +26,11 @@ NOTIFY_MAP_END()
 
 CDuiFormLogin::CDuiFormLogin() : CXMLWnd(kSkinFile) {}
 
+std::unique_ptr<WindowImplBase::BackgroundSkinPreload> CDuiFormLogin::PreloadSkinInBackground()
+{
+    return std::make_unique<BackgroundSkinPreload>(CDuiString(), kSkinFile);
+}
+
 LRESULT CDuiFormLogin::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);

@@ -8,6 +8,7 @@
 #include "engine/cef_ref_ptr.h"
 #include "ui/xml_wnd.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ class CDuiFormLoginBrowser;
 class CDuiFormLogin : public CXMLWnd {
 public:
     CDuiFormLogin();
+
+    // Reads the window's skin and decodes its pictures on a thread of its own
+    // (while the engine starts); the window, made after it ends, uses them.
+    static std::unique_ptr<BackgroundSkinPreload> PreloadSkinInBackground();
 
     // CWindowWnd
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;

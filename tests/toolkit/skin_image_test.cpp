@@ -182,4 +182,30 @@ TEST_F(SkinImageReuse, APreloadedSkinMakesNoWindowAndItsImagesServeTheFirstOne)
     EXPECT_NE(image, nullptr);
 }
 
+// The login window's pictures are decoded on a thread of its own while the
+// engine starts, for the window the main thread opens after it.
+TEST_F(SkinImageReuse, APreloadOnAnotherThreadHandsItsImagesToTheThreadThatOpensTheWindow)
+{
+    const SYSTEMTIME written = {2026, 12, 0, 1, 12, 0, 0, 0};
+    ASSERT_TRUE(ReplaceChangingImage(L"images/green.png", written));
+    const size_t windowsBefore = ThreadWindowCount();
+    WindowImplBase::BackgroundSkinPreload(CDuiString(), L"changing_image.xml").Wait();
+    EXPECT_EQ(ThreadWindowCount(), windowsBefore);
+    // Its bytes spoiled, its size and time kept: only the preloaded picture can show.
+    ASSERT_TRUE(SpoilKeepingStamp(ImagePath(kChangingImage), written));
+    const SkinImage* image = nullptr;
+    EXPECT_EQ(PictureColourInANewWindow(&image), RGB(0, 255, 0));
+    EXPECT_NE(image, nullptr);
+
+    // Handed over, not shared: a window on a third thread decodes the file
+    // itself, and finds no picture in it.
+    bool decodedOnThirdThread = true;
+    std::thread([&] {
+        TestWindow window(L"changing_image.xml");
+        if (Open(window))
+            decodedOnThirdThread = window.Manager().GetImage(kChangingImage) != nullptr;
+    }).join();
+    EXPECT_FALSE(decodedOnThirdThread) << "another thread was given the image this thread draws with";
+}
+
 }  // namespace

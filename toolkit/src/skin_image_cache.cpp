@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <map>
+#include <mutex>
+#include <optional>
 
 namespace {
 
@@ -35,7 +37,32 @@ struct CachedImage {
 
 thread_local std::map<std::wstring, CachedImage> t_images;
 
+// Images handed over by the thread that decoded them, until one takes them.
+std::mutex g_handedOverLock;
+std::map<std::wstring, CachedImage> g_handedOver;
+
+std::optional<CachedImage> TakeHandedOver(const std::wstring& path)
+{
+    const std::lock_guard<std::mutex> lock(g_handedOverLock);
+    const auto found = g_handedOver.find(path);
+    if (found == g_handedOver.end()) {
+        return std::nullopt;
+    }
+    CachedImage taken = std::move(found->second);
+    g_handedOver.erase(found);
+    return taken;
+}
+
 }  // namespace
+
+void HandOverThreadSkinImages()
+{
+    const std::lock_guard<std::mutex> lock(g_handedOverLock);
+    for (auto& [path, cached] : t_images) {
+        g_handedOver[path] = std::move(cached);
+    }
+    t_images.clear();
+}
 
 std::shared_ptr<const SkinImage> CachedSkinImage(const std::wstring& path, std::wstring& error)
 {
@@ -48,6 +75,11 @@ std::shared_ptr<const SkinImage> CachedSkinImage(const std::wstring& path, std::
     const auto found = t_images.find(path);
     if (found != t_images.end() && found->second.stamp == stamp) {
         return found->second.image;
+    }
+    if (std::optional<CachedImage> handedOver = TakeHandedOver(path); handedOver && handedOver->stamp == stamp) {
+        std::shared_ptr<const SkinImage> image = handedOver->image;
+        t_images[path] = std::move(*handedOver);
+        return image;
     }
     std::shared_ptr<const SkinImage> image = LoadSkinImage(path, error);
     if (image) {

@@ -5,6 +5,7 @@
 #include "frame_geometry.h"
 #include "paths.h"
 #include "skin_builder.h"
+#include "skin_image_cache.h"
 #include "toolkit/control.h"
 #include "work_area.h"
 
@@ -246,6 +247,26 @@ void WindowImplBase::PreloadSkin(const CDuiString& folder, const CDuiString& fil
     const CDuiString skinPath = SkinPath(folder, file);
     manager.SetSkinFolder(FolderOf(skinPath));
     manager.AttachDialog(BuildSkin(skinPath, manager, nullptr));
+}
+
+WindowImplBase::BackgroundSkinPreload::BackgroundSkinPreload(const CDuiString& folder, const CDuiString& file)
+    : m_thread([folder, file] {
+          PreloadSkin(folder, file);
+          HandOverThreadSkinImages();
+      })
+{
+}
+
+WindowImplBase::BackgroundSkinPreload::~BackgroundSkinPreload()
+{
+    Wait();
+}
+
+void WindowImplBase::BackgroundSkinPreload::Wait()
+{
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
 }
 
 RECT WindowImplBase::InitialRect(SIZE size)

@@ -15,6 +15,8 @@
 // first and returns its result.
 #pragma once
 
+#include <thread>
+
 #include "toolkit/dialog_builder_callback.h"
 #include "toolkit/dui_string.h"
 #include "toolkit/message_filter.h"
@@ -44,6 +46,20 @@ public:
     // Reads a skin without any window, so that the thread's windows opened
     // later with it find its pictures decoded.
     static void PreloadSkin(const CDuiString& folder, const CDuiString& file);
+    // The same on a thread of its own, which hands the pictures over to the
+    // thread that opens a window with them first. Wait() before that window.
+    class BackgroundSkinPreload {
+    public:
+        BackgroundSkinPreload(const CDuiString& folder, const CDuiString& file);
+        // Waits, if Wait() was not called.
+        ~BackgroundSkinPreload();
+        BackgroundSkinPreload(const BackgroundSkinPreload&) = delete;
+        BackgroundSkinPreload& operator=(const BackgroundSkinPreload&) = delete;
+        void Wait();
+
+    private:
+        std::thread m_thread;
+    };
 
     // CWindowWnd
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
