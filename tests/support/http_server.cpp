@@ -14,6 +14,10 @@ namespace {
 
 constexpr int kListenBacklog = 32;
 constexpr size_t kMaxRequestHeadBytes = 64 * 1024;
+// How often a waiting thread looks whether the server stops: under Wine, a
+// thread blocked in accept or recv was seen not to return when another
+// thread closed or shut down its socket, and a bench hung at its end.
+constexpr long kStopCheckMs = 100;
 constexpr char kTicketPath[] = "/ticket";
 
 class WinsockSession {
@@ -250,7 +254,7 @@ std::vector<LONGLONG> HttpServer::ArrivalTicks(const std::string& pathAndQuery) 
 
 void HttpServer::AcceptLoop()
 {
-    while (!m_stopping) {
+    while (WaitReadable(m_listener)) {
         SOCKET connection = accept(m_listener, nullptr, nullptr);
         if (connection == INVALID_SOCKET)
             break;
@@ -264,6 +268,20 @@ void HttpServer::AcceptLoop()
     }
 }
 
+bool HttpServer::WaitReadable(SOCKET socket) const
+{
+    while (!m_stopping) {
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(socket, &readable);
+        timeval wait = {0, kStopCheckMs * 1000};
+        const int ready = select(0, &readable, nullptr, nullptr, &wait);
+        if (ready != 0)
+            return ready > 0;
+    }
+    return false;
+}
+
 // Serves requests on one connection until the peer closes it (keep-alive),
 // ignoring request bodies.
 void HttpServer::ServeConnection(SOCKET connection)
@@ -273,7 +291,7 @@ void HttpServer::ServeConnection(SOCKET connection)
     while (!m_stopping) {
         size_t headEnd;
         while ((headEnd = buffer.find("\r\n\r\n")) == std::string::npos && buffer.size() < kMaxRequestHeadBytes) {
-            const int n = recv(connection, chunk, sizeof chunk, 0);
+            const int n = WaitReadable(connection) ? recv(connection, chunk, sizeof chunk, 0) : 0;
             if (n <= 0)
                 goto done;
             buffer.append(chunk, static_cast<size_t>(n));
@@ -293,7 +311,7 @@ void HttpServer::ServeConnection(SOCKET connection)
         }
         buffer.erase(0, headEnd + 4);
         while (buffer.size() < bodyLength) {
-            const int n = recv(connection, chunk, sizeof chunk, 0);
+            const int n = WaitReadable(connection) ? recv(connection, chunk, sizeof chunk, 0) : 0;
             if (n <= 0)
                 goto done;
             buffer.append(chunk, static_cast<size_t>(n));

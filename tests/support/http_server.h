@@ -73,6 +73,9 @@ public:
 private:
     void AcceptLoop();
     void ServeConnection(SOCKET connection);
+    // Waits until the socket has a request's bytes or a peer to accept;
+    // false once the server stops.
+    bool WaitReadable(SOCKET socket) const;
     HttpResponse Answer(const std::string& target);
     HttpResponse AnswerFromFolder(const std::string& target) const;
     // Called with m_mutex held: the ticket answer or refusal for target, if
