@@ -37,7 +37,8 @@ struct CachedImage {
 
 thread_local std::map<std::wstring, CachedImage> t_images;
 
-// Images handed over by the thread that decoded them, until one takes them.
+// Images handed over by the thread that decoded them, until one takes them;
+// any thread, holding the lock.
 std::mutex g_handedOverLock;
 std::map<std::wstring, CachedImage> g_handedOver;
 
