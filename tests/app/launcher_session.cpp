@@ -258,9 +258,12 @@ bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirecto
             return m_login && driver::IsVisible(m_login);
         },
         kStartTimeoutMs);
-    if (!windows)
-        return false;
-    return !waitForPage || WaitForPageTitle(m_loginBrowser, kLoginPageTitle);
+    if (windows && (!waitForPage || WaitForPageTitle(m_loginBrowser, kLoginPageTitle)))
+        return true;
+    std::printf("the launcher's start: %s; %s\n", windows ? "its login page did not show" : "its login windows did not show",
+                WhatShows().c_str());
+    std::fflush(stdout);
+    return false;
 }
 
 bool LauncherSession::LoginPageLoadedSinceLastSubmit() const

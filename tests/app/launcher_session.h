@@ -122,7 +122,7 @@ public:
     // Starts the launcher (in workingDirectory, else a folder that is not
     // its own) and waits for its login window and login browser window; with
     // waitForPage, also for the login page's title. Returns whether all of
-    // that appeared.
+    // that appeared; prints what the launcher showed when it did not.
     bool Start(bool waitForPage = true, const std::wstring& workingDirectory = std::wstring());
     const driver::Process& Process() const { return m_process; }
     HWND Login() const { return m_login; }
