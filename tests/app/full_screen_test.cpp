@@ -17,6 +17,7 @@
 
 namespace {
 
+using launchertest::kBarRevealedTop;
 using launchertest::LauncherSession;
 using launchertest::WindowedBrowserRect;
 
@@ -27,7 +28,6 @@ constexpr LONG kWindowedStyle = static_cast<LONG>(0x96CF0000);
 constexpr UINT kExitFullScreenMessage = 1024 + 1006;
 // The bar slides up 3 s after it came into view, to its last pixel row.
 constexpr LONG kBarHiddenTop = -33;
-constexpr LONG kBarRevealedTop = -1;
 // How early and late the slide may come: timers do not fire early by more
 // than a tick, and a loaded machine may be late.
 constexpr DWORD kSlideEarliestMs = 2800;
@@ -197,8 +197,7 @@ TEST_F(FullScreen, TheWindowCoversTheScreenAndTheBarSlidesOutOfViewAndBackOnItsS
 
     // The pointer on that strip brings it down to y -1.
     const LONG stripX = hiddenLeft + 105;
-    driver::MoveMouseTo({stripX, 0});
-    ASSERT_TRUE(driver::WaitFor([&] { return BarTop(bar) == kBarRevealedTop; }, launchertest::kWindowTimeoutMs));
+    ASSERT_TRUE(launchertest::RevealFullScreenBarAt(bar, {stripX, 0}));
     const DWORD revealed = GetTickCount();
     EXPECT_EQ(driver::WindowRect(bar), (RECT{hiddenLeft, kBarRevealedTop, hiddenLeft + 210, 33}));
     // The pointer goes on moving along the strip for 2.8 s: the timer is not
@@ -223,8 +222,7 @@ TEST_F(FullScreen, TheWindowCoversTheScreenAndTheBarSlidesOutOfViewAndBackOnItsS
     const DWORD enteredAgain = GetTickCount();
     EXPECT_EQ(driver::WindowRect(again), barInView);
     driver::PumpMessagesFor(1000);
-    driver::MoveMouseTo({screen.cx / 2, 10});
-    ASSERT_TRUE(driver::WaitFor([&] { return BarTop(again) == kBarRevealedTop; }, launchertest::kWindowTimeoutMs));
+    ASSERT_TRUE(launchertest::RevealFullScreenBarAt(again, {screen.cx / 2, 10}));
     const DWORD touched = GetTickCount();
     const DWORD slidAfterTouch = WaitForBarTop(again, kBarHiddenTop, touched);
     EXPECT_GE(slidAfterTouch, kSlideEarliestMs);
@@ -387,8 +385,7 @@ TEST_F(FullScreen, ASizeMessageLaysNothingOutThereAndAMoveMessageLaysOutAgain)
     EXPECT_EQ(driver::WindowRect(m_browser), aside);
     // The activation message that the size change posts is handled before
     // the pointer's move onto the bar reveals the bar.
-    driver::MoveMouseTo({screen.cx / 2, 10});
-    ASSERT_TRUE(driver::WaitFor([&] { return BarTop(bar) == kBarRevealedTop; }, launchertest::kWindowTimeoutMs));
+    ASSERT_TRUE(launchertest::RevealFullScreenBarAt(bar, {screen.cx / 2, 10}));
     EXPECT_EQ(driver::WindowRect(m_browser), aside);
 
     ASSERT_TRUE(SendMessageTimeoutW(game, WM_MOVE, 0, 0, SMTO_NORMAL, launchertest::kWindowTimeoutMs, &result));

@@ -118,6 +118,15 @@ HWND WaitForFullScreenBar(DWORD processId)
     return bar;
 }
 
+bool RevealFullScreenBarAt(HWND bar, POINT point)
+{
+    driver::MoveMouseTo(point);
+    if (driver::WaitFor([&] { return driver::WindowRect(bar).top == kBarRevealedTop; }, kWindowTimeoutMs))
+        return true;
+    PrintInputScene("the full-screen bar did not come into view under the pointer", bar);
+    return false;
+}
+
 bool FullScreenBarCaughtUp(HWND bar)
 {
     POINT button = kBarButton;

@@ -38,6 +38,12 @@ std::vector<HWND> FullScreenBars(DWORD processId);
 // Waits for the one bar, visible at the top edge of the screen; null when
 // none shows there.
 HWND WaitForFullScreenBar(DWORD processId);
+// The bar's top edge once the pointer has brought it into view.
+inline constexpr LONG kBarRevealedTop = -1;
+// Moves the pointer to the point, on the bar's strip at the screen's top,
+// and waits until the bar has slid into view; false, with the input scene
+// printed, when it did not.
+bool RevealFullScreenBarAt(HWND bar, POINT point);
 // GameWindowCaughtUp for full-screen mode, on the bar's button; the bar must
 // be in view (slid down). The pointer rests on the bar's caption on the
 // screen's top row, which the bar still covers when it has slid up.

@@ -48,9 +48,6 @@ const std::vector<UINT> kKeysLookedAt = {VK_ESCAPE, VK_F9, VK_F12, 'F', VK_SPACE
 constexpr unsigned kSpaceCode = 0x20;
 constexpr unsigned kAfterZCode = 0x5B;
 
-// The full-screen bar's top edge when the pointer has brought it into view.
-constexpr LONG kBarRevealedTop = -1;
-
 // Which modifier sets of each key are held.
 using HeldCombinations = std::map<UINT, std::vector<UINT>>;
 
@@ -145,9 +142,7 @@ protected:
         ASSERT_NE(bar, nullptr);
         EXPECT_EQ(Held(), Expected({fullScreen, boss}));
         // The pointer on the bar's bottom row brings it into view and rests on it.
-        driver::MoveMouseTo({GetSystemMetrics(SM_CXSCREEN) / 2, 0});
-        ASSERT_TRUE(driver::WaitFor([&] { return driver::WindowRect(bar).top == kBarRevealedTop; },
-                                    launchertest::kWindowTimeoutMs));
+        ASSERT_TRUE(launchertest::RevealFullScreenBarAt(bar, {GetSystemMetrics(SM_CXSCREEN) / 2, 0}));
         if (fullScreen.modifiers != 0) {
             driver::PressKey(fullScreen.keys.back());
             EXPECT_TRUE(launchertest::FullScreenBarCaughtUp(bar));
