@@ -260,8 +260,8 @@ bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirecto
         kStartTimeoutMs);
     if (windows && (!waitForPage || WaitForPageTitle(m_loginBrowser, kLoginPageTitle)))
         return true;
-    std::printf("the launcher's start: %s; %s\n", windows ? "its login page did not show" : "its login windows did not show",
-                WhatShows().c_str());
+    std::printf("the launcher's start: %s; %s\n",
+                windows ? "its login page did not show" : "its login windows did not show", WhatShows().c_str());
     std::fflush(stdout);
     return false;
 }
