@@ -246,9 +246,9 @@ LauncherSession::~LauncherSession()
     }
 }
 
-bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirectory)
+bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirectory, const std::wstring& executable)
 {
-    m_process = StartEngineProgram(LauncherExecutable(), workingDirectory);
+    m_process = StartEngineProgram(executable.empty() ? LauncherExecutable() : executable, workingDirectory);
     if (!m_process.handle)
         return false;
     const bool windows = driver::WaitFor(

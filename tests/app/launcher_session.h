@@ -119,11 +119,13 @@ public:
     // Only while the site is served.
     testsupport::HttpServer& Site() { return *m_site; }
 
-    // Starts the launcher (in workingDirectory, else a folder that is not
-    // its own) and waits for its login window and login browser window; with
-    // waitForPage, also for the login page's title. Returns whether all of
-    // that appeared; prints what the launcher showed when it did not.
-    bool Start(bool waitForPage = true, const std::wstring& workingDirectory = std::wstring());
+    // Starts the launcher (executable, else the runnable folder's; in
+    // workingDirectory, else a folder that is not its own) and waits for its
+    // login window and login browser window; with waitForPage, also for the
+    // login page's title. Returns whether all of that appeared; prints what
+    // the launcher showed when it did not.
+    bool Start(bool waitForPage = true, const std::wstring& workingDirectory = std::wstring(),
+               const std::wstring& executable = std::wstring());
     const driver::Process& Process() const { return m_process; }
     HWND Login() const { return m_login; }
     HWND LoginBrowser() const { return m_loginBrowser; }

@@ -1,5 +1,6 @@
 // The launcher as a user starts it: Zarnith.exe from the runnable folder,
 // under Wine, driven with real input.
+#include "launcher_folder.h"
 #include "launcher_session.h"
 #include "temp_folder.h"
 
@@ -7,13 +8,13 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
 
 using launchertest::kExecutableName;
+using launchertest::LauncherFolder;
 using launchertest::LauncherExecutable;
 using launchertest::LauncherSession;
 
@@ -29,38 +30,6 @@ std::wstring CurrentFolder()
     GetCurrentDirectoryW(MAX_PATH, folder);
     return folder;
 }
-
-// A folder of the test's own holding the executable and the given files of
-// another folder (linked where the system can, else copied); removed again.
-class LauncherFolder {
-public:
-    LauncherFolder(const std::wstring& namePrefix, const std::wstring& filesFrom,
-                   const std::vector<std::wstring>& leftOut)
-        : m_folder(namePrefix)
-    {
-        m_ready = m_folder.Made() && IsFolder(filesFrom) && Place(LauncherExecutable(), kExecutableName);
-        for (const std::wstring& file : FolderEntries(filesFrom)) {
-            const std::wstring from = filesFrom + L"\\" + file;
-            const bool skipped = IsFolder(from) || file == kExecutableName ||
-                                 std::find(leftOut.begin(), leftOut.end(), file) != leftOut.end();
-            if (!skipped)
-                m_ready = Place(from, file) && m_ready;
-        }
-    }
-
-    bool Ready() const { return m_ready; }
-    std::wstring LauncherPath() const { return m_folder.Path() + kExecutableName; }
-
-private:
-    bool Place(const std::wstring& from, const std::wstring& name)
-    {
-        const std::wstring to = m_folder.Path() + name;
-        return CreateHardLinkW(to.c_str(), from.c_str(), nullptr) || CopyFileW(from.c_str(), to.c_str(), FALSE);
-    }
-
-    TempFolder m_folder;
-    bool m_ready = false;
-};
 
 // Starts the launcher from the folder and expects its message box, in
 // Chinese, to name what keeps the engine from starting; presses its button

@@ -27,7 +27,8 @@ private:
 
 // Writes the bytes as the whole file; false when it cannot.
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes);
-// The file's bytes, or an empty string when it cannot be read.
+// The file's bytes, or an empty string when it cannot be read; a file another
+// program is writing, such as a log, can be read too.
 std::string ReadWholeFile(const std::wstring& path);
 bool IsFolder(const std::wstring& path);
 bool IsFile(const std::wstring& path);
