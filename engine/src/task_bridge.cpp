@@ -25,3 +25,8 @@ bool CefPostTask(CefThreadId threadId, CefRefPtr<CefTask> task)
 {
     return task && cef_post_task(threadId, engine_internal::NewEngineReference(task)) != 0;
 }
+
+bool CefPostDelayedTask(CefThreadId threadId, CefRefPtr<CefTask> task, std::int64_t delayMs)
+{
+    return task && cef_post_delayed_task(threadId, engine_internal::NewEngineReference(task), delayMs) != 0;
+}

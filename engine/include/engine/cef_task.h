@@ -4,6 +4,7 @@
 #include "engine/cef_base.h"
 #include "engine/cef_types.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace engine_internal {
@@ -29,3 +30,5 @@ private:
 // Any thread, while the engine runs. The engine holds the task until it has
 // run; false when the engine refused it (it is not running).
 bool CefPostTask(CefThreadId threadId, CefRefPtr<CefTask> task);
+// The same, run no sooner than delayMs from now.
+bool CefPostDelayedTask(CefThreadId threadId, CefRefPtr<CefTask> task, std::int64_t delayMs);

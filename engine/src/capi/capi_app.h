@@ -41,5 +41,6 @@ void cef_shutdown();
 void cef_run_message_loop();
 void cef_quit_message_loop();
 int cef_post_task(cef_thread_id_t thread_id, cef_task_t* task);
+int cef_post_delayed_task(cef_thread_id_t thread_id, cef_task_t* task, std::int64_t delay_ms);
 
 }  // extern "C"
