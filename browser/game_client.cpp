@@ -17,7 +17,8 @@ DWORD LastInputTime()
 }  // namespace
 
 GameClient::GameClient(HWND window, const std::wstring& gameAddress, HICON popupIcon)
-    : m_window(window), m_popupIcon(popupIcon), m_mainFrameGuard(window, PublisherHosts::OfTheBuild().With(gameAddress))
+    : SimpleHandler(gameAddress),
+      m_window(window), m_popupIcon(popupIcon), m_mainFrameGuard(window, PublisherHosts::OfTheBuild().With(gameAddress))
 {
 }
 

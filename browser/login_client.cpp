@@ -6,7 +6,8 @@
 #include <utility>
 
 LoginClient::LoginClient(HWND handOverTarget, std::wstring loginPage)
-    : m_handOverTarget(handOverTarget),
+    : SimpleHandler(loginPage),
+      m_handOverTarget(handOverTarget),
       m_loginPage(std::move(loginPage)),
       m_mainFrameGuard(handOverTarget, PublisherHosts::OfTheBuild().With(m_loginPage))
 {

@@ -10,6 +10,9 @@
 namespace {
 
 constexpr wchar_t kEmptyPage[] = L"about:blank";
+// A renderer that could not be started is likely not to start at once
+// either: the engine is asked again after this pause, not in a busy loop.
+constexpr std::int64_t kRestartPauseMs = 500;
 
 // Loads the empty page into the browser's main frame.
 class LoadEmptyPageTask : public CefTask {
@@ -33,6 +36,14 @@ bool IsReloadKey(const CefKeyEvent& event)
            (event.modifiers & kModifierKeys) == 0;
 }
 
+PageRecovery::PageRecovery(std::wstring address) : m_address(std::move(address)) {}
+
+void PageRecovery::OnBrowserCreated(CefRefPtr<CefBrowser> browser)
+{
+    if (m_firstBrowser == 0)
+        m_firstBrowser = browser->GetIdentifier();
+}
+
 void PageRecovery::OnLoadError(CefRefPtr<CefFrame> frame, cef_errorcode_t errorCode, const CefString& errorText,
                                const CefString& failedUrl)
 {
@@ -46,22 +57,41 @@ void PageRecovery::OnRendererEnded(CefRefPtr<CefBrowser> browser)
     const int id = browser->GetIdentifier();
     // A renderer that ends again before the crash page has come keeps the
     // page's own address, not the empty page's.
-    if (m_crashPagesDue.count(id) == 0)
-        m_crashPagesDue[id] = browser->GetMainFrame()->GetURL().ToWString();
+    auto due = m_pagesDue.find(id);
+    if (due == m_pagesDue.end()) {
+        // No address yet: the engine's first page never came, and the
+        // address the browser was made with is lost in the engine.
+        std::wstring address = browser->GetMainFrame()->GetURL().ToWString();
+        const bool hadCome = !address.empty();
+        if (!hadCome && id == m_firstBrowser)
+            address = m_address;
+        due = m_pagesDue.emplace(id, PageDue{std::move(address), hadCome}).first;
+    }
     // The engine is still reporting the renderer's end: the load goes after it.
-    CefPostTask(TID_UI, new LoadEmptyPageTask(browser));
+    if (due->second.hadCome)
+        CefPostTask(TID_UI, new LoadEmptyPageTask(browser));
+    else
+        CefPostDelayedTask(TID_UI, new LoadEmptyPageTask(browser), kRestartPauseMs);
 }
 
 void PageRecovery::OnLoadEnd(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame)
 {
     if (!frame->IsMain())
         return;
-    const auto due = m_crashPagesDue.find(browser->GetIdentifier());
-    if (due == m_crashPagesDue.end() || frame->GetURL().ToWString() != kEmptyPage)
+    const int id = browser->GetIdentifier();
+    const auto due = m_pagesDue.find(id);
+    if (due == m_pagesDue.end() || frame->GetURL().ToWString() != kEmptyPage)
         return;
-    const std::wstring address = due->second;
-    m_crashPagesDue.erase(due);
-    frame->LoadString(CrashPageHtml(address), address);
+    const PageDue page = due->second;
+    m_pagesDue.erase(due);
+    // A pop-up whose page never came keeps the empty page: its address is
+    // not known here.
+    if (page.address.empty())
+        return;
+    if (page.hadCome || !m_loadedAgain.insert(id).second)
+        frame->LoadString(CrashPageHtml(page.address), page.address);
+    else
+        frame->LoadURL(page.address);
 }
 
 bool PageRecovery::OnKey(CefRefPtr<CefBrowser> browser, const CefKeyEvent& event)

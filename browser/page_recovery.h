@@ -3,6 +3,9 @@
 // the engine leaves in it), the crash page once the renderer process behind
 // the page has ended (crashed, killed, out of memory), and F5, which loads the
 // page again at any time. Each page has a button that loads its address again.
+// A renderer that could not be started, or ended before the first page came,
+// leaves no page to give a crash page for: the browser's own address is
+// loaded again instead, once.
 #pragma once
 
 #include "engine/cef_browser.h"
@@ -12,6 +15,7 @@
 #include "engine/cef_types.h"
 
 #include <map>
+#include <set>
 #include <string>
 
 // F5 with no Ctrl, Alt or Shift, as it goes down.
@@ -19,13 +23,20 @@ bool IsReloadKey(const CefKeyEvent& event);
 
 class PageRecovery {
 public:
+    // address: what the client's first browser is made to show (its pop-ups
+    // come after it).
+    explicit PageRecovery(std::wstring address);
+
+    // Engine UI thread, from the life span handler.
+    void OnBrowserCreated(CefRefPtr<CefBrowser> browser);
     // Engine UI thread, from the load handler.
     void OnLoadError(CefRefPtr<CefFrame> frame, cef_errorcode_t errorCode, const CefString& errorText,
                      const CefString& failedUrl);
-    // Engine UI thread, from the request handler. A page whose renderer has
-    // gone cannot be given a page of text: a posted task first loads an empty
-    // page, which starts a new renderer, and OnLoadEnd puts the crash page in
-    // its place.
+    // Engine UI thread, from the request handler; also when the engine could
+    // not start the renderer at all. A page whose renderer has gone cannot be
+    // given a page of text: a posted task first loads an empty page, which
+    // starts a new renderer, and OnLoadEnd puts the crash page (or the page
+    // that never came) in its place.
     void OnRendererEnded(CefRefPtr<CefBrowser> browser);
     // Engine UI thread, from the load handler.
     void OnLoadEnd(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame);
@@ -33,7 +44,21 @@ public:
     bool OnKey(CefRefPtr<CefBrowser> browser, const CefKeyEvent& event);
 
 private:
-    // By browser identifier: the address of a page whose renderer ended and
-    // whose crash page has not been shown yet. Engine UI thread only.
-    std::map<int, std::wstring> m_crashPagesDue;
+    // What takes the empty page's place once a new renderer runs.
+    struct PageDue {
+        std::wstring address;
+        // Whether the page had come before its renderer ended: then the
+        // crash page, else the address itself.
+        bool hadCome = false;
+    };
+
+    const std::wstring m_address;
+    // Engine UI thread only, all of them. The client's first browser.
+    int m_firstBrowser = 0;
+    // By browser identifier.
+    std::map<int, PageDue> m_pagesDue;
+    // Browsers whose page that never came has been loaded again: the next
+    // time it gives the crash page, so that a page that ends its renderer
+    // before it comes is not asked for without end.
+    std::set<int> m_loadedAgain;
 };

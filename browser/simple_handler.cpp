@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace {
 
 // Dispositions of a request for a new tab, pop-up or window: such a page is
@@ -20,6 +22,8 @@ bool OpensNewBrowser(cef_window_open_disposition_t disposition)
 }
 
 }  // namespace
+
+SimpleHandler::SimpleHandler(std::wstring address) : m_recovery(std::move(address)) {}
 
 CefRefPtr<CefBrowser> SimpleHandler::GetBrowser()
 {
@@ -88,6 +92,7 @@ bool SimpleHandler::OnBeforePopup(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFr
 void SimpleHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser)
 {
     m_browsers.Append(browser);
+    m_recovery.OnBrowserCreated(browser);
 }
 
 void SimpleHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser)

@@ -31,7 +31,9 @@ class SimpleHandler : public CefClient,
                       public CefRenderProcessHandler,
                       public CefContextMenuHandler {
 public:
-    SimpleHandler() = default;
+    // address: what the client's first browser is made to show; its pop-ups
+    // come after it.
+    explicit SimpleHandler(std::wstring address);
 
     // The oldest live browser of this client, or null. Main thread.
     CefRefPtr<CefBrowser> GetBrowser();

@@ -4,8 +4,10 @@
 // takes its place, its button and F5 clicked and pressed with real input,
 // and the site's log of requests showing each load of the page again.
 #include "game_window_controls.h"
+#include "launcher_folder.h"
 #include "launcher_session.h"
 #include "settings_folder_set_aside.h"
+#include "temp_folder.h"
 
 #include "browser/error_page.h"
 
@@ -30,6 +32,10 @@ constexpr char kGamePagePath[] = "/game/play.html";
 // The demo game page reports each time it gains the keyboard, numbered.
 constexpr char kGamePageFocusReport[] = "/game/focus?count=";
 constexpr wchar_t kRendererSwitch[] = L"--type=renderer";
+// The engine's log, in the launcher's working folder, and its line for a process it
+// could not start.
+constexpr wchar_t kEngineLogName[] = L"debug.log";
+constexpr char kLaunchFailureLine[] = "Failed to launch child process";
 constexpr DWORD kKillWaitMs = 5000;
 // The colour of the crash page's button, as the page draws it.
 constexpr COLORREF kOwnPageButtonColour = RGB(0xB8, 0x86, 0x2D);
@@ -89,6 +95,13 @@ bool OwnPageButtonShows(HWND browser)
     POINT spot = kOwnPageButtonColourSpot;
     ClientToScreen(browser, &spot);
     return driver::PixelAt(spot) == kOwnPageButtonColour;
+}
+
+bool ShowsWhiteAtCentre(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return driver::PixelAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}) == RGB(0xFF, 0xFF, 0xFF);
 }
 
 // Clicks the crash page's (or error page's) button in the browser's window.
@@ -191,6 +204,48 @@ TEST_F(PageRecovery, AKilledLoginPageGivesTheCrashPageWhoseButtonBringsTheLoginP
     EXPECT_TRUE(launchertest::WaitForPageTitle(m_session.LoginBrowser(), launchertest::kLoginPageTitle))
         << m_session.WhatShows();
     EXPECT_EQ(m_session.Site().CountRequests(launchertest::kLoginPagePath), requests + 1);
+    ASSERT_TRUE(m_session.ClickLoginCloseButton()) << "the login window stayed";
+    DWORD exitCode = 0;
+    EXPECT_TRUE(m_session.EndsCleanly(&exitCode)) << "exit code " << exitCode;
+}
+
+TEST_F(PageRecovery, AGamePageWhoseRendererCouldNotBeStartedComesOnceOneStarts)
+{
+    // The engine starts its processes from the launcher's own file: while it
+    // is away, no renderer can be started, and the engine tries again.
+    launchertest::LauncherFolder folder(L"zarnith-renderer-", launchertest::RunnableFolder());
+    ASSERT_TRUE(folder.Ready());
+    // The engine writes its log where the launcher runs.
+    const TempFolder workingFolder(L"zarnith-working-");
+    ASSERT_TRUE(workingFolder.Made());
+    ASSERT_TRUE(m_session.Start(true, workingFolder.Path(), folder.LauncherPath()));
+    const std::wstring launcher = folder.LauncherPath();
+    const std::wstring aside = launcher + L".aside";
+    ASSERT_TRUE(MoveFileW(launcher.c_str(), aside.c_str()));
+    const bool loggedIn = m_session.LogInAs(L"survivor");
+    const HWND game = m_session.WaitForGameWindow();
+    const std::wstring engineLog = workingFolder.Path() + kEngineLogName;
+    const bool launchFailed = driver::WaitFor(
+        [&] { return ReadWholeFile(engineLog).find(kLaunchFailureLine) != std::string::npos; },
+        launchertest::kWindowTimeoutMs);
+    ASSERT_TRUE(MoveFileW(aside.c_str(), launcher.c_str()));
+    ASSERT_TRUE(loggedIn);
+    ASSERT_NE(game, nullptr);
+    ASSERT_TRUE(launchFailed) << "the engine did not report a renderer it could not start";
+
+    EXPECT_TRUE(launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(launchertest::kLoginServer,
+                                                                                 L"survivor")))
+        << "the game page did not come after its renderer could be started: " << m_session.WhatShows();
+    // The dark page drawn over the engine's white.
+    const HWND browser = BrowserWindowIn(game);
+    EXPECT_TRUE(driver::WaitFor([&] { return browser && !ShowsWhiteAtCentre(browser); }, launchertest::kPageTimeoutMs))
+        << "the game page is not drawn";
+    SaveScreenshot(L"zarnith-game-page-after-restart.png");
+    EXPECT_EQ(GamePageRequests(m_session), 1u);
+    EXPECT_EQ(m_session.CountGameWindows(), 1u);
+    launchertest::ClickTopBarButton(game, launchertest::TopBarButton::Close);
+    ASSERT_TRUE(driver::WaitFor([&] { return m_session.LoginWindowsVisible(); }, launchertest::kWindowTimeoutMs))
+        << m_session.WhatShows();
     ASSERT_TRUE(m_session.ClickLoginCloseButton()) << "the login window stayed";
     DWORD exitCode = 0;
     EXPECT_TRUE(m_session.EndsCleanly(&exitCode)) << "exit code " << exitCode;

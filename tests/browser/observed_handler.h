@@ -9,6 +9,7 @@
 
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct ObservedPopup {
@@ -28,6 +29,10 @@ struct ObservedLoad {
 
 class ObservedHandler : public SimpleHandler {
 public:
+    // address: what its first browser is made to show; by default the empty
+    // page, which a first load that ends there does not load again.
+    explicit ObservedHandler(std::wstring address = L"about:blank") : SimpleHandler(std::move(address)) {}
+
     int CreatedCount() const;
     // Every browser created with this client, oldest first, open or not.
     std::vector<CefRefPtr<CefBrowser>> Created() const;

@@ -289,7 +289,7 @@ TEST_F(BrowserListTest, CloseOfABrowserOfAnotherClientRemovesNothing)
     client->OnBeforeClose(stranger);
     EXPECT_TRUE(client->GetBrowser()->IsSame(own));
 
-    CefRefPtr<SimpleHandler> empty(new SimpleHandler);
+    CefRefPtr<SimpleHandler> empty(new SimpleHandler(L"about:blank"));
     empty->OnBeforeClose(stranger);
     EXPECT_EQ(empty->GetBrowser(), nullptr);
 }
