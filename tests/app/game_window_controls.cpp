@@ -120,6 +120,20 @@ HWND WaitForFullScreenBar(DWORD processId)
 
 bool RevealFullScreenBarAt(HWND bar, POINT point)
 {
+    // Wine may have the game window above its bar for a while after the
+    // switch to full screen; a pointer that arrives then moves over the game
+    // window, and the bar slides in only on a move over itself.
+    const auto barAtPoint = [&] { return GetAncestor(WindowFromPoint(point), GA_ROOT) == bar; };
+    const DWORD start = GetTickCount();
+    if (!barAtPoint()) {
+        if (!driver::WaitFor(barAtPoint, kWindowTimeoutMs)) {
+            PrintInputScene("the full-screen bar is not the window at the pointer's place", bar);
+            return false;
+        }
+        std::printf("the full-screen bar came to be the window at (%ld, %ld) after %lu ms\n", point.x, point.y,
+                    GetTickCount() - start);
+        std::fflush(stdout);
+    }
     driver::MoveMouseTo(point);
     if (driver::WaitFor([&] { return driver::WindowRect(bar).top == kBarRevealedTop; }, kWindowTimeoutMs))
         return true;
