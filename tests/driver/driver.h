@@ -123,7 +123,9 @@ struct Process {
     DWORD id = 0;
 };
 // Starts a program with the given command-line arguments in the given folder
-// (the program's own folder when empty).
+// (the program's own folder when empty). A start the system refuses is made
+// again, up to three in all, each refusal printed with its error; an empty
+// Process when every one was refused.
 Process StartProcess(const std::wstring& exePath, const std::wstring& arguments,
                      const std::wstring& workingDirectory = L"");
 // Waits for the process to end; returns whether it did within the timeout and

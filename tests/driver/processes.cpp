@@ -5,6 +5,7 @@
 #include <winternl.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace driver {
 namespace {
@@ -88,9 +89,23 @@ Process StartProcess(const std::wstring& exePath, const std::wstring& arguments,
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
-    if (!CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &started))
-        return {};
+    // Under Wine a process start fails now and then, whatever the program
+    // (the engine meets the same with its own sub-processes): it is tried
+    // again, a bounded number of times, and each failure is printed.
+    constexpr int kStartAttempts = 3;
+    constexpr DWORD kStartPauseMs = 200;
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                           folder.empty() ? nullptr : folder.c_str(), &startup, &started))
+            break;
+        const DWORD error = GetLastError();
+        std::printf("driver: the system could not start %ls (error %lu), attempt %d of %d\n", exePath.c_str(), error,
+                    attempt, kStartAttempts);
+        std::fflush(stdout);
+        if (attempt == kStartAttempts)
+            return {};
+        Sleep(kStartPauseMs);
+    }
     CloseHandle(started.hThread);
     Process process;
     process.handle = started.hProcess;
