@@ -139,7 +139,9 @@ protected:
         const RECT windowed = driver::WindowRect(game);
         launchertest::ClickTopBarButton(game, launchertest::TopBarButton::FullScreen);
         const HWND bar = launchertest::WaitForFullScreenBar(m_session.Process().id);
-        ASSERT_NE(bar, nullptr);
+        if (!bar)
+            launchertest::PrintInputScene("the full-screen button's click opened no bar", game);
+        ASSERT_NE(bar, nullptr) << m_session.WhatShows();
         EXPECT_EQ(Held(), Expected({fullScreen, boss}));
         // The pointer on the bar's bottom row brings it into view and rests on it.
         ASSERT_TRUE(launchertest::RevealFullScreenBarAt(bar, {GetSystemMetrics(SM_CXSCREEN) / 2, 0}));
