@@ -117,10 +117,15 @@ TEST_F(GameWindow, EveryChangeOfSizeOrPlaceLaysTheWindowOutAgain)
 
     // The right edge of the frame, dragged 150 pixels to the left.
     POINT grip = {opened.right - kFrameGrip, opened.top + 300};
+    const bool gripOnTheWindow = GetAncestor(WindowFromPoint(grip), GA_ROOT) == game;
     driver::DragMouse(grip, {grip.x - 150, grip.y});
-    ASSERT_TRUE(driver::WaitFor([&] { return SizeOf(driver::WindowRect(game)).cx == kGameWindowSize.cx - 150; },
-                                launchertest::kWindowTimeoutMs))
-        << "the drag of the right edge did not resize the window";
+    const bool resized = driver::WaitFor(
+        [&] { return SizeOf(driver::WindowRect(game)).cx == kGameWindowSize.cx - 150; }, launchertest::kWindowTimeoutMs);
+    if (!resized)
+        launchertest::PrintInputScene("the drag of the right edge did not resize the window", game);
+    ASSERT_TRUE(resized) << "the drag from (" << grip.x << ", " << grip.y << ") left the width at "
+                         << SizeOf(driver::WindowRect(game)).cx << "; the grip was "
+                         << (gripOnTheWindow ? "on the game window" : "on another window");
     EXPECT_EQ(driver::WindowRect(game).left, opened.left);
     ExpectLaidOutAndAtRest(game, "a drag of the right edge");
 

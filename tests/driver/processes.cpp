@@ -78,6 +78,22 @@ void Terminate(HANDLE process)
         WaitForSingleObject(process, kKillWaitMs);
 }
 
+// A missing or unrunnable file or folder stays so: only other refusals are
+// worth another attempt.
+bool MayPassOnRetry(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_DIRECTORY:
+    case ERROR_BAD_EXE_FORMAT:
+    case ERROR_ACCESS_DENIED:
+        return false;
+    default:
+        return true;
+    }
+}
+
 }  // namespace
 
 Process StartProcess(const std::wstring& exePath, const std::wstring& arguments, const std::wstring& workingDirectory)
@@ -102,7 +118,7 @@ Process StartProcess(const std::wstring& exePath, const std::wstring& arguments,
         std::printf("driver: the system could not start %ls (error %lu), attempt %d of %d\n", exePath.c_str(), error,
                     attempt, kStartAttempts);
         std::fflush(stdout);
-        if (attempt == kStartAttempts)
+        if (attempt == kStartAttempts || !MayPassOnRetry(error))
             return {};
         Sleep(kStartPauseMs);
     }
