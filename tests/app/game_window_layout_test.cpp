@@ -185,7 +185,10 @@ protected:
         SCOPED_TRACE(change);
         g_browserMoves = 0;
         make();
-        ASSERT_TRUE(driver::WaitFor(done, launchertest::kWindowTimeoutMs)) << "the change did not happen";
+        const bool happened = driver::WaitFor(done, launchertest::kWindowTimeoutMs);
+        if (!happened)
+            launchertest::PrintInputScene(std::string(change) + " did not happen", m_game);
+        ASSERT_TRUE(happened) << "the change did not happen";
         const int passes = PassesAtRest();
         std::printf("layout passes after %s: %d\n", change, passes);
         EXPECT_GE(passes, leastPasses) << "too few layouts";

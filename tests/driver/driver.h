@@ -63,9 +63,10 @@ void DoubleClickAt(POINT screen);
 void PressLeftButton();
 void ReleaseLeftButton();
 void RightClickAt(POINT screen);
-// Presses the left button at from, moves in steps to to, releases there;
-// processes the calling thread's messages meanwhile, so that a window of this
-// thread can run its move loop.
+// Presses the left button at from, moves in steps to to, releases there; the
+// press and the release carry their points, as ClickAtPinned's do. Processes
+// the calling thread's messages meanwhile, so that a window of this thread can
+// run its move loop.
 void DragMouse(POINT from, POINT to);
 // Presses and releases one key.
 void PressKey(WORD virtualKey);

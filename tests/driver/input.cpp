@@ -87,26 +87,6 @@ void SendAll(std::vector<INPUT>& inputs)
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void SendDrag(POINT from, POINT to)
-{
-    MoveMouseTo(from);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    Sleep(kDragPressPauseMs);
-    for (int step = 1; step <= kDragSteps; ++step) {
-        const POINT along = {from.x + (to.x - from.x) * step / kDragSteps, from.y + (to.y - from.y) * step / kDragSteps};
-        MoveMouseTo(along);
-        Sleep(kDragStepPauseMs);
-    }
-    SendMouse(MOUSEEVENTF_LEFTUP);
-}
-
-void Click(POINT screen, DWORD downFlag, DWORD upFlag)
-{
-    MoveMouseTo(screen);
-    SendMouse(downFlag);
-    SendMouse(upFlag);
-}
-
 // A move to the point on the virtual screen, with any button flags given.
 INPUT MoveInput(POINT screen, DWORD buttonFlags)
 {
@@ -114,6 +94,30 @@ INPUT MoveInput(POINT screen, DWORD buttonFlags)
     input.mi.dx = ToAbsolute(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
     input.mi.dy = ToAbsolute(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
     return input;
+}
+
+// The press and the release carry their points, as a pinned click's do: a
+// window that has just moved or been shown under the X pointer can bring the
+// system's pointer back there before a press that names no point.
+void SendDrag(POINT from, POINT to)
+{
+    std::vector<INPUT> press = {MoveInput(from, 0), MoveInput(from, MOUSEEVENTF_LEFTDOWN)};
+    SendAll(press);
+    Sleep(kDragPressPauseMs);
+    for (int step = 1; step <= kDragSteps; ++step) {
+        const POINT along = {from.x + (to.x - from.x) * step / kDragSteps, from.y + (to.y - from.y) * step / kDragSteps};
+        MoveMouseTo(along);
+        Sleep(kDragStepPauseMs);
+    }
+    std::vector<INPUT> release = {MoveInput(to, MOUSEEVENTF_LEFTUP)};
+    SendAll(release);
+}
+
+void Click(POINT screen, DWORD downFlag, DWORD upFlag)
+{
+    MoveMouseTo(screen);
+    SendMouse(downFlag);
+    SendMouse(upFlag);
 }
 
 // A move, a press and a release sent together, each naming the point.
