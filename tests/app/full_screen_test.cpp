@@ -292,6 +292,14 @@ TEST_F(FullScreen, EscapeIsTheGamesOnlyWhileItsFullScreenIsInFrontAndAnotherProg
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(driver::TakenModifierSets(VK_ESCAPE), kEscapeAlone);
     driver::ClickInWindow(game, kPagePoint);
+    // The click's activation reaches the launcher later, as X focus events;
+    // once it has, the game is in front and holds Escape.
+    const bool inFront = driver::WaitFor(
+        [&] { return GetForegroundWindow() == game && driver::TakenModifierSets(VK_ESCAPE) == kEscapeAlone; },
+        launchertest::kWindowTimeoutMs);
+    if (!inFront)
+        launchertest::PrintInputScene("the game was not in front holding Escape after the click into its page", game);
+    EXPECT_TRUE(inFront);
     driver::PressKey(VK_ESCAPE);
     ExpectWindowedAt(game, bar, windowed);
     EXPECT_TRUE(driver::TakenModifierSets(VK_ESCAPE).empty()) << "still held after leaving full screen";
