@@ -4,14 +4,14 @@
 //
 // - wait: from the login form's submit (the demo login page reports it to the
 //   site, which stamps its arrival) to the game page's first paint in the game
-//   window (the bench watches the screen for the page's background colour) and
+//   window (the bench watches the screen for the page's own text) and
 //   to the game page's load end. The baseline is the bare host opening the game
 //   in a new plain window with a new browser (kBareEngineHostNewWindowSwitch),
 //   the least the launcher's design must do; the bare host navigating its one
 //   browser in place is printed beside it. The three start in turns each round
 //   (which one goes first rotates); the figures are medians of the rounds'
 //   ratios. Until the page paints, the bench also notes whether the game
-//   window's page area showed white.
+//   window's page area showed white, and in which window, and saves a screenshot.
 // - memory during play: the private bytes of every process of each (the
 //   engine's sub-processes too) with the game page shown, the launcher's login
 //   page hidden behind it, against the bare host showing the game page in place.
@@ -131,6 +131,9 @@ driver::Process Start(const Host& host)
 struct PageArea {
     bool painted = false;
     bool white = false;
+    // Where white was seen first: the window at that place (the engine's own,
+    // or the game window before the browser's window existed).
+    std::string whiteWindow;
 };
 
 PageArea LookAtPage(HWND window)
@@ -140,9 +143,13 @@ PageArea LookAtPage(HWND window)
     const RECT area = driver::ClientRectOnScreen(browser ? browser : window);
     PageArea page;
     for (const POINT& spot : kPageSpots) {
-        const COLORREF colour = driver::PixelAt({area.left + (area.right - area.left) * spot.x / 100,
-                                                 area.top + (area.bottom - area.top) * spot.y / 100});
-        page.white = page.white || colour == kWhite;
+        const POINT place = {area.left + (area.right - area.left) * spot.x / 100,
+                             area.top + (area.bottom - area.top) * spot.y / 100};
+        if (!page.white && driver::PixelAt(place) == kWhite) {
+            page.white = true;
+            const HWND there = WindowFromPoint(place);
+            page.whiteWindow = launchertest::Utf8(driver::WindowClass(there)) + (there == window ? " (the game window)" : "");
+        }
     }
     if (browser) {
         const RECT text = {area.left + kGamePageTextArea.left, area.top + kGamePageTextArea.top,
@@ -165,6 +172,9 @@ struct Play {
     double firstPaintMs = 0;
     double loadEndMs = 0;
     bool sawWhite = false;
+    // When white was first seen, after the game window was first seen, and where.
+    double whiteAfterMs = 0;
+    std::string whiteWindow;
 };
 
 std::optional<Play> StartAndPlay(const Host& host, const testsupport::HttpServer& site)
@@ -198,15 +208,24 @@ std::optional<Play> StartAndPlay(const Host& host, const testsupport::HttpServer
                                       [&] { return site.CountRequests(launchertest::kFieldFocusEvent) > focusBefore; }))
         return failed("the account field did not take the focus");
     std::optional<double> firstPaint;
+    std::optional<double> gameSeen;
     const bool played = driver::WaitFor(
         [&] {
             if (!firstPaint) {
                 play.game = GameWindow(host, play.process.id, play.login, shownBefore);
                 if (play.game) {
+                    if (!gameSeen)
+                        gameSeen = NowMs();
                     const PageArea area = LookAtPage(play.game);
                     if (area.painted)
                         firstPaint = NowMs();
-                    play.sawWhite = play.sawWhite || area.white;
+                    if (area.white && !play.sawWhite) {
+                        play.sawWhite = true;
+                        play.whiteAfterMs = NowMs() - *gameSeen;
+                        play.whiteWindow = area.whiteWindow;
+                        driver::SaveScreenshotInTempFolder(L"zarnith-white-" + std::to_wstring(GetTickCount()) +
+                                                           L".png");
+                    }
                 }
             }
             return firstPaint && ArrivalsMs(site, kGameLoadEndPath).size() > gameEndsBefore;
@@ -242,9 +261,12 @@ bool MeasureWait(const Host (&hosts)[3], const testsupport::HttpServer& site)
             std::optional<Play> play = StartAndPlay(hosts[which], site);
             if (!play || !EndEngineProgram(play->process, hosts[which].imageName))
                 return false;
-            std::printf("round %d, %s: first paint %.1f ms, load end %.1f ms after the submit%s\n", round,
-                        hosts[which].name, play->firstPaintMs, play->loadEndMs,
-                        play->sawWhite ? ", white before the page" : "");
+            std::printf("round %d, %s: first paint %.1f ms, load end %.1f ms after the submit", round,
+                        hosts[which].name, play->firstPaintMs, play->loadEndMs);
+            if (play->sawWhite)
+                std::printf(", white before the page %.0f ms after its window showed, in %s", play->whiteAfterMs,
+                            play->whiteWindow.c_str());
+            std::printf("\n");
             plays[which] = *play;
         }
         if (round == 0)
