@@ -148,7 +148,8 @@ PageArea LookAtPage(HWND window)
         if (!page.white && driver::PixelAt(place) == kWhite) {
             page.white = true;
             const HWND there = WindowFromPoint(place);
-            page.whiteWindow = launchertest::Utf8(driver::WindowClass(there)) + (there == window ? " (the game window)" : "");
+            page.whiteWindow =
+                launchertest::Utf8(driver::WindowClass(there)) + (there == window ? " (the game window)" : "");
         }
     }
     if (browser) {

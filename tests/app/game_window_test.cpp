@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -67,6 +68,23 @@ protected:
         return m_session.Start() ? m_session.LogInToGame(account) : nullptr;
     }
 
+    // Drags the window's frame from grip to a point and waits until done;
+    // when it does not come, prints the input scene and where the grip was.
+    static ::testing::AssertionResult DragsTo(HWND game, POINT grip, POINT to, const char* what,
+                                              const std::function<bool()>& done)
+    {
+        const bool gripOnTheWindow = GetAncestor(WindowFromPoint(grip), GA_ROOT) == game;
+        driver::DragMouse(grip, to);
+        if (driver::WaitFor(done, launchertest::kWindowTimeoutMs))
+            return ::testing::AssertionSuccess();
+        launchertest::PrintInputScene(std::string("the drag of ") + what + " did not change the window", game);
+        const RECT now = driver::WindowRect(game);
+        return ::testing::AssertionFailure()
+               << "the drag of " << what << " from (" << grip.x << ", " << grip.y << ") left the window at ("
+               << now.left << ", " << now.top << ", " << now.right << ", " << now.bottom << "); the grip was "
+               << (gripOnTheWindow ? "on the game window" : "on another window");
+    }
+
     // The window has been laid out for its size and stays so.
     void ExpectLaidOutAndAtRest(HWND game, const char* after)
     {
@@ -117,42 +135,27 @@ TEST_F(GameWindow, EveryChangeOfSizeOrPlaceLaysTheWindowOutAgain)
 
     // The right edge of the frame, dragged 150 pixels to the left.
     POINT grip = {opened.right - kFrameGrip, opened.top + 300};
-    const bool gripOnTheWindow = GetAncestor(WindowFromPoint(grip), GA_ROOT) == game;
-    driver::DragMouse(grip, {grip.x - 150, grip.y});
-    const bool resized = driver::WaitFor(
-        [&] { return SizeOf(driver::WindowRect(game)).cx == kGameWindowSize.cx - 150; }, launchertest::kWindowTimeoutMs);
-    if (!resized)
-        launchertest::PrintInputScene("the drag of the right edge did not resize the window", game);
-    ASSERT_TRUE(resized) << "the drag from (" << grip.x << ", " << grip.y << ") left the width at "
-                         << SizeOf(driver::WindowRect(game)).cx << "; the grip was "
-                         << (gripOnTheWindow ? "on the game window" : "on another window");
+    ASSERT_TRUE(DragsTo(game, grip, {grip.x - 150, grip.y}, "the right edge",
+                        [&] { return SizeOf(driver::WindowRect(game)).cx == kGameWindowSize.cx - 150; }));
     EXPECT_EQ(driver::WindowRect(game).left, opened.left);
     ExpectLaidOutAndAtRest(game, "a drag of the right edge");
 
     // The bottom-right corner, dragged outwards.
     RECT outer = driver::WindowRect(game);
     grip = {outer.right - kFrameGrip, outer.bottom - kFrameGrip};
-    driver::DragMouse(grip, {grip.x + 100, grip.y + 60});
-    ASSERT_TRUE(driver::WaitFor(
-        [&] {
-            const SIZE size = SizeOf(driver::WindowRect(game));
-            return size.cx == kGameWindowSize.cx - 50 && size.cy == kGameWindowSize.cy + 60;
-        },
-        launchertest::kWindowTimeoutMs))
-        << "the drag of the corner did not resize the window";
+    ASSERT_TRUE(DragsTo(game, grip, {grip.x + 100, grip.y + 60}, "the corner", [&] {
+        const SIZE size = SizeOf(driver::WindowRect(game));
+        return size.cx == kGameWindowSize.cx - 50 && size.cy == kGameWindowSize.cy + 60;
+    }));
     ExpectLaidOutAndAtRest(game, "a drag of the bottom-right corner");
 
     // The left edge: the window moves and narrows at once.
     outer = driver::WindowRect(game);
     grip = {outer.left, outer.top + 300};
-    driver::DragMouse(grip, {grip.x + 80, grip.y});
-    ASSERT_TRUE(driver::WaitFor(
-        [&] {
-            const RECT now = driver::WindowRect(game);
-            return now.left == outer.left + 80 && now.right == outer.right;
-        },
-        launchertest::kWindowTimeoutMs))
-        << "the drag of the left edge did not resize the window";
+    ASSERT_TRUE(DragsTo(game, grip, {grip.x + 80, grip.y}, "the left edge", [&] {
+        const RECT now = driver::WindowRect(game);
+        return now.left == outer.left + 80 && now.right == outer.right;
+    }));
     ExpectLaidOutAndAtRest(game, "a drag of the left edge");
 
     // "maxbtn" fills the work area; "restorebtn", shown in its place while

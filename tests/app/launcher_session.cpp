@@ -185,12 +185,13 @@ void PrintInputScene(const std::string& what, HWND window)
     const std::wstring screenshot =
         driver::SaveScreenshotInTempFolder(L"zarnith-input-" + std::to_wstring(GetTickCount()) + L".png");
     std::printf("%s\n  pointer (%ld, %ld) over %s, kept in (%ld, %ld, %ld, %ld)\n  foreground %s\n  window %s\n"
-                "  its thread: active %s, focus %s (inside %s), capture %s\n  screenshot %s\n",
+                "  its thread: active %s, focus %s (inside %s), capture %s, flags 0x%lx (2: in a move or size loop)\n"
+                "  screenshot %s\n",
                 what.c_str(), pointer.x, pointer.y, Named(WindowFromPoint(pointer)).c_str(), clip.left, clip.top,
                 clip.right, clip.bottom,
                 Named(GetForegroundWindow()).c_str(), Named(window).c_str(), Named(thread.hwndActive).c_str(),
                 Named(thread.hwndFocus).c_str(), Named(GetParent(thread.hwndFocus)).c_str(),
-                Named(thread.hwndCapture).c_str(),
+                Named(thread.hwndCapture).c_str(), thread.flags,
                 screenshot.empty() ? "not saved" : Utf8(screenshot).c_str());
     // The windows inside it: the engine's own windows, when the window holds a browser.
     std::vector<HWND> children;
