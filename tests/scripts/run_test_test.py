@@ -424,6 +424,24 @@ class RunsTheProgram(unittest.TestCase):
         self.assertEqual(self.run_test_script("--timeout", "30", "--attempts", "3", "program.exe"), 1)
         self.assertEqual(self.run_count(), 1)
 
+    def test_a_repeat_runs_only_the_tests_that_met_the_fault(self):
+        arguments = os.path.join(self.folder.name, "arguments")
+        faulted = "LoginFlow.CloseEndsTheProgram"
+        first = (started("LoginFlow.Opens") + succeeded("LoginFlow.Opens") + started(faulted) + begins()
+                 + PAGE_FAULT + EXIT_CODE_CHECK_FAILED + failed(faulted) + started("LoginFlow.Returns")
+                 + succeeded("LoginFlow.Returns") + summary(2, [faulted]))
+        self.fake_wine(f"echo \"$*\" >> '{arguments}'\n"
+                       f"if [ $run -eq 1 ]; then printf '%s' '{first}'; exit 1; fi\necho '{PASSED.strip()}'")
+        self.assertEqual(self.run_test_script("--timeout", "30", "--attempts", "3", "program.exe", "--switch"), 0)
+        with open(arguments) as runs:
+            self.assertEqual(runs.read().splitlines(),
+                             ["program.exe --switch", f"program.exe --switch --gtest_filter={faulted}"])
+
+    def test_something_wrong_before_any_test_repeats_the_whole_program(self):
+        self.assertIsNone(run_test.tests_to_repeat(begins() + PAGE_FAULT + started("A.B") + failed("A.B")))
+        self.assertEqual(run_test.tests_to_repeat(started("A.B") + succeeded("A.B") + started("A.C") + PAGE_FAULT
+                                                  + succeeded("A.C") + summary(2)), ["A.C"])
+
     def test_a_shutdown_that_always_faults_fails_after_the_last_attempt(self):
         self.fake_wine(f"echo '{PASSED.strip()}'\necho '{begins().strip()}' >&2\necho '{PAGE_FAULT.strip()}' >&2")
         self.assertEqual(self.run_test_script("--timeout", "30", "--attempts", "3", "program.exe"), 1)
@@ -463,7 +481,8 @@ class ARendererOutOfMemory(unittest.TestCase):
         self.assertTrue(run_test.engine_renderer_fault(0, output))
 
     def test_not_a_breakpoint_on_another_thread_or_without_the_fatal_line(self):
-        self.assertFalse(run_test.engine_renderer_fault(0, self.output(renderer_out_of_memory() + breakpoint_in("20c"))))
+        on_another_thread = renderer_out_of_memory() + breakpoint_in("20c")
+        self.assertFalse(run_test.engine_renderer_fault(0, self.output(on_another_thread)))
         self.assertFalse(run_test.engine_renderer_fault(0, self.output(breakpoint_in())))
 
     def test_not_in_a_process_that_is_no_renderer(self):
