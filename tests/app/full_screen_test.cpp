@@ -294,12 +294,9 @@ TEST_F(FullScreen, EscapeIsTheGamesOnlyWhileItsFullScreenIsInFrontAndAnotherProg
     driver::ClickInWindow(game, kPagePoint);
     // The click's activation reaches the launcher later, as X focus events;
     // once it has, the game is in front and holds Escape.
-    const bool inFront = driver::WaitFor(
+    EXPECT_TRUE(launchertest::WaitForInputEffect(
         [&] { return GetForegroundWindow() == game && driver::TakenModifierSets(VK_ESCAPE) == kEscapeAlone; },
-        launchertest::kWindowTimeoutMs);
-    if (!inFront)
-        launchertest::PrintInputScene("the game was not in front holding Escape after the click into its page", game);
-    EXPECT_TRUE(inFront);
+        "the game was not in front holding Escape after the click into its page", game));
     driver::PressKey(VK_ESCAPE);
     ExpectWindowedAt(game, bar, windowed);
     EXPECT_TRUE(driver::TakenModifierSets(VK_ESCAPE).empty()) << "still held after leaving full screen";
@@ -315,11 +312,10 @@ TEST_F(FullScreen, EscapeIsTheGamesOnlyWhileItsFullScreenIsInFrontAndAnotherProg
     ExpectEscapeReaches(other);
     EXPECT_EQ(driver::WindowRect(game), WholeScreen());
     driver::ClickInWindow(game, kPagePoint);
-    const bool heldAgain = driver::WaitFor([] { return driver::TakenModifierSets(VK_ESCAPE) == kEscapeAlone; },
-                                           launchertest::kWindowTimeoutMs);
-    if (!heldAgain)
-        launchertest::PrintInputScene("Escape was not held again after the click into the game page", game);
-    EXPECT_TRUE(heldAgain) << "not held again once the game is back in front";
+    EXPECT_TRUE(launchertest::WaitForInputEffect([] { return driver::TakenModifierSets(VK_ESCAPE) == kEscapeAlone; },
+                                                 "Escape was not held again after the click into the game page",
+                                                 game))
+        << "not held again once the game is back in front";
     driver::PressKey(VK_ESCAPE);
     ExpectWindowedAt(game, bar, windowed);
 }

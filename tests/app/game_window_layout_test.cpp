@@ -185,10 +185,8 @@ protected:
         SCOPED_TRACE(change);
         g_browserMoves = 0;
         make();
-        const bool happened = driver::WaitFor(done, launchertest::kWindowTimeoutMs);
-        if (!happened)
-            launchertest::PrintInputScene(std::string(change) + " did not happen", m_game);
-        ASSERT_TRUE(happened) << "the change did not happen";
+        ASSERT_TRUE(launchertest::WaitForInputEffect(done, std::string(change) + " did not happen", m_game))
+            << "the change did not happen";
         const int passes = PassesAtRest();
         std::printf("layout passes after %s: %d\n", change, passes);
         EXPECT_GE(passes, leastPasses) << "too few layouts";
@@ -219,6 +217,7 @@ TEST_F(GameWindowInProcess, EachChangeOfSizeOrPlaceLaysOutAFewTimesAndThenRests)
 
     const RECT resized = GameRect();
     const POINT rightEdge = {resized.right - kFrameGrip, resized.top + 300};
+    ASSERT_TRUE(driver::WaitForSettledForeground(m_game)) << "the game window was not in front before a drag";
     ExpectLaidOutAfter(
         "a drag of the right edge", [&] { driver::DragMouse(rightEdge, {rightEdge.x + 100, rightEdge.y}); },
         [&] { return GameRect().right == resized.right + 100 && launchertest::BrowserFillsBelowTopBar(m_game); },
@@ -254,6 +253,7 @@ TEST_F(GameWindowInProcess, EachChangeOfSizeOrPlaceLaysOutAFewTimesAndThenRests)
 
     POINT grip = kTopBarGrip;
     ClientToScreen(m_game, &grip);
+    ASSERT_TRUE(driver::WaitForSettledForeground(m_game)) << "the game window was not in front before a drag";
     // A move leaves the layout as it was: nothing is moved or painted again.
     ExpectLaidOutAfter(
         "a drag of the top bar", [&] { driver::DragMouse(grip, {grip.x + 90, grip.y + 40}); },

@@ -68,16 +68,19 @@ protected:
         return m_session.Start() ? m_session.LogInToGame(account) : nullptr;
     }
 
-    // Drags the window's frame from grip to a point and waits until done;
-    // when it does not come, prints the input scene and where the grip was.
+    // Drags the window's frame from grip to a point, once the window is
+    // settled in front, and waits until done; when it does not come, prints
+    // the input scene and where the grip was.
     static ::testing::AssertionResult DragsTo(HWND game, POINT grip, POINT to, const char* what,
                                               const std::function<bool()>& done)
     {
+        if (!driver::WaitForSettledForeground(game))
+            return ::testing::AssertionFailure() << "the game window was not in front before the drag of " << what;
         const bool gripOnTheWindow = GetAncestor(WindowFromPoint(grip), GA_ROOT) == game;
         driver::DragMouse(grip, to);
-        if (driver::WaitFor(done, launchertest::kWindowTimeoutMs))
+        if (launchertest::WaitForInputEffect(done, std::string("the drag of ") + what + " did not change the window",
+                                             game))
             return ::testing::AssertionSuccess();
-        launchertest::PrintInputScene(std::string("the drag of ") + what + " did not change the window", game);
         const RECT now = driver::WindowRect(game);
         return ::testing::AssertionFailure()
                << "the drag of " << what << " from (" << grip.x << ", " << grip.y << ") left the window at ("

@@ -208,6 +208,14 @@ void PrintInputScene(const std::string& what, HWND window)
     std::fflush(stdout);
 }
 
+bool WaitForInputEffect(const std::function<bool()>& condition, const std::string& notHappened, HWND window)
+{
+    if (driver::WaitFor(condition, kWindowTimeoutMs))
+        return true;
+    PrintInputScene(notHappened, window);
+    return false;
+}
+
 HWND FindVisibleWindow(DWORD processId, const wchar_t* caption)
 {
     for (HWND window : driver::TopLevelWindows(kWindowClass, caption, processId)) {

@@ -93,6 +93,9 @@ bool LogInWithInput(HWND loginBrowserHost, const std::wstring& account,
 // rectangle and the active, focus (with its parent) and capture windows of its thread; and
 // saves a screenshot in the temporary folder, its path printed too.
 void PrintInputScene(const std::string& what, HWND window);
+// Waits for condition as driver::WaitFor does, for kWindowTimeoutMs; when it
+// does not come, prints the input scene with notHappened as its heading.
+bool WaitForInputEffect(const std::function<bool()>& condition, const std::string& notHappened, HWND window);
 
 // The launcher's visible skinned top-level windows with this caption.
 HWND FindVisibleWindow(DWORD processId, const wchar_t* caption);

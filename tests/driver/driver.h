@@ -81,6 +81,10 @@ void TypeText(const std::wstring& text);
 // the child that has its focus); waits for it, processing the calling
 // thread's messages, and returns whether it is the foreground now.
 bool BringToForeground(HWND window);
+// Waits, without changing the foreground, until the window is the foreground
+// and has stayed so while its thread answered a few times (see
+// BringToForeground); returns whether it did.
+bool WaitForSettledForeground(HWND window);
 
 // Waiting --------------------------------------------------------------------
 

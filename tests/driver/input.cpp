@@ -152,6 +152,32 @@ void WaitForForegroundToSettle()
         kForegroundTimeoutMs);
 }
 
+// Under Wine a foreground change reaches the window's own thread later, as X
+// focus events it handles when it next looks for messages; handled in the
+// middle of a click or a drag, they deactivate the window and cancel the
+// press. So the window must still be the foreground after its thread has
+// answered a few times. With bring, the window is made the foreground
+// whenever it is not.
+bool WaitForForegroundSettledAt(HWND window, bool bring)
+{
+    int settledRounds = 0;
+    return WaitFor(
+        [&] {
+            if (GetForegroundWindow() != window) {
+                settledRounds = 0;
+                if (bring)
+                    SetForegroundWindow(window);
+                return false;
+            }
+            DWORD_PTR answer = 0;
+            if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kForegroundTimeoutMs, &answer) &&
+                GetForegroundWindow() == window)
+                ++settledRounds;
+            return settledRounds >= kForegroundSettleRounds;
+        },
+        kForegroundTimeoutMs);
+}
+
 }  // namespace
 
 void MoveMouseTo(POINT screen)
@@ -260,26 +286,12 @@ void TypeText(const std::wstring& text)
 
 bool BringToForeground(HWND window)
 {
-    // Under Wine a foreground change made from another process reaches the
-    // window's own thread later, as X focus events it handles when it next
-    // looks for messages; handled in the middle of a click, they deactivate
-    // the window and cancel the press. So the window must still be the
-    // foreground after its thread has answered a few times.
-    int settledRounds = 0;
-    return WaitFor(
-        [&] {
-            if (GetForegroundWindow() != window) {
-                settledRounds = 0;
-                SetForegroundWindow(window);
-                return false;
-            }
-            DWORD_PTR answer = 0;
-            if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kForegroundTimeoutMs, &answer) &&
-                GetForegroundWindow() == window)
-                ++settledRounds;
-            return settledRounds >= kForegroundSettleRounds;
-        },
-        kForegroundTimeoutMs);
+    return WaitForForegroundSettledAt(window, true);
+}
+
+bool WaitForSettledForeground(HWND window)
+{
+    return WaitForForegroundSettledAt(window, false);
 }
 
 }  // namespace driver
