@@ -424,7 +424,7 @@ class RunsTheProgram(unittest.TestCase):
         self.assertEqual(self.run_test_script("--timeout", "30", "--attempts", "3", "program.exe"), 1)
         self.assertEqual(self.run_count(), 1)
 
-    def test_a_repeat_runs_only_the_tests_that_met_the_fault(self):
+    def test_a_repeat_leaves_out_the_tests_that_passed(self):
         arguments = os.path.join(self.folder.name, "arguments")
         faulted = "LoginFlow.CloseEndsTheProgram"
         first = (started("LoginFlow.Opens") + succeeded("LoginFlow.Opens") + started(faulted) + begins()
@@ -435,12 +435,17 @@ class RunsTheProgram(unittest.TestCase):
         self.assertEqual(self.run_test_script("--timeout", "30", "--attempts", "3", "program.exe", "--switch"), 0)
         with open(arguments) as runs:
             self.assertEqual(runs.read().splitlines(),
-                             ["program.exe --switch", f"program.exe --switch --gtest_filter={faulted}"])
+                             ["program.exe --switch",
+                              "program.exe --switch --gtest_filter=-LoginFlow.Opens:LoginFlow.Returns"])
 
-    def test_something_wrong_before_any_test_repeats_the_whole_program(self):
-        self.assertIsNone(run_test.tests_to_repeat(begins() + PAGE_FAULT + started("A.B") + failed("A.B")))
-        self.assertEqual(run_test.tests_to_repeat(started("A.B") + succeeded("A.B") + started("A.C") + PAGE_FAULT
-                                                  + succeeded("A.C") + summary(2)), ["A.C"])
+    def test_a_repeat_runs_the_tests_that_met_the_fault_and_those_never_reached(self):
+        # A crash reported after its test's result belongs to that test.
+        crashed_after_its_result = (started("A.B") + succeeded("A.B") + started("A.C") + succeeded("A.C") + PAGE_FAULT
+                                    + started("A.D") + succeeded("A.D") + summary(3))
+        self.assertEqual(run_test.cleanly_passed_tests(crashed_after_its_result), ["A.B", "A.D"])
+        stopped_in_a_stretch = started("A.B") + succeeded("A.B") + started("A.C") + begins()
+        self.assertEqual(run_test.cleanly_passed_tests(stopped_in_a_stretch), ["A.B"])
+        self.assertEqual(run_test.cleanly_passed_tests(begins() + PAGE_FAULT + started("A.B") + succeeded("A.B")), [])
 
     def test_a_shutdown_that_always_faults_fails_after_the_last_attempt(self):
         self.fake_wine(f"echo '{PASSED.strip()}'\necho '{begins().strip()}' >&2\necho '{PAGE_FAULT.strip()}' >&2")
