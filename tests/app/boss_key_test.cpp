@@ -37,6 +37,7 @@ constexpr UINT kMarkerIconMessage = WM_APP + 7;
 // The demo game page reports each key press it receives, numbered.
 const std::string kKeyPressReport = "/game/keypress?count=";
 const std::string kPageFocusReport = "/game/focus?count=";
+const std::string kPageBlurReport = "/game/blur?count=";
 // The full-screen bar slides up 3 s after it came into view; a little more.
 constexpr DWORD kBarSlideMs = 4000;
 
@@ -155,19 +156,41 @@ protected:
                                    launchertest::kWindowTimeoutMs, &result) != 0;
     }
 
-    // The page, which lost the keyboard as its window went away, gains it
-    // again: the page reports that, numbered. The engine hands the keyboard
-    // on to the page on its own thread, a moment after the window came back.
+    // The page reports each time it gains or loses the keyboard, numbered.
+    // It opens with the keyboard, without a report, so it has the keyboard
+    // when it has gained it as often as it lost it.
+    size_t PageBlurs() { return m_session.Site().CountRequestsStartingWith(kPageBlurReport); }
+    bool PageHasKeyboard()
+    {
+        return m_session.Site().CountRequestsStartingWith(kPageFocusReport) >= PageBlurs();
+    }
+    // The page's reports of the keyboard so far, in arrival order.
+    std::string PageKeyboardHistory()
+    {
+        std::string history;
+        for (const std::string& path : m_session.Site().RequestedPaths()) {
+            for (const std::string* report : {&kPageFocusReport, &kPageBlurReport, &kKeyPressReport}) {
+                if (path.compare(0, report->size(), *report) == 0)
+                    history += (history.empty() ? "" : ", ") + path;
+            }
+        }
+        return history;
+    }
+
+    // The page loses the keyboard as its window goes away (by hide, which
+    // ran after blursBefore was read), and gains it again once the window is
+    // back; the engine hands the keyboard on to the page on its own thread, a
+    // moment after the window came back.
+    void ExpectPageLostKeyboard(size_t blursBefore, const char* when)
+    {
+        EXPECT_TRUE(driver::WaitFor([&] { return PageBlurs() > blursBefore; }, launchertest::kWindowTimeoutMs))
+            << "the game page kept the keyboard " << when << "; it reported " << PageKeyboardHistory();
+    }
     void ExpectPageRegainsKeyboard(HWND game, const char* after)
     {
-        const auto regained = [&] {
-            return m_session.Site().CountRequests(kPageFocusReport + std::to_string(m_pageFocusesSeen + 1)) == 1;
-        };
-        EXPECT_TRUE(driver::WaitFor(regained, launchertest::kWindowTimeoutMs))
+        EXPECT_TRUE(driver::WaitFor([&] { return PageHasKeyboard(); }, launchertest::kWindowTimeoutMs))
             << "the game page did not gain the keyboard " << after << "; it is with "
-            << Utf8Class(driver::FocusOnThreadOf(game));
-        while (regained())
-            ++m_pageFocusesSeen;
+            << Utf8Class(driver::FocusOnThreadOf(game)) << "; it reported " << PageKeyboardHistory();
     }
 
     // A key press, with no click before it, reaches the game page, whose
@@ -195,18 +218,16 @@ protected:
         for (HWND foreground : foregrounds)
             foregroundClasses += (foregroundClasses.empty() ? "" : ", ") + Utf8Class(foreground) +
                                  (foreground == game ? " (the game window)" : "");
-        int focusesSince = 0;
-        while (m_session.Site().CountRequests(kPageFocusReport + std::to_string(m_pageFocusesSeen + focusesSince + 1)))
-            ++focusesSince;
         launchertest::PrintInputScene(std::string("a key press ") + after + " did not reach the game page", game);
         driver::PressKey('A');
         const bool secondReached = driver::WaitFor(
             [&] { return m_session.Site().CountRequests(report) == 1; }, launchertest::kWindowTimeoutMs);
         ADD_FAILURE() << "a key press " << after << " did not reach the game page; the keyboard is with "
                       << Utf8Class(focus) << (focus == game ? " (the game window)" : "")
-                      << "; the foreground was " << foregroundClasses << "; the page gained the keyboard "
-                      << focusesSince << " more time(s) meanwhile; a second press "
-                      << (secondReached ? "reached it" : "did not reach it either");
+                      << "; the foreground was " << foregroundClasses << "; the page "
+                      << (PageHasKeyboard() ? "has" : "has not") << " the keyboard; a second press "
+                      << (secondReached ? "reached it" : "did not reach it either") << "; it reported "
+                      << PageKeyboardHistory();
     }
 
     static std::string Utf8Class(HWND window)
@@ -236,7 +257,6 @@ protected:
     LauncherSession m_session;
     std::vector<HWND> m_iconsBefore;
     int m_keyPressesSeen = 0;
-    int m_pageFocusesSeen = 0;
 };
 
 TEST_F(BossKey, TheButtonHidesTheWindowToAnIconThatALeftClickTurnsBackIntoTheWindow)
@@ -474,8 +494,10 @@ TEST_F(BossKey, KeysReachTheGamePageWithoutAClickAfterRestoreAndAfterTheBossKey)
     ExpectKeyPressReachesPage(game, "after the hand-over");
 
     // Minimised and restored, as the taskbar's button does.
+    size_t blurs = PageBlurs();
     PostMessageW(game, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(driver::WaitFor([&] { return IsIconic(game) != FALSE; }, launchertest::kWindowTimeoutMs));
+    ExpectPageLostKeyboard(blurs, "while minimised");
     PostMessageW(game, WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_TRUE(driver::WaitFor([&] { return !IsIconic(game); }, launchertest::kWindowTimeoutMs));
     ASSERT_TRUE(driver::WaitForSettledForeground(game)) << "the restored window did not stay in front";
@@ -483,16 +505,20 @@ TEST_F(BossKey, KeysReachTheGamePageWithoutAClickAfterRestoreAndAfterTheBossKey)
     ExpectKeyPressReachesPage(game, "after a restore");
 
     // Hidden and brought back by the boss key.
+    blurs = PageBlurs();
     driver::PressKey(VK_F9);
     ASSERT_NE(WaitForHiddenToIcon(game), nullptr);
+    ExpectPageLostKeyboard(blurs, "while hidden");
     driver::PressKey(VK_F9);
     ASSERT_TRUE(WaitForShownWithoutIcon(game));
     ExpectPageRegainsKeyboard(game, "after the boss key's return");
     ExpectKeyPressReachesPage(game, "after the boss key's return");
 
     // Another window in front, then the game window activated again.
+    blurs = PageBlurs();
     TestWindow other({});
     ASSERT_TRUE(driver::BringToForeground(other.handle()));
+    ExpectPageLostKeyboard(blurs, "while another window was in front");
     ASSERT_TRUE(driver::BringToForeground(game));
     ExpectPageRegainsKeyboard(game, "after another window was in front");
     ExpectKeyPressReachesPage(game, "after another window was in front");

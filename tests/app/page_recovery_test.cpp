@@ -71,22 +71,14 @@ void SaveScreenshot(const wchar_t* name)
 }
 
 // Requests for the game page, whatever its query.
-size_t RequestsStartingWith(LauncherSession& session, const std::string& start)
-{
-    size_t count = 0;
-    for (const std::string& path : session.Site().RequestedPaths())
-        count += path.compare(0, start.size(), start) == 0 ? 1 : 0;
-    return count;
-}
-
 size_t GamePageRequests(LauncherSession& session)
 {
-    return RequestsStartingWith(session, kGamePagePath);
+    return session.Site().CountRequestsStartingWith(kGamePagePath);
 }
 
 size_t GamePageFocuses(LauncherSession& session)
 {
-    return RequestsStartingWith(session, kGamePageFocusReport);
+    return session.Site().CountRequestsStartingWith(kGamePageFocusReport);
 }
 
 // Whether the page's button shows on the screen: the page has been drawn.

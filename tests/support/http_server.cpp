@@ -242,6 +242,14 @@ size_t HttpServer::CountRequests(const std::string& pathAndQuery) const
     return static_cast<size_t>(std::count(m_requested.begin(), m_requested.end(), pathAndQuery));
 }
 
+size_t HttpServer::CountRequestsStartingWith(const std::string& start) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return static_cast<size_t>(std::count_if(m_requested.begin(), m_requested.end(), [&](const std::string& path) {
+        return path.compare(0, start.size(), start) == 0;
+    }));
+}
+
 std::vector<LONGLONG> HttpServer::ArrivalTicks(const std::string& pathAndQuery) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);

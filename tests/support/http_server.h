@@ -66,6 +66,8 @@ public:
     // Path and query of every request so far, in arrival order.
     std::vector<std::string> RequestedPaths() const;
     size_t CountRequests(const std::string& pathAndQuery) const;
+    // How many requests' path and query begin with start.
+    size_t CountRequestsStartingWith(const std::string& start) const;
     // When each request for exactly this path and query arrived, oldest
     // first, in QueryPerformanceCounter ticks (for timing a page from outside).
     std::vector<LONGLONG> ArrivalTicks(const std::string& pathAndQuery) const;
