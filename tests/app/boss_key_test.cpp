@@ -177,10 +177,10 @@ protected:
         return history;
     }
 
-    // The page loses the keyboard as its window goes away (by hide, which
-    // ran after blursBefore was read), and gains it again once the window is
-    // back; the engine hands the keyboard on to the page on its own thread, a
-    // moment after the window came back.
+    // The page loses the keyboard as its window goes away (blursBefore is
+    // read before that), and gains it again once the window is back; the
+    // engine hands the keyboard on to the page on its own thread, a moment
+    // after the window came back.
     void ExpectPageLostKeyboard(size_t blursBefore, const char* when)
     {
         EXPECT_TRUE(driver::WaitFor([&] { return PageBlurs() > blursBefore; }, launchertest::kWindowTimeoutMs))
@@ -196,7 +196,8 @@ protected:
     // A key press, with no click before it, reaches the game page, whose
     // count of key presses the site sees. When it does not, what has the
     // keyboard is printed, with the windows that were the foreground while
-    // the test waited and the times the page gained the keyboard meanwhile.
+    // the test waited, the page's reports, and whether a second press
+    // reaches the page (a lost press, or a lost keyboard).
     void ExpectKeyPressReachesPage(HWND game, const char* after)
     {
         std::vector<HWND> foregrounds = {GetForegroundWindow()};
