@@ -21,6 +21,9 @@
 
 namespace {
 
+using launchertest::kGamePageBlurReport;
+using launchertest::kGamePageFocusReport;
+using launchertest::kGamePageKeyPressReport;
 using launchertest::LauncherSession;
 
 // The game window's icon: its identifier and the message it sends back.
@@ -34,10 +37,6 @@ constexpr LONG kFullScreenStyle = 0x86000000 | WS_VISIBLE;
 // notification area has passed that click on.
 constexpr UINT kMarkerIconId = 7;
 constexpr UINT kMarkerIconMessage = WM_APP + 7;
-// The demo game page reports each key press it receives, numbered.
-const std::string kKeyPressReport = "/game/keypress?count=";
-const std::string kPageFocusReport = "/game/focus?count=";
-const std::string kPageBlurReport = "/game/blur?count=";
 // The full-screen bar slides up 3 s after it came into view; a little more.
 constexpr DWORD kBarSlideMs = 4000;
 
@@ -159,18 +158,18 @@ protected:
     // The page reports each time it gains or loses the keyboard, numbered.
     // It opens with the keyboard, without a report, so it has the keyboard
     // when it has gained it as often as it lost it.
-    size_t PageBlurs() { return m_session.Site().CountRequestsStartingWith(kPageBlurReport); }
+    size_t PageBlurs() { return m_session.Site().CountRequestsStartingWith(kGamePageBlurReport); }
     bool PageHasKeyboard()
     {
-        return m_session.Site().CountRequestsStartingWith(kPageFocusReport) >= PageBlurs();
+        return m_session.Site().CountRequestsStartingWith(kGamePageFocusReport) >= PageBlurs();
     }
     // The page's reports of the keyboard so far, in arrival order.
     std::string PageKeyboardHistory()
     {
         std::string history;
         for (const std::string& path : m_session.Site().RequestedPaths()) {
-            for (const std::string* report : {&kPageFocusReport, &kPageBlurReport, &kKeyPressReport}) {
-                if (path.compare(0, report->size(), *report) == 0)
+            for (const char* report : {kGamePageFocusReport, kGamePageBlurReport, kGamePageKeyPressReport}) {
+                if (path.rfind(report, 0) == 0)
                     history += (history.empty() ? "" : ", ") + path;
             }
         }
@@ -202,7 +201,7 @@ protected:
     {
         std::vector<HWND> foregrounds = {GetForegroundWindow()};
         driver::PressKey('A');
-        const std::string report = kKeyPressReport + std::to_string(m_keyPressesSeen + 1);
+        const std::string report = kGamePageKeyPressReport + std::to_string(m_keyPressesSeen + 1);
         const bool reached = driver::WaitFor(
             [&] {
                 if (GetForegroundWindow() != foregrounds.back())

@@ -31,6 +31,11 @@ inline constexpr char kSubmitEvent[] = "/event?submit";
 // The page's first animation frame after its load, and each press in it.
 inline constexpr char kFirstFrameEvent[] = "/event?frame";
 inline constexpr char kMouseDownEvent[] = "/event?mousedown";
+// What the demo game page reports, each numbered after "count=": a key
+// press, and the page gaining or losing the keyboard.
+inline constexpr char kGamePageKeyPressReport[] = "/game/keypress?count=";
+inline constexpr char kGamePageFocusReport[] = "/game/focus?count=";
+inline constexpr char kGamePageBlurReport[] = "/game/blur?count=";
 // The login page's account field, in the login browser's client coordinates
 // at 100 %.
 inline constexpr POINT kAccountField = {313, 146};

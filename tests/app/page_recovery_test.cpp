@@ -30,7 +30,6 @@ using launchertest::Utf8;
 constexpr wchar_t kCrashPageTitle[] = L"\x9875\x9762\x5DF2\x505C\x6B62\x8FD0\x884C";
 constexpr char kGamePagePath[] = "/game/play.html";
 // The demo game page reports each time it gains the keyboard, numbered.
-constexpr char kGamePageFocusReport[] = "/game/focus?count=";
 constexpr wchar_t kRendererSwitch[] = L"--type=renderer";
 // The engine's log, in the launcher's working folder, and its line for a process it
 // could not start.
@@ -78,7 +77,7 @@ size_t GamePageRequests(LauncherSession& session)
 
 size_t GamePageFocuses(LauncherSession& session)
 {
-    return session.Site().CountRequestsStartingWith(kGamePageFocusReport);
+    return session.Site().CountRequestsStartingWith(launchertest::kGamePageFocusReport);
 }
 
 // Whether the page's button shows on the screen: the page has been drawn.
