@@ -22,6 +22,7 @@
 #include "clock.h"
 #include "driver.h"
 #include "engine_program.h"
+#include "game_window.h"
 #include "figure.h"
 #include "launcher_session.h"
 #include "load_beacon.h"
@@ -47,15 +48,6 @@ constexpr wchar_t kAccount[] = L"bench";
 // The game address the demo login page navigates to for kAccount on its default server.
 constexpr char kGamePagePath[] = "/game/play.html?client=2&server=1&account=bench";
 constexpr char kGameLoadEndPath[] = "/bench/game-load-end";
-// The demo game page's text at its top left (the server and the account),
-// drawn in this colour: the game window's skin fills the page's place with
-// the page's own background until the page paints, so the text tells.
-constexpr COLORREF kGamePageTextColour = RGB(0xF4, 0xC4, 0x6A);
-constexpr RECT kGamePageTextArea = {16, 12, 216, 36};
-constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
-// Where the page's area is looked at for white, in per cent of the browser's
-// area (away from the page's text and links).
-constexpr POINT kPageSpots[] = {{25, 60}, {50, 75}, {75, 60}};
 constexpr DWORD kWaitTimeoutMs = 30000;
 // After the game page's load end, before the idle time is measured.
 constexpr DWORD kSettleMs = 5000;
@@ -127,40 +119,6 @@ driver::Process Start(const Host& host)
     return driver::StartProcess(host.executable, launchertest::WineEngineSwitches() + L" " + host.arguments);
 }
 
-// The game page's area of the window, as the screen shows it now.
-struct PageArea {
-    bool painted = false;
-    bool white = false;
-    // Where white was seen first: the window at that place (the engine's own,
-    // or the game window before the browser's window existed).
-    std::string whiteWindow;
-};
-
-PageArea LookAtPage(HWND window)
-{
-    // The browser's own window once it exists, else the place the window keeps for it.
-    const HWND browser = launchertest::BrowserWindowIn(window);
-    const RECT area = driver::ClientRectOnScreen(browser ? browser : window);
-    PageArea page;
-    for (const POINT& spot : kPageSpots) {
-        const POINT place = {area.left + (area.right - area.left) * spot.x / 100,
-                             area.top + (area.bottom - area.top) * spot.y / 100};
-        if (!page.white && driver::PixelAt(place) == kWhite) {
-            page.white = true;
-            const HWND there = WindowFromPoint(place);
-            page.whiteWindow =
-                launchertest::Utf8(driver::WindowClass(there)) + (there == window ? " (the game window)" : "");
-        }
-    }
-    if (browser) {
-        const RECT text = {area.left + kGamePageTextArea.left, area.top + kGamePageTextArea.top,
-                           area.left + kGamePageTextArea.right, area.top + kGamePageTextArea.bottom};
-        const std::vector<COLORREF> colours = driver::ScreenColours(text);
-        page.painted = std::find(colours.begin(), colours.end(), kGamePageTextColour) != colours.end();
-    }
-    return page;
-}
-
 // Starts the host, waits for the login page, logs in with real input, and
 // waits for the game page; the host is left running on it.
 struct Play {
@@ -217,7 +175,7 @@ std::optional<Play> StartAndPlay(const Host& host, const testsupport::HttpServer
                 if (play.game) {
                     if (!gameSeen)
                         gameSeen = NowMs();
-                    const PageArea area = LookAtPage(play.game);
+                    const launchertest::GamePageArea area = launchertest::LookAtGamePage(play.game);
                     if (area.painted)
                         firstPaint = NowMs();
                     if (area.white && !play.sawWhite) {

@@ -1,6 +1,7 @@
 #include "browser/game_client.h"
 
 #include "browser/browser_settings.h"
+#include "browser/first_frame_curtain.h"
 #include "browser/window_messages.h"
 #include "engine/cef_browser_host.h"
 
@@ -54,6 +55,8 @@ void GameClient::OnAfterCreated(CefRefPtr<CefBrowser> browser)
         PostMessageW(browserWindow, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_popupIcon));
         return;
     }
+    // The holder's skin shows in its place until the page has drawn.
+    first_frame_curtain::Conceal(browser);
     // The engine creates the browser while its holder goes on; every layout
     // the holder made before this left the browser's window where it began.
     if (const HWND holder = GetParent(browserWindow))
@@ -63,6 +66,17 @@ void GameClient::OnAfterCreated(CefRefPtr<CefBrowser> browser)
 CefRefPtr<CefDownloadHandler> GameClient::GetDownloadHandler()
 {
     return this;
+}
+
+bool GameClient::OnConsoleMessage(CefRefPtr<CefBrowser> browser, const CefString& message, const CefString& source,
+                                  int line)
+{
+    return first_frame_curtain::OnConsoleMessage(browser, message);
+}
+
+void GameClient::OnLoadStart(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame)
+{
+    first_frame_curtain::OnLoadStart(browser, frame);
 }
 
 void GameClient::OnBeforeDownload(CefRefPtr<CefBrowser> browser, CefRefPtr<CefDownloadItem> downloadItem,

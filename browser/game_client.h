@@ -40,6 +40,15 @@ public:
     // CefClient
     CefRefPtr<CefDownloadHandler> GetDownloadHandler() override;
 
+    // CefDisplayHandler
+    // Engine UI thread.
+    bool OnConsoleMessage(CefRefPtr<CefBrowser> browser, const CefString& message, const CefString& source,
+                          int line) override;
+
+    // CefLoadHandler
+    // Engine UI thread.
+    void OnLoadStart(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame) override;
+
     // CefDownloadHandler
     // Engine UI thread. The download goes to the player's web browser.
     void OnBeforeDownload(CefRefPtr<CefBrowser> browser, CefRefPtr<CefDownloadItem> downloadItem,

@@ -24,6 +24,13 @@ public:
         raw()->load_string(raw(), &engineHtml, &engineUrl);
     }
 
+    void ExecuteJavaScript(const CefString& code, const CefString& scriptUrl, int startLine) override
+    {
+        const cef_string_t engineCode = EngineView(code);
+        const cef_string_t engineScriptUrl = EngineView(scriptUrl);
+        raw()->execute_java_script(raw(), &engineCode, &engineScriptUrl, startLine);
+    }
+
     CefString GetURL() override { return TakeUserFree(raw()->get_url(raw())); }
     bool IsMain() override { return raw()->is_main(raw()) != 0; }
     void GetSource(CefRefPtr<CefStringVisitor> visitor) override

@@ -3,6 +3,7 @@
 #include "driver.h"
 #include "launcher_session.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -17,6 +18,13 @@ constexpr RECT kBrowserMargins = {2, kGameTopBarHeight, 1, 2};
 // How far a colour on the screen may be from the skin's.
 constexpr int kColourTolerance = 3;
 constexpr DWORD kSampleIntervalMs = 5;
+// The demo game page's text at its top left (the server and the account).
+constexpr COLORREF kGamePageTextColour = RGB(0xF4, 0xC4, 0x6A);
+constexpr RECT kGamePageTextArea = {16, 12, 216, 36};
+constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
+// Where the page's place is looked at for white, in per cent of the
+// browser's area (away from the page's text and links).
+constexpr POINT kPageSpots[] = {{25, 60}, {50, 75}, {75, 60}};
 
 bool Near(COLORREF a, COLORREF b)
 {
@@ -108,6 +116,30 @@ int BrowserMovesWithin(HWND game, DWORD periodMs)
         last = now;
     }
     return moves;
+}
+
+GamePageArea LookAtGamePage(HWND game)
+{
+    // The browser's own window once it exists, else the place the window keeps for it.
+    const HWND browser = BrowserWindowIn(game);
+    const RECT area = driver::ClientRectOnScreen(browser ? browser : game);
+    GamePageArea page;
+    for (const POINT& spot : kPageSpots) {
+        const POINT place = {area.left + (area.right - area.left) * spot.x / 100,
+                             area.top + (area.bottom - area.top) * spot.y / 100};
+        if (!page.white && driver::PixelAt(place) == kWhite) {
+            page.white = true;
+            const HWND there = WindowFromPoint(place);
+            page.whiteWindow = Utf8(driver::WindowClass(there)) + (there == game ? " (the game window)" : "");
+        }
+    }
+    if (browser) {
+        const RECT text = {area.left + kGamePageTextArea.left, area.top + kGamePageTextArea.top,
+                           area.left + kGamePageTextArea.right, area.top + kGamePageTextArea.bottom};
+        const std::vector<COLORREF> colours = driver::ScreenColours(text);
+        page.painted = std::find(colours.begin(), colours.end(), kGamePageTextColour) != colours.end();
+    }
+    return page;
 }
 
 }  // namespace launchertest

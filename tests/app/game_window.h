@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace launchertest {
 
 // The game window's size, as its skin (skin/FormGame.xml) gives it.
@@ -113,6 +115,20 @@ RECT WindowedBrowserRect(HWND game);
 // How many pixels of the top bar's last row, across the client width on the
 // screen, are not the top bar's line; -1 when the screen cannot be read.
 int TopBarLineGaps(HWND game);
+
+// The game page's place in the game window as the screen shows it now.
+struct GamePageArea {
+    // The demo game page's own text is drawn at its top left: the game
+    // window's skin fills the page's place with the page's own background
+    // until the page paints, so that colour alone does not tell.
+    bool painted = false;
+    // White shows where the page goes: the engine's picture of a page that
+    // has not drawn yet.
+    bool white = false;
+    // The class of the window at the first white spot, and whether it is the game window.
+    std::string whiteWindow;
+};
+GamePageArea LookAtGamePage(HWND game);
 
 // Watches the browser window for the period and counts how often its screen
 // rectangle changed: a layout at rest changes nothing.

@@ -33,6 +33,10 @@ constexpr DWORD kSettleAfterHandOverMs = 2000;
 // The frame's size box is 4 pixels wide; the browser covers the inner ones,
 // so the drags take the frame at the outermost pixel row or column.
 constexpr int kFrameGrip = 1;
+// A page that never reports its first frames shows 3 s after its load
+// began; its title comes a moment after that beginning.
+constexpr DWORD kSilentPageShownMs = 10000;
+constexpr DWORD kSilentPageHiddenAtLeastMs = 2000;
 // A point of the top bar between its title and its site buttons.
 constexpr POINT kTopBarGrip = {300, 12};
 
@@ -103,10 +107,32 @@ protected:
     LauncherSession m_session;
 };
 
+// Watched from the login until the game page has drawn, the game window
+// shows its skin's colours where the page goes, never the engine's white.
 TEST_F(GameWindow, OpensCentredInTheWorkAreaWithItsStylesAndLaysOutTheBrowserBelowTheTopBar)
 {
-    const HWND game = StartAndLogIn(L"placed");
-    ASSERT_NE(game, nullptr);
+    ASSERT_TRUE(m_session.Start());
+    ASSERT_TRUE(m_session.LogInAs(L"placed"));
+    HWND game = nullptr;
+    launchertest::GamePageArea page;
+    std::string whiteWindow;
+    ASSERT_TRUE(driver::WaitFor(
+        [&] {
+            game = m_session.WaitForGameWindow(0);
+            if (!game)
+                return false;
+            page = launchertest::LookAtGamePage(game);
+            if (page.white && whiteWindow.empty()) {
+                whiteWindow = page.whiteWindow;
+                driver::SaveScreenshotInTempFolder(L"zarnith-white-before-the-game-page.png");
+            }
+            return page.painted;
+        },
+        launchertest::kPageTimeoutMs))
+        << "the game page did not draw in a game window; " << m_session.WhatShows();
+    EXPECT_EQ(whiteWindow, "") << "white showed where the game page goes before it drew";
+    ASSERT_TRUE(
+        launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(launchertest::kLoginServer, L"placed")));
 
     const RECT work = WorkArea();
     const RECT outer = driver::WindowRect(game);
@@ -307,6 +333,30 @@ TEST_F(GameWindow, KeepsShowingTheFirstGameAddressWhenAnotherHandOverFollows)
     EXPECT_EQ(driver::WindowText(launchertest::BrowserWindowIn(game)), launchertest::GamePageTitle(L"1", L"first"));
     EXPECT_EQ(m_session.CountGameWindows(), 1u);
     EXPECT_EQ(LoginPageRequests(), 3u);
+}
+
+// A game page that silences its console, where the launcher hears of the
+// page's first frames, still shows: the launcher keeps it out of sight no
+// longer than a few seconds after it began to load.
+TEST_F(GameWindow, AGamePageThatSilencesItsConsoleStillShowsAfterAFewSeconds)
+{
+    m_session.Site().Page("/game/play.html?client=2&server=1&account=silent",
+                          "<!DOCTYPE html><html><head><meta charset=\"utf-8\">"
+                          "<title>Zarnith \xC2\xB7 1 \xC2\xB7 silent</title>"
+                          "<script>console.info = function () {}; console.log = function () {};</script>"
+                          "<style>html, body { margin: 0; background: #05070c; }"
+                          " #hud { position: absolute; left: 16px; top: 12px; font-size: 18px; color: #f4c46a; }"
+                          "</style></head><body><div id=\"hud\">1 silent</div></body></html>");
+    ASSERT_TRUE(m_session.Start());
+    ASSERT_TRUE(m_session.LogInAs(L"silent"));
+    const HWND game = m_session.WaitForGameWindow();
+    ASSERT_NE(game, nullptr);
+    ASSERT_TRUE(launchertest::WaitForPageTitle(game, launchertest::GamePageTitle(L"1", L"silent")));
+    const DWORD titled = GetTickCount();
+    ASSERT_TRUE(driver::WaitFor([&] { return launchertest::LookAtGamePage(game).painted; }, kSilentPageShownMs))
+        << "the silent page did not show";
+    // Its frames came long before: it was kept out of sight until the launcher gave up waiting for them.
+    EXPECT_GE(GetTickCount() - titled, kSilentPageHiddenAtLeastMs);
 }
 
 }  // namespace

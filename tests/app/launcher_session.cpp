@@ -1,5 +1,7 @@
 #include "launcher_session.h"
 
+#include "game_window.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -332,6 +334,10 @@ HWND LauncherSession::LogInToGame(const std::wstring& account)
         return failed("no game window after the login page was sent");
     if (!WaitForPageTitle(game, GamePageTitle(kLoginServer, account)))
         return failed("the game window did not show the game page");
+    // The title comes before the page's first frame, and the page is kept
+    // out of sight, and out of the pointer's reach, until that frame.
+    if (!driver::WaitFor([&] { return LookAtGamePage(game).painted; }, kWindowTimeoutMs))
+        return failed("the game page did not draw in the game window");
     return game;
 }
 

@@ -145,7 +145,7 @@ public:
     // printed, when a report did not come.
     bool LogInAs(const std::wstring& account);
     // Logs in with real input and waits for the game window and the game
-    // page in it; null, with what did not come printed, when either does not.
+    // page drawn in it; null, with what did not come printed, when either does not.
     HWND LogInToGame(const std::wstring& account);
     // The visible game window, waited for; null when none appears.
     HWND WaitForGameWindow(DWORD timeoutMs = kWindowTimeoutMs) const;

@@ -10,6 +10,9 @@ public:
     virtual void LoadURL(const CefString& url) = 0;
     // Shows html as the page of the given address.
     virtual void LoadString(const CefString& html, const CefString& url) = 0;
+    // Runs code in the frame's current document, later, in its render
+    // process; scriptUrl and startLine name it in the page's error reports.
+    virtual void ExecuteJavaScript(const CefString& code, const CefString& scriptUrl, int startLine) = 0;
     virtual CefString GetURL() = 0;
     virtual bool IsMain() = 0;
     // The frame's document as HTML, and its text, handed to the visitor later

@@ -1,0 +1,77 @@
+#include "browser/first_frame_curtain.h"
+
+#include "engine/cef_browser_host.h"
+#include "engine/cef_task.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace first_frame_curtain {
+
+namespace {
+
+// Written to the page's console from the second animation frame after the
+// main frame's document was committed.
+constexpr wchar_t kFirstFrameReport[] = L"zarnith:first-frame";
+constexpr wchar_t kReportScriptName[] = L"zarnith-first-frame.js";
+// A page that never reports (its console replaced, its frames held back) is
+// shown at the latest this long after its main frame began to load.
+constexpr std::int64_t kLongestConcealMs = 3000;
+
+bool IsConcealed(HWND window)
+{
+    RECT box = {};
+    return window && GetWindowRgnBox(window, &box) == NULLREGION;
+}
+
+void Reveal(CefRefPtr<CefBrowser> browser)
+{
+    const HWND window = browser->GetHost()->GetWindowHandle();
+    if (IsConcealed(window))
+        SetWindowRgn(window, nullptr, TRUE);
+}
+
+class RevealTask : public CefTask {
+public:
+    explicit RevealTask(CefRefPtr<CefBrowser> browser) : m_browser(browser) {}
+
+    // CefTask
+    // Engine UI thread.
+    void Execute() override { Reveal(m_browser); }
+
+private:
+    const CefRefPtr<CefBrowser> m_browser;
+
+    IMPLEMENT_REFCOUNTING(RevealTask);
+};
+
+}  // namespace
+
+void Conceal(CefRefPtr<CefBrowser> browser)
+{
+    const HWND window = browser->GetHost()->GetWindowHandle();
+    // The system owns the region once it is set.
+    if (window)
+        SetWindowRgn(window, CreateRectRgn(0, 0, 0, 0), TRUE);
+}
+
+void OnLoadStart(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame)
+{
+    if (!frame->IsMain() || !IsConcealed(browser->GetHost()->GetWindowHandle()))
+        return;
+    const std::wstring script = L"requestAnimationFrame(function () { requestAnimationFrame(function () {"
+                                L" console.info('" + std::wstring(kFirstFrameReport) + L"'); }); });";
+    frame->ExecuteJavaScript(script, kReportScriptName, 0);
+    CefPostDelayedTask(TID_UI, new RevealTask(browser), kLongestConcealMs);
+}
+
+bool OnConsoleMessage(CefRefPtr<CefBrowser> browser, const CefString& message)
+{
+    if (message.ToWString() != kFirstFrameReport)
+        return false;
+    Reveal(browser);
+    return true;
+}
+
+}  // namespace first_frame_curtain
