@@ -76,7 +76,7 @@ void CDuiFormGame::SetOwnerWindow(HWND owner)
 LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     // Before the toolkit, whose default destroys the window.
-    if (uMsg == WM_CLOSE && !m_browserCreated) {
+    if (uMsg == WM_CLOSE && m_browserRequested && !m_browserCreated) {
         CloseOnceBrowserCreated();
         return 0;
     }
@@ -118,6 +118,9 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_EXIT_FULLSCREEN:
         LeaveFullScreen();
         break;
+    case WM_GAME_OPEN_PAGE:
+        OnOpenPage();
+        break;
     case WM_BROWSER_CREATED:
         OnBrowserCreated();
         break;
@@ -150,10 +153,8 @@ void CDuiFormGame::InitWindow()
     // Made with the window, which owns the browser's pop-ups and opens what the page sends outside.
     m_client = new GameClient(m_hWnd, m_gameUrl,
                               LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_APPLICATION_ICON)));
-    CefWindowInfo windowInfo;
-    windowInfo.SetAsChild(m_hWnd, m_pm.Scale(kInitialBrowserRect));
-    CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
     m_topBg = m_pm.FindControl(kTopBarName);
+    PostMessageW(m_hWnd, WM_GAME_OPEN_PAGE, 0, 0);
     LayOutAndShow();
 }
 
@@ -300,6 +301,15 @@ void CDuiFormGame::OnSysKeyUp(WPARAM key)
         m_hotKeyWithAltDown = false;
 }
 
+void CDuiFormGame::OnOpenPage()
+{
+    SetForegroundWindow(m_hWnd);
+    m_browserRequested = true;
+    CefWindowInfo windowInfo;
+    windowInfo.SetAsChild(m_hWnd, m_pm.Scale(kInitialBrowserRect));
+    CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
+}
+
 void CDuiFormGame::OnBrowserCreated()
 {
     m_browserCreated = true;
@@ -332,10 +342,14 @@ RECT CDuiFormGame::InitialRect(SIZE)
 void CDuiFormGame::LayOutAndShow()
 {
     // Each move, size change and activation of a shown window lays it out:
-    // laid out while hidden, it is painted once, as it opens.
-    UpdateLayout();
+    // laid out while hidden, it is painted once, as it opens. A skin without
+    // its top bar is shown as it stands.
+    if (CanLayOut())
+        UpdateLayout();
     m_opened = true;
-    ShowWindow(true, true);
+    // Shown without the activation, which the window takes once its opener's
+    // hand-over is done (OnOpenPage).
+    ShowWindow(true, false);
     UpdateWindow(m_hWnd);
 }
 

@@ -124,11 +124,16 @@ void CDuiFormLogin::OnMinMaxInfo(MINMAXINFO* info)
 
 void CDuiFormLogin::OnOpenGame(const std::wstring& address)
 {
+    // The game window shows over the login windows before they hide: the
+    // player sees it as soon as it has painted. It opens its page and takes
+    // the activation once this handler is done; hiding the login browser's
+    // window takes the focus from the engine's window inside it, which waits
+    // for the engine's thread, free now and busy once it makes the game browser.
+    if (!m_gameForm)
+        OpenGameWindow(address);
     ShowWindow(false);
     m_loginBrowser->ShowWindow(false);
     ReloadLoginPage();
-    if (!m_gameForm)
-        OpenGameWindow(address);
 }
 
 void CDuiFormLogin::OnPreloadGameSkin()
@@ -162,5 +167,4 @@ void CDuiFormLogin::OpenGameWindow(const std::wstring& address)
     m_gameForm->CreateGameWindow(m_hWnd, address);
     m_gameForm->SetOwnerWindow(m_hWnd);
     m_gameForm->SetGameUrl(address);
-    m_gameForm->ShowWindow(true, true);
 }
