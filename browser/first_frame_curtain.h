@@ -3,7 +3,7 @@
 // window that holds the browser shows its skin's colours. The browser's
 // window gets an empty region: it stays shown as far as the engine knows, so
 // the page renders as usual. The region goes when the page reports its
-// second animation frame (its first has been drawn by then), or at the latest
+// third animation frame (its first has been drawn by then), or at the latest
 // kLongestConcealMs after a main-frame load began; after that the browser's
 // window is left alone. (The load end is no sign: it comes before the first
 // frame has reached the screen.)

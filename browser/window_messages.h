@@ -23,9 +23,6 @@ constexpr UINT WM_BROWSER_CREATED = WM_USER + 1007;
 // Posted by the game window to itself: lays the window out once the change
 // in hand (a size change, a system command) is done; no parameters.
 constexpr UINT WM_GAME_RELAYOUT = WM_USER + 1008;
-// Posted by the game window to itself as it opens: it takes the activation
-// and asks for its browser once its opener's hand-over is done; no parameters.
-constexpr UINT WM_GAME_OPEN_PAGE = WM_USER + 1009;
 // Posted by a browser client to the window that holds its browser when
 // addresses wait to be opened outside the launcher (the player's web browser,
 // the app of a mailto: address); no parameters: the window takes them from

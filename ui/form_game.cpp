@@ -76,7 +76,7 @@ void CDuiFormGame::SetOwnerWindow(HWND owner)
 LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     // Before the toolkit, whose default destroys the window.
-    if (uMsg == WM_CLOSE && m_browserRequested && !m_browserCreated) {
+    if (uMsg == WM_CLOSE && !m_browserCreated) {
         CloseOnceBrowserCreated();
         return 0;
     }
@@ -118,9 +118,6 @@ LRESULT CDuiFormGame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_EXIT_FULLSCREEN:
         LeaveFullScreen();
         break;
-    case WM_GAME_OPEN_PAGE:
-        OnOpenPage();
-        break;
     case WM_BROWSER_CREATED:
         OnBrowserCreated();
         break;
@@ -153,8 +150,10 @@ void CDuiFormGame::InitWindow()
     // Made with the window, which owns the browser's pop-ups and opens what the page sends outside.
     m_client = new GameClient(m_hWnd, m_gameUrl,
                               LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_APPLICATION_ICON)));
+    CefWindowInfo windowInfo;
+    windowInfo.SetAsChild(m_hWnd, m_pm.Scale(kInitialBrowserRect));
+    CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
     m_topBg = m_pm.FindControl(kTopBarName);
-    PostMessageW(m_hWnd, WM_GAME_OPEN_PAGE, 0, 0);
     LayOutAndShow();
 }
 
@@ -301,15 +300,6 @@ void CDuiFormGame::OnSysKeyUp(WPARAM key)
         m_hotKeyWithAltDown = false;
 }
 
-void CDuiFormGame::OnOpenPage()
-{
-    SetForegroundWindow(m_hWnd);
-    m_browserRequested = true;
-    CefWindowInfo windowInfo;
-    windowInfo.SetAsChild(m_hWnd, m_pm.Scale(kInitialBrowserRect));
-    CefBrowserHost::CreateBrowser(windowInfo, m_client.get(), m_gameUrl, LauncherBrowserSettings(), nullptr);
-}
-
 void CDuiFormGame::OnBrowserCreated()
 {
     m_browserCreated = true;
@@ -347,8 +337,8 @@ void CDuiFormGame::LayOutAndShow()
     if (CanLayOut())
         UpdateLayout();
     m_opened = true;
-    // Shown without the activation, which the window takes once its opener's
-    // hand-over is done (OnOpenPage).
+    // Shown without the activation, which the opener gives once the window
+    // has painted.
     ShowWindow(true, false);
     UpdateWindow(m_hWnd);
 }

@@ -26,10 +26,9 @@ public:
     CDuiFormGame();
     ~CDuiFormGame() override;
 
-    // Stores the address, then creates the window owned by parent, shown and
-    // painted but not active. The window takes the activation and asks for
-    // its browser on the address once the caller's message is handled.
-    // Returns the window, or null.
+    // Stores the address first (InitWindow, inside the creation, opens the
+    // browser on it), then creates the window owned by parent, shown and
+    // painted but not active. Returns the window, or null.
     HWND CreateGameWindow(HWND parent, const std::wstring& gameUrl);
     // Replaces the stored address; a browser that exists is not navigated.
     void SetGameUrl(const std::wstring& gameUrl);
@@ -72,8 +71,6 @@ private:
     void OnShellRestarted();
     void OnKeyDown(WPARAM key);
     void OnSysKeyUp(WPARAM key);
-    // Takes the activation and asks the engine for the browser.
-    void OnOpenPage();
     // The engine has reported the browser: its window gets its place, and a
     // close that waited for it goes ahead.
     void OnBrowserCreated();
@@ -155,9 +152,6 @@ private:
     // A hot key fired while Alt was down, and Alt has not been released since.
     bool m_hotKeyWithAltDown = false;
     bool m_closeReported = false;
-    // The engine has been asked for this window's browser (WM_GAME_OPEN_PAGE);
-    // a close before that has nothing to wait for.
-    bool m_browserRequested = false;
     // The engine has reported this window's browser (WM_BROWSER_CREATED).
     bool m_browserCreated = false;
     // A close came before the browser did; it is made again when the browser comes.

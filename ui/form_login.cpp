@@ -124,15 +124,21 @@ void CDuiFormLogin::OnMinMaxInfo(MINMAXINFO* info)
 
 void CDuiFormLogin::OnOpenGame(const std::wstring& address)
 {
-    // The game window shows over the login windows before they hide: the
-    // player sees it as soon as it has painted. It opens its page and takes
-    // the activation once this handler is done; hiding the login browser's
-    // window takes the focus from the engine's window inside it, which waits
-    // for the engine's thread, free now and busy once it makes the game browser.
+    // The keyboard leaves the login page first, while the engine's thread is
+    // free: the engine's window gives it up on that thread, and the main
+    // thread waits for that, tens of milliseconds once the engine is busy
+    // making the game browser.
+    const HWND loginBrowser = m_loginBrowser->GetHWND();
+    if (IsChild(loginBrowser, GetFocus()))
+        SetFocus(loginBrowser);
+    // The game window shows and paints over the login windows before they
+    // hide, and takes the activation from them after its first paint.
     if (!m_gameForm)
         OpenGameWindow(address);
     ShowWindow(false);
     m_loginBrowser->ShowWindow(false);
+    if (m_gameForm)
+        SetForegroundWindow(m_gameForm->GetHWND());
     ReloadLoginPage();
 }
 
