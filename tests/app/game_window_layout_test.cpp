@@ -146,6 +146,7 @@ protected:
         ASSERT_NE(m_game, nullptr);
         m_form->SetOwnerWindow(m_owner);
         m_form->SetGameUrl(address);
+        SetForegroundWindow(m_game);
         ASSERT_TRUE(launchertest::WaitForPageTitle(m_game, launchertest::GamePageTitle(L"1", L"passes"),
                                                    kEngineStepTimeoutMs));
         m_browser = launchertest::BrowserWindowIn(m_game);

@@ -68,8 +68,8 @@ struct cef_frame_t {
     cef_unused_slot_t load_request;
     void(ENGINE_CALLBACK* load_url)(cef_frame_t* self, const cef_string_t* url);
     void(ENGINE_CALLBACK* load_string)(cef_frame_t* self, const cef_string_t* string_val, const cef_string_t* url);
-    void(ENGINE_CALLBACK* execute_java_script)(cef_frame_t* self, const cef_string_t* code, const cef_string_t* script_url,
-                                               int start_line);
+    void(ENGINE_CALLBACK* execute_java_script)(cef_frame_t* self, const cef_string_t* code,
+                                               const cef_string_t* script_url, int start_line);
     int(ENGINE_CALLBACK* is_main)(cef_frame_t* self);
     cef_unused_slot_t is_focused;
     cef_unused_slot_t get_name;
