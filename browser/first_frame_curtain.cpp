@@ -28,9 +28,8 @@ bool IsConcealed(HWND window)
     return window && GetWindowRgnBox(window, &box) == NULLREGION;
 }
 
-void Reveal(CefRefPtr<CefBrowser> browser)
+void Reveal(HWND window)
 {
-    const HWND window = browser->GetHost()->GetWindowHandle();
     if (IsConcealed(window)) {
         // Drawn again by the engine without an erase, which would be white.
         SetWindowRgn(window, nullptr, FALSE);
@@ -38,16 +37,22 @@ void Reveal(CefRefPtr<CefBrowser> browser)
     }
 }
 
+// Holds the window, not the browser: a task still waiting when the engine
+// shuts down must not keep a closed browser alive past the shut-down.
 class RevealTask : public CefTask {
 public:
-    explicit RevealTask(CefRefPtr<CefBrowser> browser) : m_browser(browser) {}
+    explicit RevealTask(HWND window) : m_window(window) {}
 
     // CefTask
     // Engine UI thread.
-    void Execute() override { Reveal(m_browser); }
+    void Execute() override
+    {
+        if (IsWindow(m_window))
+            Reveal(m_window);
+    }
 
 private:
-    const CefRefPtr<CefBrowser> m_browser;
+    const HWND m_window;
 
     IMPLEMENT_REFCOUNTING(RevealTask);
 };
@@ -64,20 +69,21 @@ void Conceal(CefRefPtr<CefBrowser> browser)
 
 void OnLoadStart(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame)
 {
-    if (!frame->IsMain() || !IsConcealed(browser->GetHost()->GetWindowHandle()))
+    const HWND window = browser->GetHost()->GetWindowHandle();
+    if (!frame->IsMain() || !IsConcealed(window))
         return;
     const std::wstring script = L"requestAnimationFrame(function () { requestAnimationFrame(function () {"
                                 L" requestAnimationFrame(function () {"
                                 L" console.info('" + std::wstring(kFirstFrameReport) + L"'); }); }); });";
     frame->ExecuteJavaScript(script, kReportScriptName, 0);
-    CefPostDelayedTask(TID_UI, new RevealTask(browser), kLongestConcealMs);
+    CefPostDelayedTask(TID_UI, new RevealTask(window), kLongestConcealMs);
 }
 
 bool OnConsoleMessage(CefRefPtr<CefBrowser> browser, const CefString& message)
 {
     if (message.ToWString() != kFirstFrameReport)
         return false;
-    Reveal(browser);
+    Reveal(browser->GetHost()->GetWindowHandle());
     return true;
 }
 
