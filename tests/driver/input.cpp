@@ -16,6 +16,12 @@ constexpr int kDragSteps = 10;
 constexpr DWORD kDragStepPauseMs = 15;
 constexpr DWORD kDragPressPauseMs = 50;
 constexpr DWORD kDragTimeoutMs = 10000;
+// The pointer rests at the drag's end before the release, as a hand's does.
+// Wine's move and size loop ends as soon as the button is up in the key
+// state when it has handled any other message, at the last move it had taken:
+// a release that comes while that loop's thread is busy cuts off the moves
+// still queued (seen under load as a right-edge drag ending one step short).
+constexpr DWORD kDragEndRestMs = 250;
 // A window of another thread activates itself when it handles the request;
 // a window that is still showing itself may take the foreground meanwhile.
 // How often the window's thread must answer with the window still in the foreground.
@@ -109,6 +115,7 @@ void SendDrag(POINT from, POINT to)
         MoveMouseTo(along);
         Sleep(kDragStepPauseMs);
     }
+    Sleep(kDragEndRestMs);
     std::vector<INPUT> release = {MoveInput(to, MOUSEEVENTF_LEFTUP)};
     SendAll(release);
 }
