@@ -36,6 +36,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -254,24 +255,40 @@ bool MeasureWait(const Host (&hosts)[3], const testsupport::HttpServer& site)
     return true;
 }
 
+// One process of a host during play: what it holds, and the processor time it
+// took over the idle time.
 struct Holding {
     DWORD processId;
     double megabytes;
+    double idleCpuMs;
     const char* what;
 };
 
-// Every process of the host with its private bytes, the one started first.
-std::vector<Holding> Holdings(const Host& host, const Play& play)
+using ProcessorTimes = std::map<DWORD, double>;
+
+ProcessorTimes ProcessorTimesMs(const Host& host)
+{
+    ProcessorTimes times;
+    for (DWORD id : driver::ProcessesNamed(host.imageName.c_str()))
+        times[id] = driver::CpuTimeMs(id);
+    return times;
+}
+
+// Every process of the host with its private bytes and its processor time
+// since `before` (all of it for a process started since), the one started first.
+std::vector<Holding> Holdings(const Host& host, const Play& play, const ProcessorTimes& before)
 {
     std::vector<Holding> holdings;
-    for (DWORD id : driver::ProcessesNamed(host.imageName.c_str())) {
+    for (const auto& [id, cpuMs] : ProcessorTimesMs(host)) {
         const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id);
         if (!process)
             continue;
         const char* what = id == play.process.id              ? "its own process"
                            : play.loginProcesses.count(id) != 0 ? "started with the login page"
                                                                 : "started later";
-        holdings.push_back({id, driver::PrivateBytes(process) / kMegabyte, what});
+        const auto earlier = before.find(id);
+        const double idleCpuMs = cpuMs - (earlier == before.end() ? 0.0 : earlier->second);
+        holdings.push_back({id, driver::PrivateBytes(process) / kMegabyte, idleCpuMs, what});
         CloseHandle(process);
     }
     const auto own = [&](const Holding& holding) { return holding.processId == play.process.id; };
@@ -279,28 +296,20 @@ std::vector<Holding> Holdings(const Host& host, const Play& play)
     return holdings;
 }
 
-double Total(const std::vector<Holding>& holdings)
+double Total(const std::vector<Holding>& holdings, double Holding::*quantity)
 {
     double total = 0;
     for (const Holding& holding : holdings)
-        total += holding.megabytes;
+        total += holding.*quantity;
     return total;
 }
 
-std::string Parts(const std::vector<Holding>& holdings)
+std::string Parts(const std::vector<Holding>& holdings, double Holding::*quantity)
 {
     std::string parts;
     for (const Holding& holding : holdings)
-        parts += (parts.empty() ? "" : ", ") + FigureNumber(holding.megabytes) + " " + holding.what;
+        parts += (parts.empty() ? "" : ", ") + FigureNumber(holding.*quantity) + " " + holding.what;
     return parts;
-}
-
-double ProcessorTimeMs(const Host& host)
-{
-    double total = 0;
-    for (DWORD id : driver::ProcessesNamed(host.imageName.c_str()))
-        total += driver::CpuTimeMs(id);
-    return total;
 }
 
 // The bare host started on the game page, its browser at the given size.
@@ -331,21 +340,24 @@ bool MeasurePlay(const Host& launcher, const Host& bare, const testsupport::Http
     bool measured = false;
     if (plays[0] && plays[1]) {
         Sleep(kSettleMs);
-        const double before[2] = {ProcessorTimeMs(launcher), ProcessorTimeMs(bare)};
+        const ProcessorTimes before[2] = {ProcessorTimesMs(launcher), ProcessorTimesMs(bare)};
         Sleep(kIdleMs);
-        const double cpu[2] = {ProcessorTimeMs(launcher) - before[0], ProcessorTimeMs(bare) - before[1]};
-        const std::vector<Holding> holdings[2] = {Holdings(launcher, *plays[0]), Holdings(bare, *plays[1])};
-        const double megabytes[2] = {Total(holdings[0]), Total(holdings[1])};
+        const std::vector<Holding> holdings[2] = {Holdings(launcher, *plays[0], before[0]),
+                                                  Holdings(bare, *plays[1], before[1])};
+        const double megabytes[2] = {Total(holdings[0], &Holding::megabytes), Total(holdings[1], &Holding::megabytes)};
+        const double cpu[2] = {Total(holdings[0], &Holding::idleCpuMs), Total(holdings[1], &Holding::idleCpuMs)};
         measured = megabytes[0] > 0 && megabytes[1] > 0 && cpu[0] > 0 && cpu[1] > 0;
         PrintFigure({"play.memory_over_bare", megabytes[0] - megabytes[1], "MB", std::nullopt, "",
                      "private bytes of all the launcher's processes with the game page shown and the login page "
                      "hidden, minus the bare host's showing only the game page at the same size: " +
-                         FigurePair(megabytes[0], megabytes[1], "MB") + "; launcher: " + Parts(holdings[0]) +
-                         "; bare host: " + Parts(holdings[1])});
+                         FigurePair(megabytes[0], megabytes[1], "MB") + "; launcher: " +
+                         Parts(holdings[0], &Holding::megabytes) + "; bare host: " +
+                         Parts(holdings[1], &Holding::megabytes)});
         PrintFigure({"play.idle_cpu_over_bare", cpu[0] - cpu[1], "ms", std::nullopt, kIdleTarget,
                      "processor time of all the launcher's processes over " + std::to_string(kIdleMs / 1000) +
                          " s with the game page shown and no input, minus the bare host's over the same time: " +
-                         FigurePair(cpu[0], cpu[1], "ms")});
+                         FigurePair(cpu[0], cpu[1], "ms") + "; launcher: " + Parts(holdings[0], &Holding::idleCpuMs) +
+                         "; bare host: " + Parts(holdings[1], &Holding::idleCpuMs)});
     }
     bool ended = true;
     if (plays[0])
