@@ -131,14 +131,17 @@ void CDuiFormLogin::OnOpenGame(const std::wstring& address)
     const HWND loginBrowser = m_loginBrowser->GetHWND();
     if (IsChild(loginBrowser, GetFocus()))
         SetFocus(loginBrowser);
-    // The game window shows and paints over the login windows before they
-    // hide, and takes the activation from them after its first paint.
-    if (!m_gameForm)
+    // The game window shows and paints over the login windows, then takes
+    // the activation from them before they hide: hiding the active window
+    // first would let the system activate another program's window meanwhile.
+    // A game window already open is neither shown nor activated again.
+    if (!m_gameForm) {
         OpenGameWindow(address);
+        if (m_gameForm)
+            SetForegroundWindow(m_gameForm->GetHWND());
+    }
     ShowWindow(false);
     m_loginBrowser->ShowWindow(false);
-    if (m_gameForm)
-        SetForegroundWindow(m_gameForm->GetHWND());
     ReloadLoginPage();
 }
 

@@ -4,6 +4,7 @@
 #include "game_window.h"
 #include "launcher_session.h"
 #include "rect_printing.h"
+#include "test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -434,6 +435,40 @@ TEST_F(LoginFlow, HandOversAtEveryMomentOfTheCycleLeaveOneGameWindowOrTheLogin)
     driver::WaitFor(watch, kStormWatchMs);
     EXPECT_EQ(mostGameWindows, 1u);
     EXPECT_TRUE(m_session.LoginWindowsHidden());
+    PostMessageW(m_session.Login(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    ExpectCleanEnd();
+}
+
+// A login page that hands over again each time it has loaded, with another
+// program's window in front of the open game: the hand-overs that keep coming
+// reload the hidden login page but leave the game window where it is, behind
+// the other window.
+TEST_F(LoginFlow, HandOversWhileTheGameIsOpenLeaveAnotherProgramInFront)
+{
+    m_session.Site().Page(launchertest::kLoginPagePath,
+                          "<html><head><title>again</title></head><body><script>"
+                          "setTimeout(function () { location.href = "
+                          "'/game/play.html?client=2&server=1&account=again'; }, 200);"
+                          "</script></body></html>");
+    ASSERT_TRUE(m_session.Start(false));
+    const HWND game = m_session.WaitForGameWindow(launchertest::kPageTimeoutMs);
+    ASSERT_NE(game, nullptr);
+    TestWindow::Options options;
+    options.caption = L"another program";
+    TestWindow other(options);
+    ASSERT_TRUE(driver::BringToForeground(other.handle())) << "the other window did not come to the front";
+    const size_t loginPagesBefore = LoginPageRequests();
+    HWND front = other.handle();
+    driver::WaitFor(
+        [&] {
+            if (GetForegroundWindow() != other.handle())
+                front = GetForegroundWindow();
+            return false;
+        },
+        kStormWatchMs);
+    EXPECT_GT(LoginPageRequests(), loginPagesBefore) << "no hand-over came while the game was open";
+    EXPECT_EQ(front, other.handle()) << "a hand-over brought " << driver::WindowText(front) << " to the front";
+    EXPECT_EQ(m_session.CountGameWindows(), 1u);
     PostMessageW(m_session.Login(), WM_SYSCOMMAND, SC_CLOSE, 0);
     ExpectCleanEnd();
 }
