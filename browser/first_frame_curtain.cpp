@@ -21,6 +21,12 @@ constexpr wchar_t kReportScriptName[] = L"zarnith-first-frame.js";
 // A page that never reports (its console replaced, its frames held back) is
 // shown at the latest this long after its main frame began to load.
 constexpr std::int64_t kLongestConcealMs = 3000;
+// A browser whose main frame never begins to load (its navigation cancelled)
+// is shown this long after its window was made. Longer than a slow server's
+// first answer, before which the engine would show only white.
+constexpr std::int64_t kLongestConcealWithoutLoadMs = 10000;
+// Loaded by the page recovery before the crash page, which is the one to wait for.
+constexpr wchar_t kEmptyPage[] = L"about:blank";
 
 bool IsConcealed(HWND window)
 {
@@ -62,15 +68,17 @@ private:
 void Conceal(CefRefPtr<CefBrowser> browser)
 {
     const HWND window = browser->GetHost()->GetWindowHandle();
+    if (!window)
+        return;
     // The system owns the region once it is set.
-    if (window)
-        SetWindowRgn(window, CreateRectRgn(0, 0, 0, 0), TRUE);
+    SetWindowRgn(window, CreateRectRgn(0, 0, 0, 0), TRUE);
+    CefPostDelayedTask(TID_UI, new RevealTask(window), kLongestConcealWithoutLoadMs);
 }
 
 void OnLoadStart(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame)
 {
     const HWND window = browser->GetHost()->GetWindowHandle();
-    if (!frame->IsMain() || !IsConcealed(window))
+    if (!frame->IsMain() || !IsConcealed(window) || frame->GetURL().ToWString() == kEmptyPage)
         return;
     const std::wstring script = L"requestAnimationFrame(function () { requestAnimationFrame(function () {"
                                 L" requestAnimationFrame(function () {"

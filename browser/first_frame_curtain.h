@@ -4,9 +4,10 @@
 // window gets an empty region: it stays shown as far as the engine knows, so
 // the page renders as usual. The region goes when the page reports its
 // third animation frame (its first has been drawn by then), or at the latest
-// kLongestConcealMs after a main-frame load began; after that the browser's
-// window is left alone. (The load end is no sign: it comes before the first
-// frame has reached the screen.)
+// kLongestConcealMs after a main-frame load began (an empty page's load
+// aside), or kLongestConcealWithoutLoadMs after the window was made; after
+// that the browser's window is left alone. (The load end is no sign: it comes
+// before the first frame has reached the screen.)
 #pragma once
 
 #include "engine/cef_browser.h"

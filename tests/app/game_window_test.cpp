@@ -37,6 +37,10 @@ constexpr int kFrameGrip = 1;
 // began; its title comes a moment after that beginning.
 constexpr DWORD kSilentPageShownMs = 10000;
 constexpr DWORD kSilentPageHiddenAtLeastMs = 2000;
+// A game browser whose page never begins to load is uncovered about 10 s
+// after the launcher made it.
+constexpr DWORD kUnloadedPageShownMs = 20000;
+constexpr DWORD kUnloadedPageHiddenAtLeastMs = 5000;
 // A point of the top bar between its title and its site buttons.
 constexpr POINT kTopBarGrip = {300, 12};
 
@@ -357,6 +361,37 @@ TEST_F(GameWindow, AGamePageThatSilencesItsConsoleStillShowsAfterAFewSeconds)
         << "the silent page did not show";
     // Its frames came long before: it was kept out of sight until the launcher gave up waiting for them.
     EXPECT_GE(GetTickCount() - titled, kSilentPageHiddenAtLeastMs);
+}
+
+// A game address that the site sends where the launcher does not go (a
+// redirect to a file): the game browser's navigation is cancelled and no page
+// begins to load. Its window is still uncovered after a while, not kept out
+// of sight for good.
+TEST_F(GameWindow, AGameAddressThatNeverLoadsIsUncoveredAfterAWhile)
+{
+    testsupport::HttpResponse elsewhere;
+    elsewhere.status = 302;
+    elsewhere.headers = {{"Location", "file:///C:/windows/win.ini"}};
+    m_session.Site().Route("/game/play.html?client=2&server=1&account=elsewhere", elsewhere);
+    ASSERT_TRUE(m_session.Start());
+    ASSERT_TRUE(m_session.LogInAs(L"elsewhere"));
+    const HWND game = m_session.WaitForGameWindow();
+    ASSERT_NE(game, nullptr);
+    const DWORD opened = GetTickCount();
+    HWND browser = nullptr;
+    ASSERT_TRUE(driver::WaitFor([&] { return (browser = launchertest::BrowserWindowIn(game)) != nullptr; },
+                                launchertest::kWindowTimeoutMs));
+    const auto concealed = [&] {
+        RECT box = {};
+        return GetWindowRgnBox(browser, &box) == NULLREGION;
+    };
+    // The engine reports the browser, and the launcher hides its window, a moment after the window exists.
+    ASSERT_TRUE(driver::WaitFor(concealed, launchertest::kWindowTimeoutMs))
+        << "the browser's window was not kept out of sight at first";
+    ASSERT_TRUE(driver::WaitFor([&] { return !concealed(); }, kUnloadedPageShownMs))
+        << "the browser's window stayed out of sight";
+    EXPECT_GE(GetTickCount() - opened, kUnloadedPageHiddenAtLeastMs);
+    EXPECT_EQ(m_session.CountGameWindows(), 1u);
 }
 
 }  // namespace
