@@ -316,12 +316,10 @@ TEST_F(GameWindow, KeepsShowingTheFirstGameAddressWhenAnotherHandOverFollows)
 {
     // A login page that hands over twice: to the account "first" when it
     // first loads, to "second" when the launcher has loaded it again.
-    m_session.Site().Page(launchertest::kLoginPagePath,
-                          "<html><head><title>hand over twice</title></head><body><script>"
-                          "var loads = Number(sessionStorage.loads || 0) + 1; sessionStorage.loads = loads;"
-                          "if (loads <= 2) location.href = '/game/play.html?client=2&server=1&account=' +"
-                          " (loads == 1 ? 'first' : 'second');"
-                          "</script></body></html>");
+    m_session.ServeLoginPageScript("hand over twice",
+                                   "var loads = Number(sessionStorage.loads || 0) + 1; sessionStorage.loads = loads;"
+                                   "if (loads <= 2) location.href = '/game/play.html?client=2&server=1&account=' +"
+                                   " (loads == 1 ? 'first' : 'second');");
     ASSERT_TRUE(m_session.Start(false));
     const HWND game = m_session.WaitForGameWindow(launchertest::kPageTimeoutMs);
     ASSERT_NE(game, nullptr);

@@ -257,6 +257,12 @@ LauncherSession::~LauncherSession()
     }
 }
 
+void LauncherSession::ServeLoginPageScript(const std::string& title, const std::string& script)
+{
+    m_site->Page(kLoginPagePath, "<html><head><title>" + title + "</title></head><body><script>" + script +
+                                     "</script></body></html>");
+}
+
 bool LauncherSession::Start(bool waitForPage, const std::wstring& workingDirectory, const std::wstring& executable)
 {
     m_process = StartEngineProgram(executable.empty() ? LauncherExecutable() : executable, workingDirectory);

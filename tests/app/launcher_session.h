@@ -126,6 +126,9 @@ public:
 
     // Only while the site is served.
     testsupport::HttpServer& Site() { return *m_site; }
+    // Serves, in place of the demo login page, a page with the title that
+    // runs the script (a page that hands over by itself).
+    void ServeLoginPageScript(const std::string& title, const std::string& script);
 
     // Starts the launcher (executable, else the runnable folder's; in
     // workingDirectory, else a folder that is not its own) and waits for its

@@ -412,11 +412,8 @@ TEST_F(LoginFlow, OneHandOverRequestsTheGameAddressOnceAndTheLoginPageOnceAfterI
 // windows are shown.
 TEST_F(LoginFlow, HandOversAtEveryMomentOfTheCycleLeaveOneGameWindowOrTheLogin)
 {
-    m_session.Site().Page(launchertest::kLoginPagePath,
-                          "<html><head><title>storm</title></head><body><script>"
-                          "setInterval(function () { location.href = "
-                          "'/game/play.html?client=2&server=1&account=storm'; }, 20);"
-                          "</script></body></html>");
+    m_session.ServeLoginPageScript("storm", "setInterval(function () { location.href = "
+                                            "'/game/play.html?client=2&server=1&account=storm'; }, 20);");
     ASSERT_TRUE(m_session.Start(false));
     size_t mostGameWindows = 0;
     const auto watch = [&] {
@@ -445,11 +442,8 @@ TEST_F(LoginFlow, HandOversAtEveryMomentOfTheCycleLeaveOneGameWindowOrTheLogin)
 // the other window.
 TEST_F(LoginFlow, HandOversWhileTheGameIsOpenLeaveAnotherProgramInFront)
 {
-    m_session.Site().Page(launchertest::kLoginPagePath,
-                          "<html><head><title>again</title></head><body><script>"
-                          "setTimeout(function () { location.href = "
-                          "'/game/play.html?client=2&server=1&account=again'; }, 200);"
-                          "</script></body></html>");
+    m_session.ServeLoginPageScript("again", "setTimeout(function () { location.href = "
+                                            "'/game/play.html?client=2&server=1&account=again'; }, 200);");
     ASSERT_TRUE(m_session.Start(false));
     const HWND game = m_session.WaitForGameWindow(launchertest::kPageTimeoutMs);
     ASSERT_NE(game, nullptr);
@@ -595,11 +589,9 @@ TEST_F(LoginFlow, TheCloseButtonEndsTheProgramAsSoonAsTheWindowsShow)
 TEST_F(LoginFlow, AGameAddressOfTenThousandCharactersStillHandsOver)
 {
     const std::string longValue(10000, 'x');
-    m_session.Site().Page(launchertest::kLoginPagePath,
-                          "<html><head><title>long</title></head><body><script>"
-                          "if (!sessionStorage.handedOver) { sessionStorage.handedOver = 1; location.href = "
-                          "'/game/play.html?client=2&server=1&account=" +
-                              longValue + "'; }</script></body></html>");
+    m_session.ServeLoginPageScript("long", "if (!sessionStorage.handedOver) { sessionStorage.handedOver = 1; "
+                                           "location.href = '/game/play.html?client=2&server=1&account=" +
+                                               longValue + "'; }");
     ASSERT_TRUE(m_session.Start(false));
     const HWND game = m_session.WaitForGameWindow(launchertest::kPageTimeoutMs);
     ASSERT_NE(game, nullptr);
