@@ -1,5 +1,6 @@
 #include "browser/first_frame_curtain.h"
 
+#include "browser/page_recovery.h"
 #include "engine/cef_browser_host.h"
 #include "engine/cef_task.h"
 
@@ -25,8 +26,6 @@ constexpr std::int64_t kLongestConcealMs = 3000;
 // is shown this long after its window was made. Longer than a slow server's
 // first answer, before which the engine would show only white.
 constexpr std::int64_t kLongestConcealWithoutLoadMs = 10000;
-// Loaded by the page recovery before the crash page, which is the one to wait for.
-constexpr wchar_t kEmptyPage[] = L"about:blank";
 
 bool IsConcealed(HWND window)
 {
@@ -78,7 +77,8 @@ void Conceal(CefRefPtr<CefBrowser> browser)
 void OnLoadStart(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame)
 {
     const HWND window = browser->GetHost()->GetWindowHandle();
-    if (!frame->IsMain() || !IsConcealed(window) || frame->GetURL().ToWString() == kEmptyPage)
+    // The page recovery's empty page comes before the crash page, which is the one to wait for.
+    if (!frame->IsMain() || !IsConcealed(window) || ShowsEmptyPage(frame))
         return;
     const std::wstring script = L"requestAnimationFrame(function () { requestAnimationFrame(function () {"
                                 L" requestAnimationFrame(function () {"

@@ -36,6 +36,11 @@ bool IsReloadKey(const CefKeyEvent& event)
            (event.modifiers & kModifierKeys) == 0;
 }
 
+bool ShowsEmptyPage(CefRefPtr<CefFrame> frame)
+{
+    return frame->GetURL().ToWString() == kEmptyPage;
+}
+
 PageRecovery::PageRecovery(std::wstring address) : m_address(std::move(address)) {}
 
 void PageRecovery::OnBrowserCreated(CefRefPtr<CefBrowser> browser)
@@ -80,7 +85,7 @@ void PageRecovery::OnLoadEnd(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> 
         return;
     const int id = browser->GetIdentifier();
     const auto due = m_pagesDue.find(id);
-    if (due == m_pagesDue.end() || frame->GetURL().ToWString() != kEmptyPage)
+    if (due == m_pagesDue.end() || !ShowsEmptyPage(frame))
         return;
     const PageDue page = due->second;
     m_pagesDue.erase(due);

@@ -21,6 +21,10 @@
 // F5 with no Ctrl, Alt or Shift, as it goes down.
 bool IsReloadKey(const CefKeyEvent& event);
 
+// Whether the frame shows the empty page that a browser whose renderer has
+// gone loads first, to start a new one (see OnRendererEnded).
+bool ShowsEmptyPage(CefRefPtr<CefFrame> frame);
+
 class PageRecovery {
 public:
     // address: what the client's first browser is made to show (its pop-ups
